@@ -1,0 +1,38 @@
+// Small helpers shared by the dravik subcommands.
+#pragma once
+
+#include <cstdint>
+#include <iosfwd>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "game/model/puzzle_text.h"
+
+namespace dravik::cli {
+
+// Thrown for a bad command line; main prints the message and the usage, exit 2.
+struct UsageError {
+    std::string message;
+};
+
+// Parses an integer option value in [lo, hi]; throws UsageError otherwise.
+long long ParseNumber(std::string_view option, std::string_view text, long long lo, long long hi);
+
+// Reads the value after option argv[i] (advancing i); throws UsageError when missing.
+std::string_view OptionValue(const std::vector<std::string_view>& args, std::size_t& i);
+
+struct PuzzleInput {
+    std::vector<Grid> puzzles;
+    std::vector<std::string> texts;  // each puzzle's 81 characters as written
+    bool hadErrors = false;
+};
+
+// Reads puzzle lines from `in`, reporting malformed ones as "line N: reason" on `err`.
+PuzzleInput ReadPuzzles(std::istream& in, std::ostream& err);
+
+// Number of worker threads to use when the caller gave none.
+int DefaultThreads();
+
+} // namespace dravik::cli

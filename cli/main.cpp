@@ -1,0 +1,45 @@
+// dravik: the game's solver and generator for scripts.
+#include <cstdio>
+#include <exception>
+#include <iostream>
+#include <string_view>
+
+#include "cli/args.h"
+#include "cli/commands.h"
+
+namespace {
+
+constexpr const char* kUsage =
+    "usage: dravik COMMAND [OPTIONS]  (puzzles are read from standard input)\n"
+    "  grade [--threads N]    PUZZLE RESULT SCORE C0..C21 per puzzle, in input order\n"
+    "  solve [--steps]        the solved grid, or 'stuck' and the partial grid;\n"
+    "                         --steps lists every technique step\n"
+    "A puzzle is 81 characters: 1-9 a given, 0 or . an empty cell.\n";
+
+} // namespace
+
+int main(int argc, char** argv) {
+    std::ios::sync_with_stdio(false);
+    using namespace dravik::cli;
+    if (argc < 2) {
+        std::cerr << kUsage;
+        return 2;
+    }
+    const std::string_view command = argv[1];
+    Args args(argv + 2, argv + argc);
+    try {
+        if (command == "grade") return RunGrade(args, std::cin, std::cout, std::cerr);
+        if (command == "solve") return RunSolve(args, std::cin, std::cout, std::cerr);
+        if (command == "--help" || command == "-h" || command == "help") {
+            std::cout << kUsage;
+            return 0;
+        }
+        throw UsageError{"unknown command '" + std::string(command) + "'"};
+    } catch (const UsageError& e) {
+        std::cerr << "dravik: " << e.message << '\n' << kUsage;
+        return 2;
+    } catch (const std::exception& e) {
+        std::cerr << "dravik: " << e.what() << '\n';
+        return 1;
+    }
+}

@@ -1,0 +1,230 @@
+// Single-digit fish: X-Wing, Swordfish, Jellyfish, Finned X-Wing; and the
+// two-digit Multi X-Wing rectangle.
+#include "game/model/solver.h"
+
+namespace dravik {
+
+namespace {
+
+// Cell of line `line` at position `pos`: rows when `rows`, else columns.
+constexpr int LineCell(bool rows, int line, int pos) { return rows ? 9 * line + pos : line + 9 * pos; }
+
+} // namespace
+
+bool Solver::BasicFish(int n) {
+    for (int pass = 0; pass < 2; ++pass) {
+        const bool rows = pass == 0;  // base lines are rows, cover lines columns
+        for (int d = 1; d <= 9; ++d) {
+            const unsigned bit = DigitBit(d);
+            unsigned lineMask[9];
+            unsigned anyCover = 0;
+            for (int line = 0; line < 9; ++line) {
+                unsigned m = 0;
+                for (int pos = 0; pos < 9; ++pos)
+                    if (mask_[LineCell(rows, line, pos)] & bit) m |= 1u << pos;
+                lineMask[line] = m;
+                anyCover |= m;
+            }
+            if (!anyCover) continue;
+            int idx[4];
+            for (int i = 0; i < n; ++i) idx[i] = i;
+            for (;;) {
+                unsigned pattern = 0;
+                for (int i = 0; i < n; ++i) pattern |= 1u << idx[i];
+                unsigned baseLines = 0;
+                int qualifying = 0;
+                for (int line = 0; line < 9; ++line) {
+                    const unsigned m = lineMask[line];
+                    const bool fits = n == 2 ? m == pattern : (m != 0 && (m & ~pattern) == 0);
+                    if (fits) {
+                        ++qualifying;
+                        if (qualifying <= n) baseLines |= 1u << line;
+                    }
+                }
+                if (qualifying == n) {
+                    // FishEliminate: the digit leaves the cover lines outside the base lines.
+                    bool changed = false;
+                    for (int i = 0; i < n; ++i)
+                        for (int line = 0; line < 9; ++line)
+                            if (!(baseLines & (1u << line)))
+                                changed |= RemoveCandidate(d, LineCell(rows, line, idx[i]));
+                    if (changed) return true;
+                }
+                // Next set of n cover lines in lexicographic order.
+                int i = n - 1;
+                while (i >= 0 && idx[i] == 9 - n + i) --i;
+                if (i < 0) break;
+                ++idx[i];
+                for (int j = i + 1; j < n; ++j) idx[j] = idx[j - 1] + 1;
+            }
+        }
+    }
+    return false;
+}
+
+bool Solver::XWing() { return BasicFish(2); }
+bool Solver::Swordfish() { return BasicFish(3); }
+bool Solver::Jellyfish() { return BasicFish(4); }
+
+bool Solver::FinnedXWing() {
+    int rowCount[10][9] = {}, colCount[10][9] = {};
+    for (int c = 0; c < kCells; ++c)
+        for (int d = 1; d <= 9; ++d)
+            if (mask_[c] & DigitBit(d)) {
+                ++rowCount[d][CellRow(c)];
+                ++colCount[d][CellColumn(c)];
+            }
+    auto has = [this](int d, int r, int c) { return (mask_[9 * r + c] & DigitBit(d)) != 0; };
+
+    // Removes d from the cells of `box` that lie in column `column` (rows half)
+    // or row `row` (columns half), other than the cells of the second line.
+    auto clearBoxLine = [this](int d, int box, bool inColumn, int line, int skip) {
+        bool changed = false;
+        for (int p = 0; p < 9; ++p) {
+            const int cell = BoxPositionCell(box, p);
+            if (inColumn) {
+                if (CellColumn(cell) == line && CellRow(cell) != skip)
+                    changed |= RemoveCandidate(d, cell);
+            } else {
+                if (CellRow(cell) == line && CellColumn(cell) != skip)
+                    changed |= RemoveCandidate(d, cell);
+            }
+        }
+        return changed;
+    };
+
+    // Rows half.
+    for (int d = 1; d <= 9; ++d)
+        for (int r1 = 0; r1 < 9; ++r1) {
+            if (rowCount[d][r1] != 2) continue;
+            for (int c1 = 0; c1 < 8; ++c1)
+                for (int c2 = c1 + 1; c2 < 9; ++c2) {
+                    if (!has(d, r1, c1) || !has(d, r1, c2) || c1 / 3 == c2 / 3) continue;
+                    for (int r2 = 0; r2 < 9; ++r2) {
+                        const int count = rowCount[d][r2];
+                        if ((count != 3 && count != 4) || !has(d, r2, c1) || !has(d, r2, c2) ||
+                            r2 / 3 == r1 / 3)
+                            continue;
+                        const int boxA = RowColumnBox(r2, c1), boxB = RowColumnBox(r2, c2);
+                        int fins[2], nf = 0;
+                        for (int c3 = 0; c3 < 9; ++c3)
+                            if (c3 != c1 && c3 != c2 && has(d, r2, c3) && nf < 2) fins[nf++] = c3;
+                        bool inB = true, inA = true;
+                        for (int f = 0; f < nf; ++f) {
+                            inB &= RowColumnBox(r2, fins[f]) == boxB;
+                            inA &= RowColumnBox(r2, fins[f]) == boxA;
+                        }
+                        bool changed = false;
+                        if (inB)
+                            changed = clearBoxLine(d, boxB, true, c2, r2);
+                        else if (inA)
+                            changed = clearBoxLine(d, boxA, true, c1, r2);
+                        if (changed) return true;
+                    }
+                }
+        }
+
+    // Columns half.
+    for (int d = 1; d <= 9; ++d)
+        for (int c = 0; c < 9; ++c) {
+            if (colCount[d][c] != 2) continue;
+            for (int r1 = 0; r1 < 8; ++r1)
+                for (int r2 = r1 + 1; r2 < 9; ++r2) {
+                    if (!has(d, r1, c) || !has(d, r2, c) || r1 / 3 == r2 / 3) continue;
+                    for (int c2 = 0; c2 < 9; ++c2) {
+                        const int count = colCount[d][c2];
+                        if (c2 / 3 == c / 3 || (count != 3 && count != 4) || !has(d, r1, c2) ||
+                            !has(d, r2, c2))
+                            continue;
+                        const int boxA = RowColumnBox(r1, c2), boxB = RowColumnBox(r2, c2);
+                        bool inA = true, inB = true;
+                        for (int r = 0; r < 9; ++r) {
+                            if (r == r1 || r == r2 || !has(d, r, c2)) continue;
+                            inA &= RowColumnBox(r, c2) == boxA;
+                            inB &= RowColumnBox(r, c2) == boxB;
+                        }
+                        bool changed = false;
+                        if (inA)
+                            changed = clearBoxLine(d, boxA, false, r1, c2);
+                        else if (inB)
+                            changed = clearBoxLine(d, boxB, false, r2, c2);
+                        if (changed) return true;
+                    }
+                }
+        }
+    return false;
+}
+
+bool Solver::MultiXWing() {
+    int lineCount[2][10][9] = {}, boxCount[10][9] = {};
+    for (int c = 0; c < kCells; ++c)
+        for (int d = 1; d <= 9; ++d)
+            if (mask_[c] & DigitBit(d)) {
+                ++lineCount[0][d][CellRow(c)];
+                ++lineCount[1][d][CellColumn(c)];
+                ++boxCount[d][CellBox(c)];
+            }
+    auto bivalue = [this](int c) { return BitCount(mask_[c]) == 2; };
+
+    for (int pass = 0; pass < 2; ++pass) {
+        const bool rows = pass == 0;  // rows half: A and B confined in rows
+        const int base = rows ? 0 : 1, cross = rows ? 1 : 0;
+        for (int l1 = 0; l1 < 8; ++l1)
+            for (int l2 = l1 + 1; l2 < 9; ++l2)
+                for (int a = 1; a <= 9; ++a)
+                    for (int b = 1; b <= 9; ++b) {
+                        if (a == b || lineCount[base][a][l1] != 2 || lineCount[base][b][l2] != 2)
+                            continue;
+                        int p[4], n0 = 0, n1 = 0;
+                        for (int pos = 0; pos < 9; ++pos) {
+                            const int x = LineCell(rows, l1, pos), y = LineCell(rows, l2, pos);
+                            if ((mask_[x] & DigitBit(a)) && n0 < 2) p[n0++] = x;
+                            if ((mask_[y] & DigitBit(b)) && n1 < 2) p[2 + n1++] = y;
+                        }
+                        if (n0 != 2 || n1 != 2) continue;
+                        if (!bivalue(p[0]) || !bivalue(p[1]) || !bivalue(p[2]) || !bivalue(p[3]))
+                            continue;
+                        auto posOf = [rows](int cell) {
+                            return rows ? CellColumn(cell) : CellRow(cell);
+                        };
+                        if (posOf(p[0]) != posOf(p[2]) || posOf(p[1]) != posOf(p[3])) continue;
+                        const int x1 = posOf(p[0]), x2 = posOf(p[1]);
+                        // p0 = {A,C}, p1 = {A,D}, p2 = {B,C}, p3 = {B,D}: C and D follow
+                        // from the first two masks.
+                        const unsigned ca = mask_[p[0]] & ~DigitBit(a);
+                        const unsigned da = mask_[p[1]] & ~DigitBit(a);
+                        if (!(mask_[p[0]] & DigitBit(a)) || !(mask_[p[1]] & DigitBit(a))) continue;
+                        const int cDigit = __builtin_ctz(ca) + 1, dDigit = __builtin_ctz(da) + 1;
+                        if (cDigit == dDigit || cDigit == a || cDigit == b || dDigit == a ||
+                            dDigit == b)
+                            continue;
+                        if (mask_[p[2]] != (DigitBit(b) | DigitBit(cDigit)) ||
+                            mask_[p[3]] != (DigitBit(b) | DigitBit(dDigit)))
+                            continue;
+                        // Line form: C along cross line x1, D along x2.
+                        if (lineCount[cross][cDigit][x1] >= 3 || lineCount[cross][dDigit][x2] >= 3) {
+                            for (int pos = 0; pos < 9; ++pos) {
+                                if (pos == l1 || pos == l2) continue;
+                                RemoveCandidate(cDigit, LineCell(!rows, x1, pos));
+                                RemoveCandidate(dDigit, LineCell(!rows, x2, pos));
+                            }
+                            return true;
+                        }
+                        // Box form: the two base lines share a band (or stack).
+                        if (l1 / 3 != l2 / 3) continue;
+                        const int boxX = CellBox(p[0]), boxY = CellBox(p[1]);
+                        if (boxCount[cDigit][boxX] >= 3 || boxCount[dDigit][boxY] >= 3) {
+                            for (int q = 0; q < 9; ++q) {
+                                const int cx = BoxPositionCell(boxX, q);
+                                if (cx != p[0] && cx != p[2]) RemoveCandidate(cDigit, cx);
+                                const int cy = BoxPositionCell(boxY, q);
+                                if (cy != p[1] && cy != p[3]) RemoveCandidate(dDigit, cy);
+                            }
+                            return true;
+                        }
+                    }
+    }
+    return false;
+}
+
+} // namespace dravik

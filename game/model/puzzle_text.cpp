@@ -1,0 +1,53 @@
+#include "game/model/puzzle_text.h"
+
+namespace dravik {
+
+namespace {
+
+bool IsSpace(char ch) {
+    return ch == ' ' || ch == '\t' || ch == '\r' || ch == '\n' || ch == '\f' || ch == '\v';
+}
+
+} // namespace
+
+ParsedLine ParsePuzzleLine(std::string_view line) {
+    ParsedLine out;
+    std::size_t start = 0;
+    while (start < line.size() && IsSpace(line[start])) ++start;
+    if (start == line.size() || line[start] == '#') return out;
+
+    std::string_view body = line.substr(start);
+    std::size_t n = 0;
+    while (n < body.size() && !IsSpace(body[n])) ++n;
+    if (n != 81) {
+        out.kind = ParsedLine::kError;
+        out.error = "expected 81 cells, found " + std::to_string(n) + " characters";
+        return out;
+    }
+    for (std::size_t i = 0; i < 81; ++i) {
+        const char ch = body[i];
+        if (ch >= '1' && ch <= '9') {
+            out.puzzle[i] = static_cast<std::int16_t>(ch - '0');
+        } else if (ch == '0' || ch == '.') {
+            out.puzzle[i] = 0;
+        } else {
+            out.kind = ParsedLine::kError;
+            const unsigned char uc = static_cast<unsigned char>(ch);
+            out.error = "cell " + std::to_string(i + 1) + ": unexpected character";
+            if (uc >= 0x20 && uc < 0x7f) out.error += std::string(" '") + ch + "'";
+            else out.error += " (byte " + std::to_string(uc) + ")";
+            return out;
+        }
+    }
+    out.kind = ParsedLine::kPuzzle;
+    return out;
+}
+
+std::string GridText(const Grid& grid) {
+    std::string s(81, '0');
+    for (int i = 0; i < 81; ++i)
+        if (grid[i] >= 1 && grid[i] <= 9) s[i] = static_cast<char>('0' + grid[i]);
+    return s;
+}
+
+} // namespace dravik

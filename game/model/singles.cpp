@@ -1,0 +1,64 @@
+// Hidden Single and Naked Single: the only techniques that place digits.
+#include "game/model/solver.h"
+
+namespace dravik {
+
+namespace {
+
+// The 27 units in Hidden Single's scan order: boxes, rows, columns.
+constexpr std::array<std::array<std::int8_t, 9>, 27> MakeSingleUnits() {
+    std::array<std::array<std::int8_t, 9>, 27> u{};
+    for (int b = 0; b < 9; ++b)
+        for (int p = 0; p < 9; ++p) u[b][p] = static_cast<std::int8_t>(BoxPositionCell(b, p));
+    for (int r = 0; r < 9; ++r)
+        for (int i = 0; i < 9; ++i) u[9 + r][i] = static_cast<std::int8_t>(9 * r + i);
+    for (int c = 0; c < 9; ++c)
+        for (int i = 0; i < 9; ++i) u[18 + c][i] = static_cast<std::int8_t>(c + 9 * i);
+    return u;
+}
+constexpr auto kSingleUnits = MakeSingleUnits();
+
+} // namespace
+
+bool Solver::HiddenSingle() {
+    for (const auto& unit : kSingleUnits) {
+        // A digit is hidden single when it lies in exactly one cell of the unit:
+        // seen once -> `once`, seen again -> `twice`.
+        unsigned once = 0, twice = 0;
+        for (int i = 0; i < 9; ++i) {
+            const unsigned m = mask_[unit[i]];
+            twice |= once & m;
+            once |= m;
+        }
+        unsigned single = once & ~twice;
+        while (single) {
+            const int bit = __builtin_ctz(single);
+            single &= single - 1;
+            const unsigned b = 1u << bit;
+            for (int i = 0; i < 9; ++i) {
+                const int c = unit[i];
+                if (mask_[c] & b) {
+                    if (BitCount(mask_[c]) > 1) {
+                        Place(bit + 1, c);
+                        return true;
+                    }
+                    break;
+                }
+            }
+        }
+    }
+    return false;
+}
+
+bool Solver::NakedSingle() {
+    for (int c = 0; c < kCells; ++c) {
+        const unsigned m = mask_[c];
+        if (m && !(m & (m - 1))) {
+            Place(__builtin_ctz(m) + 1, c);
+            return true;
+        }
+    }
+    return false;
+}
+
+} // namespace dravik

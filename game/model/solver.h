@@ -1,0 +1,133 @@
+// The logical solver: climbs the ladder of 22 human techniques, one application
+// at a time, restarting at Hidden Single after every success.
+//
+// Each instance owns its working arrays; the grading solver and the hint search
+// are separate instances and share nothing but the constant tables.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <span>
+#include <vector>
+
+#include "game/model/grid.h"
+#include "game/model/techniques.h"
+
+namespace dravik {
+
+using Grid = std::array<std::int16_t, kCells>;
+
+// Results of Solve: 1..5 the level reached, 6 stuck.
+constexpr int kResultStuck = 6;
+// Returned when a step callback asked the solve to stop.
+constexpr int kResultCancelled = 0;
+
+// One change made by a technique.
+struct GridChange {
+    bool placed;  // true: digit placed in cell; false: candidate removed
+    std::int8_t digit;
+    std::int8_t cell;
+};
+
+struct SolveStep {
+    int technique;                     // index in the technique table
+    int level;                         // level reached so far
+    std::span<const GridChange> changes;
+};
+
+// Called after every successful ladder step; return false to stop the solve.
+using StepCallback = std::function<bool(const SolveStep&)>;
+
+class Solver {
+public:
+    Solver();
+
+    // The puzzle to solve: 0 = empty, 1..9 = given. Only read by the solver.
+    Grid Puzzle{};
+
+    // Runs the whole ladder on Puzzle. Returns 1..5 (level) or 6 (stuck);
+    // kResultCancelled when `onStep` returned false.
+    int Solve(const StepCallback& onStep = {});
+
+    // Sets up the working state from Puzzle with no technique applied (givens placed).
+    void Start();
+
+    // Loads an arbitrary position: the givens, the digits standing on the board
+    // (givens and placed digits) and every empty cell's candidate mask.
+    // Filled cells get mask 0 whatever `masks` says.
+    void LoadPosition(const Grid& givens, const Grid& board,
+                      const std::array<std::uint16_t, kCells>& masks);
+
+    // Runs one technique once; true when it reported progress.
+    bool ApplyTechnique(int technique);
+
+    // One ladder step from the current state: the index of the technique that
+    // fired, or -1 when none did. Does not count.
+    int Step();
+
+    // Records every change made by Place and RemoveCandidate into `log`
+    // (nullptr stops recording).
+    void RecordChanges(std::vector<GridChange>* log) { record_ = log; }
+
+    // The two primitives, the only writers of the working arrays.
+    void Place(int digit, int cell);
+    bool RemoveCandidate(int digit, int cell);
+
+    // Working state.
+    const Grid& SolverGrid() const { return grid_; }
+    const std::array<std::uint16_t, kCells>& CandidateMask() const { return mask_; }
+    bool Possible(int digit, int cell) const { return (mask_[cell] >> (digit - 1)) & 1u; }
+    const std::array<std::int16_t, kTechniqueCount>& TechniqueCount() const { return counts_; }
+    bool Solved() const;
+
+    // The techniques. Each returns true when it changed the grid (the few
+    // documented exceptions return true on a complete pattern).
+    bool HiddenSingle();
+    bool NakedSingle();
+    bool PointingPair();
+    bool BoxLine();
+    bool Subset(bool naked, int size);
+    bool XWing();
+    bool Swordfish();
+    bool Jellyfish();
+    bool FinnedXWing();
+    bool MultiXWing();
+    bool XYWing();
+    bool XYZWing();
+    bool Skyscraper();
+    bool TwoStringKite();
+    bool EmptyRectangle();
+    bool UniqueRectangle();
+    bool AvoidableRectangle();
+
+    // Shared elimination routines.
+    bool OnlyDigits(const int* digits, int size, int cell) const;
+    // kind: 1 row, 2 column, 3 box of cells[0].
+    bool NakedEliminate(const int* digits, int size, const int* cells, int kind) {
+        return NakedEliminate(digits, size, cells, size, kind);
+    }
+    // The same with a separate number of cells that keep their candidates.
+    bool NakedEliminate(const int* digits, int digitCount, const int* cells, int cellCount,
+                        int kind);
+    bool EliminateSeenByBoth(int a, int b, int digit);
+    bool XYZEliminate(int pivot, int wing1, int wing2, int digit);
+
+private:
+    bool PointingEliminate(int digit, int start, int k);
+    bool BoxLineEliminate(int digit, int line, int segment, bool rows);
+    bool BasicFish(int n);
+    bool NakedSubsetInUnit(const int* cells, int kind, int size);
+    bool HiddenSubsetInUnit(const int* cells, int size);
+    bool FindWings(int pivot, std::uint16_t wing1, std::uint16_t wing2, int digit, bool xyz);
+    bool EmptyRectangleHinge(int digit, int box, int row, int column,
+                             const std::array<std::array<int, 9>, 10>& rowCount,
+                             const std::array<std::array<int, 9>, 10>& colCount);
+
+    Grid grid_{};
+    std::array<std::uint16_t, kCells> mask_{};
+    std::array<std::int16_t, kTechniqueCount> counts_{};
+    std::vector<GridChange>* record_ = nullptr;
+};
+
+} // namespace dravik

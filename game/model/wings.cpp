@@ -1,0 +1,284 @@
+// XY-Wing, XYZ-Wing, Skyscraper, 2 String Kite and Empty Rectangle.
+#include "game/model/solver.h"
+
+namespace dravik {
+
+namespace {
+
+// The cells of one of a cell's units, in scan order: 0 row, 1 column, 2 box.
+void UnitCells(int cell, int unit, int* out) {
+    for (int i = 0; i < 9; ++i) {
+        if (unit == 0)
+            out[i] = 9 * CellRow(cell) + i;
+        else if (unit == 1)
+            out[i] = CellColumn(cell) + 9 * i;
+        else
+            out[i] = BoxPositionCell(CellBox(cell), i);
+    }
+}
+
+// Unit pairs for (first wing, second wing), in the order they are tried.
+constexpr int kWingPlacements[6][2] = {{0, 1}, {0, 2}, {1, 0}, {1, 2}, {2, 0}, {2, 1}};
+
+} // namespace
+
+bool Solver::EliminateSeenByBoth(int a, int b, int digit) {
+    bool changed = false;
+    for (int c = 0; c < kCells; ++c)
+        if (c != a && c != b && SeesCell(c, a) && SeesCell(c, b))
+            changed |= RemoveCandidate(digit, c);
+    return changed;
+}
+
+bool Solver::XYZEliminate(int pivot, int wing1, int wing2, int digit) {
+    bool changed = false;
+    for (int c = 0; c < kCells; ++c)
+        if (c != pivot && c != wing1 && c != wing2 && SeesCell(c, pivot) && SeesCell(c, wing1) &&
+            SeesCell(c, wing2))
+            changed |= RemoveCandidate(digit, c);
+    return changed;
+}
+
+bool Solver::FindWings(int pivot, std::uint16_t wing1, std::uint16_t wing2, int digit, bool xyz) {
+    for (const auto& placement : kWingPlacements) {
+        int first[9], second[9];
+        UnitCells(pivot, placement[0], first);
+        UnitCells(pivot, placement[1], second);
+        for (int i = 0; i < 9; ++i) {
+            if (mask_[first[i]] != wing1) continue;
+            for (int j = 0; j < 9; ++j) {
+                if (mask_[second[j]] != wing2) continue;
+                const bool changed = xyz ? XYZEliminate(pivot, first[i], second[j], digit)
+                                         : EliminateSeenByBoth(first[i], second[j], digit);
+                if (changed) return true;
+            }
+        }
+    }
+    return false;
+}
+
+bool Solver::XYWing() {
+    for (int x = 1; x <= 7; ++x)
+        for (int y = x + 1; y <= 8; ++y)
+            for (int z = y + 1; z <= 9; ++z) {
+                const auto bx = DigitBit(x), by = DigitBit(y), bz = DigitBit(z);
+                for (int pivot = 0; pivot < kCells; ++pivot) {
+                    const unsigned m = mask_[pivot];
+                    bool found = false;
+                    if (m == (bx | by))
+                        found = FindWings(pivot, bx | bz, by | bz, z, false);
+                    else if (m == (bx | bz))
+                        found = FindWings(pivot, bx | by, bz | by, y, false);
+                    else if (m == (by | bz))
+                        found = FindWings(pivot, bz | bx, by | bx, x, false);
+                    if (found) return true;
+                }
+            }
+    return false;
+}
+
+bool Solver::XYZWing() {
+    for (int x = 1; x <= 7; ++x)
+        for (int y = x + 1; y <= 8; ++y)
+            for (int z = y + 1; z <= 9; ++z) {
+                const auto bx = DigitBit(x), by = DigitBit(y), bz = DigitBit(z);
+                for (int pivot = 0; pivot < kCells; ++pivot) {
+                    if (mask_[pivot] != (bx | by | bz)) continue;
+                    if (FindWings(pivot, bx | by, bx | bz, x, true)) return true;
+                    if (FindWings(pivot, by | bx, by | bz, y, true)) return true;
+                    if (FindWings(pivot, bz | bx, bz | by, z, true)) return true;
+                }
+            }
+    return false;
+}
+
+namespace {
+
+// For one digit: the two cells of every row and column that holds exactly two
+// candidates of it (left or upper one first); -1 elsewhere.
+struct ConjugatePairs {
+    int row[9][2];
+    int column[9][2];
+};
+
+ConjugatePairs FindConjugatePairs(const std::array<std::uint16_t, kCells>& mask, int d) {
+    ConjugatePairs pairs;
+    const unsigned bit = DigitBit(d);
+    for (int line = 0; line < 9; ++line) {
+        int nr = 0, nc = 0, rcells[2] = {-1, -1}, ccells[2] = {-1, -1};
+        for (int i = 0; i < 9; ++i) {
+            if (mask[9 * line + i] & bit) {
+                if (nr < 2) rcells[nr] = 9 * line + i;
+                ++nr;
+            }
+            if (mask[line + 9 * i] & bit) {
+                if (nc < 2) ccells[nc] = line + 9 * i;
+                ++nc;
+            }
+        }
+        pairs.row[line][0] = nr == 2 ? rcells[0] : -1;
+        pairs.row[line][1] = nr == 2 ? rcells[1] : -1;
+        pairs.column[line][0] = nc == 2 ? ccells[0] : -1;
+        pairs.column[line][1] = nc == 2 ? ccells[1] : -1;
+    }
+    return pairs;
+}
+
+} // namespace
+
+bool Solver::Skyscraper() {
+    for (int d = 1; d <= 9; ++d) {
+        const ConjugatePairs pairs = FindConjugatePairs(mask_, d);
+        for (int i = 0; i < 8; ++i)
+            for (int j = i + 1; j < 9; ++j)
+                for (int pass = 0; pass < 2; ++pass) {
+                    const bool rows = pass == 0;
+                    const int* li = rows ? pairs.row[i] : pairs.column[i];
+                    const int* lj = rows ? pairs.row[j] : pairs.column[j];
+                    if (li[0] < 0 || lj[0] < 0) continue;
+                    // Compare the cells' positions across the lines.
+                    auto at = [rows](int cell) { return rows ? CellColumn(cell) : CellRow(cell); };
+                    const int a1 = li[0], b1 = li[1], a2 = lj[0], b2 = lj[1];
+                    if (at(a1) == at(a2) && at(b1) != at(b2) && EliminateSeenByBoth(b1, b2, d))
+                        return true;
+                    if (at(a1) == at(b2) && at(b1) != at(a2) && EliminateSeenByBoth(b1, a2, d))
+                        return true;
+                    if (at(b1) == at(a2) && at(a1) != at(b2) && EliminateSeenByBoth(a1, b2, d))
+                        return true;
+                    if (at(b1) == at(b2) && at(a1) != at(a2) && EliminateSeenByBoth(a1, a2, d))
+                        return true;
+                }
+    }
+    return false;
+}
+
+bool Solver::TwoStringKite() {
+    for (int d = 1; d <= 9; ++d) {
+        const ConjugatePairs pairs = FindConjugatePairs(mask_, d);
+        for (int r = 0; r < 9; ++r) {
+            const int r0 = pairs.row[r][0], r1 = pairs.row[r][1];
+            if (r0 < 0 || CellBox(r0) == CellBox(r1)) continue;
+            for (int c = 0; c < 9; ++c) {
+                const int c0 = pairs.column[c][0], c1 = pairs.column[c][1];
+                if (c0 < 0 || CellBox(c0) == CellBox(c1)) continue;
+                int rowEnd, columnEnd;
+                if (r0 != c0 && CellBox(r0) == CellBox(c0)) {
+                    rowEnd = r1;
+                    columnEnd = c1;
+                } else if (r0 != c1 && CellBox(r0) == CellBox(c1)) {
+                    rowEnd = r1;
+                    columnEnd = c0;
+                } else if (r1 != c0 && CellBox(r1) == CellBox(c0)) {
+                    rowEnd = r0;
+                    columnEnd = c1;
+                } else if (r1 != c1 && CellBox(r1) == CellBox(c1)) {
+                    rowEnd = r0;
+                    columnEnd = c0;
+                } else {
+                    continue;
+                }
+                if (EliminateSeenByBoth(rowEnd, columnEnd, d)) return true;
+            }
+        }
+    }
+    return false;
+}
+
+bool Solver::EmptyRectangleHinge(int d, int box, int row, int column,
+                                 const std::array<std::array<int, 9>, 10>& rowCount,
+                                 const std::array<std::array<int, 9>, 10>& colCount) {
+    const unsigned bit = DigitBit(d);
+    const int band = box / 3, stack = box % 3;
+    // Row side: along row R outside the box, a conjugate pair in the column.
+    for (int k = 0; k < 9; ++k) {
+        if (k / 3 == stack || !(mask_[9 * row + k] & bit) || colCount[d][k] != 2) continue;
+        int other = -1;
+        for (int i = 0; i < 9; ++i)
+            if (i != row && (mask_[9 * i + k] & bit)) other = i;
+        if (other < 0 || other / 3 == band) continue;
+        if (RemoveCandidate(d, 9 * other + column)) return true;
+    }
+    // Column side: along column C outside the box, a conjugate pair in the row.
+    for (int i = 0; i < 9; ++i) {
+        if (i / 3 == band || !(mask_[9 * i + column] & bit) || rowCount[d][i] != 2) continue;
+        int other = -1;
+        for (int j = 0; j < 9; ++j)
+            if (j != column && (mask_[9 * i + j] & bit)) other = j;
+        if (other < 0 || other / 3 == stack) continue;
+        if (RemoveCandidate(d, 9 * row + other)) return true;
+    }
+    return false;
+}
+
+bool Solver::EmptyRectangle() {
+    std::array<std::array<int, 9>, 10> rowCount{}, colCount{};
+    for (int c = 0; c < kCells; ++c)
+        for (int d = 1; d <= 9; ++d)
+            if (mask_[c] & DigitBit(d)) {
+                ++rowCount[d][CellRow(c)];
+                ++colCount[d][CellColumn(c)];
+            }
+
+    for (int d = 1; d <= 9; ++d) {
+        const unsigned bit = DigitBit(d);
+        for (int box = 0; box < 9; ++box) {
+            int cells[9], n = 0, inRow[3] = {0, 0, 0}, inCol[3] = {0, 0, 0};
+            for (int p = 0; p < 9; ++p) {
+                const int c = BoxPositionCell(box, p);
+                if (mask_[c] & bit) {
+                    cells[n++] = c;
+                    ++inRow[p / 3];
+                    ++inCol[p % 3];
+                }
+            }
+            if (n < 2 || n > 5) continue;
+            const int top = 3 * (box / 3), left = 3 * (box % 3);
+            auto rowHolding = [&](int k) {
+                for (int i = 0; i < 3; ++i)
+                    if (inRow[i] == k) return i;
+                return -1;
+            };
+            auto colHolding = [&](int k) {
+                for (int i = 0; i < 3; ++i)
+                    if (inCol[i] == k) return i;
+                return -1;
+            };
+            auto covers = [&](int r, int c) {
+                for (int i = 0; i < n; ++i)
+                    if (CellRow(cells[i]) != r && CellColumn(cells[i]) != c) return false;
+                return true;
+            };
+            if (n == 2) {
+                const int a = cells[0], b = cells[1];
+                if (CellRow(a) == CellRow(b) || CellColumn(a) == CellColumn(b)) continue;
+                if (EmptyRectangleHinge(d, box, CellRow(a), CellColumn(b), rowCount, colCount))
+                    return true;
+                if (EmptyRectangleHinge(d, box, CellRow(b), CellColumn(a), rowCount, colCount))
+                    return true;
+                continue;
+            }
+            int r = -1, c = -1;
+            if (n == 3) {
+                if (rowHolding(3) >= 0 || colHolding(3) >= 0) continue;
+                r = rowHolding(2);
+                c = colHolding(2);
+            } else if (n == 4) {
+                if (rowHolding(3) >= 0 && colHolding(2) >= 0) {
+                    r = rowHolding(3);
+                    c = colHolding(2);
+                } else if (colHolding(3) >= 0 && rowHolding(2) >= 0) {
+                    r = rowHolding(2);
+                    c = colHolding(3);
+                }
+            } else {
+                r = rowHolding(3);
+                c = colHolding(3);
+            }
+            if (r < 0 || c < 0 || !covers(top + r, left + c)) continue;
+            if (EmptyRectangleHinge(d, box, top + r, left + c, rowCount, colCount)) return true;
+        }
+    }
+    return false;
+}
+
+} // namespace dravik

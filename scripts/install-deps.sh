@@ -1,0 +1,43 @@
+#!/usr/bin/env bash
+# Installs the Debian packages needed to build, test and run Dravik Sudoku.
+# Safe to run again: it only calls apt-get when something is missing.
+set -euo pipefail
+
+packages=(
+    g++ clang cmake ninja-build make pkg-config
+    qt6-base-dev libgl1-mesa-dev
+    libsdl2-dev
+    libgtest-dev libgmock-dev libbenchmark-dev
+    fonts-liberation xvfb xauth
+)
+if [[ "${DRAVIK_EXTRA_PACKAGES:-}" != "" ]]; then
+    read -r -a extra <<<"$DRAVIK_EXTRA_PACKAGES"
+    packages+=("${extra[@]}")
+fi
+
+missing=()
+for p in "${packages[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+        missing+=("$p")
+    fi
+done
+
+if [[ ${#missing[@]} -eq 0 ]]; then
+    exit 0
+fi
+
+echo "install-deps: missing packages: ${missing[*]}"
+if [[ $(id -u) -ne 0 ]]; then
+    if command -v sudo >/dev/null 2>&1; then
+        SUDO=sudo
+    else
+        echo "install-deps: not running as root and sudo is not available." >&2
+        echo "install-deps: run as root:  apt-get install ${missing[*]}" >&2
+        exit 1
+    fi
+else
+    SUDO=
+fi
+export DEBIAN_FRONTEND=noninteractive
+$SUDO apt-get update -q
+$SUDO apt-get install -y -q --no-install-recommends "${missing[@]}"
