@@ -37,9 +37,9 @@ struct StockRecord {
 // The whole stock: Stock(level 1..5, number 1..100).
 class Stock {
 public:
-    StockRecord& operator()(int level, int number) { return records_[Index(level, number)]; }
+    StockRecord& operator()(int level, int number) { return records_.at(Index(level, number)); }
     const StockRecord& operator()(int level, int number) const {
-        return records_[Index(level, number)];
+        return records_.at(Index(level, number));
     }
     // Record number in the file, 1..500.
     static constexpr int RecordNumber(int level, int number) {
