@@ -1,0 +1,94 @@
+// Level sets and their renewal: the filing rule that keeps a set sorted by score,
+// and the state of the background generation (status word, level being renewed,
+// counts). The window wires this object to its controls; it holds no widgets.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <filesystem>
+
+#include "game/stock/generator.h"
+#include "game/stock/stock_file.h"
+#include "game/stock/stock_record.h"
+
+namespace dravik {
+
+// Last technique index of each level's tier (level 0 = the whole ladder).
+inline constexpr std::array<int, 6> kLastTechniqueOfLevel = {21, 1, 3, 9, 15, 21};
+
+// Files a graded puzzle of `level` (1..5) into that level's set, which is sorted
+// ascending by score: it takes the place of the highest record with a strictly
+// lower score, records below it move up one place and record 1 is dropped. A
+// puzzle placed among equal scores therefore goes below them. Returns the number
+// (1..100) it was filed at, or 0 when no record scores lower (dropped).
+// New fields: Level, technique counts of the level's tier, the reserved field at
+// offset 4 = 0, no best time, score, givens and solution; the rest of the slot
+// (offset 2, counts above the tier) keeps what the slot held.
+int FilePuzzle(Stock& stock, int level, const GeneratedPuzzle& puzzle);
+
+// StockStatus values.
+inline constexpr int kStatusUnread = 0;     // stock not read yet
+inline constexpr int kStatusComplete = 62;  // all five sets complete, idle step to come
+inline constexpr int kStatusIdle = 63;      // idle
+
+class RenewalState {
+public:
+    // Bit L (2^L) set: level L's set is complete; bit 0: idle. See the constants
+    // above; 62 - 2^L while level L is being renewed.
+    int StockStatus = kStatusUnread;
+    // The level being renewed, 0 = none.
+    int RenewingLevel = 0;
+    // Puzzles filed per level (index 1..5) in the current renewal or build.
+    std::array<int, 6> GeneratedCount{};
+
+    // The stock has been read: status 62.
+    void StockRead() { StockStatus = kStatusComplete; }
+
+    // True while passes should be generated (a renewal or a build is running).
+    bool Generating() const {
+        return StockStatus != kStatusComplete && StockStatus != kStatusIdle;
+    }
+
+    enum class IdleEntry {
+        kNone,              // the status was not 62: nothing to do
+        kStartupFinished,   // first idle step after start-up: hide the start panel,
+                            // enable Next, Open and Print
+        kRenewalFinished,   // a renewal ended: hide its progress bar, enable the
+                            // renewed level's option and the renew labels
+    };
+    // The loop's idle step (status 62 -> 63). A renewal requested before the first
+    // idle step starts right after it.
+    IdleEntry EnterIdle();
+
+    // Starts renewing `level` (1..5): its count goes to 0 and Stock(level, 100)'s
+    // score to 0, the floor that pushes out the old puzzles. Refused (false) for
+    // the level being played, while a renewal or build runs, and for a bad level.
+    bool BeginRenewal(Stock& stock, int level, int currentLevel);
+
+    // Starts filling all five sets of an empty stock, each exactly as a renewal
+    // of that level would (the master stock is built this way).
+    void BeginBuild();
+
+    struct Outcome {
+        int filedAt = 0;        // 1..100 where the puzzle went; 0 discarded or dropped
+        int level = 0;          // the level whose count moved, 0 none
+        int count = 0;          // that level's new count
+        bool completed = false; // every set is complete again (status 62)
+        bool wrote = false;     // the stock file was written
+        StockWriteResult write; // result of that write (show kWriteErrorMessage if !ok)
+    };
+
+    // Files one pass result (filing rule above) when it belongs to a set being
+    // filled: the renewed level, or during a build any level whose set is not
+    // yet complete. Other levels and stuck puzzles are discarded. When the last
+    // set completes, the stock is written to `file` (skipped when `file` is
+    // empty).
+    Outcome Accept(Stock& stock, const GeneratedPuzzle& puzzle,
+                   const std::filesystem::path& file);
+
+private:
+    int pendingLevel_ = 0;  // renewal asked for before the first idle step
+    bool building_ = false;
+};
+
+} // namespace dravik

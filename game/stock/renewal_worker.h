@@ -1,0 +1,70 @@
+// Runs generation passes on worker threads, each with its own Generator and
+// Solver, and hands the results to the owning thread in pass order.
+//
+// Pass i's random seed depends only on the worker's seed and i, so for a given
+// seed the sequence of results is the same whatever the number of threads.
+// Without a seed the passes are seeded from the clock.
+//
+// The owner takes results with TryTake (never blocks) or Take (blocks). Stop()
+// (also run by the destructor) returns promptly: passes in progress are
+// abandoned and nothing more is delivered, so a result is either handed over
+// whole or not at all. Filing is the owner's business (RenewalState::Accept).
+#pragma once
+
+#include <atomic>
+#include <condition_variable>
+#include <cstdint>
+#include <map>
+#include <mutex>
+#include <optional>
+#include <thread>
+#include <vector>
+
+#include "game/stock/generator.h"
+
+namespace dravik {
+
+struct PassResult {
+    std::uint64_t pass = 0;  // 0, 1, 2, ... in delivery order
+    GeneratedPuzzle puzzle;
+};
+
+class RenewalWorker {
+public:
+    // Starts `threads` (at least 1) worker threads at once.
+    explicit RenewalWorker(int threads, std::optional<std::uint64_t> seed = std::nullopt);
+    ~RenewalWorker();
+    RenewalWorker(const RenewalWorker&) = delete;
+    RenewalWorker& operator=(const RenewalWorker&) = delete;
+
+    // The next result in pass order if it is ready.
+    std::optional<PassResult> TryTake();
+    // The next result in pass order, waiting for it; nullopt once stopped.
+    std::optional<PassResult> Take();
+
+    // Stops and joins the threads. Safe to call more than once.
+    void Stop();
+
+    // Passes finished so far (delivered or waiting).
+    std::uint64_t PassesDone() const { return done_.load(); }
+
+private:
+    void Work();
+
+    const std::optional<std::uint64_t> seed_;
+    const std::uint64_t window_;  // how far passes may run ahead of delivery
+    std::atomic<bool> stop_{false};
+    std::atomic<std::uint64_t> done_{0};
+    std::mutex mutex_;
+    std::condition_variable ready_;  // a result arrived or stop
+    std::condition_variable room_;   // the owner took a result or stop
+    std::uint64_t nextPass_ = 0;     // next pass number to hand to a worker
+    std::uint64_t nextDeliver_ = 0;  // next pass number the owner gets
+    std::map<std::uint64_t, GeneratedPuzzle> finished_;
+    std::vector<std::thread> threads_;
+};
+
+// Seed of pass `pass` of a run seeded with `seed`.
+std::uint64_t PassSeed(std::uint64_t seed, std::uint64_t pass);
+
+} // namespace dravik

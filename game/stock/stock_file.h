@@ -1,0 +1,116 @@
+// The stock file "sudstock.kds": 500 records of 222 bytes, level 1's puzzles
+// 1..100 first, then level 2's, and so on; little-endian, no header.
+//
+// Reading is strict: the file is used only when it is exactly 111,000 bytes and
+// every record can be a puzzle of its set. Writing is atomic: the whole file goes
+// to a temporary file in the same folder, which then replaces the old one, so a
+// failed write leaves the previous file as it was.
+//
+// Nothing here shows a message; every outcome comes back as a value, and the
+// texts the window shows for them are below.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <filesystem>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "game/stock/stock_record.h"
+
+namespace dravik {
+
+inline constexpr std::string_view kStockFileName = "sudstock.kds";
+
+// Message texts and titles for the outcomes below.
+inline constexpr std::string_view kFileErrorTitle = "File Error";
+inline constexpr std::string_view kReadErrorMessage = "Error reading sudokus from file!";
+inline constexpr std::string_view kWriteErrorMessage = "Error writing sudokus to file!";
+inline constexpr std::string_view kCriticalErrorTitle = "Critical Error!";
+inline constexpr std::string_view kCriticalErrorMessage =
+    "The program failed to open the file with sudoku puzzles, and therefore cannot proceed. "
+    "Make sure that the file 'SudStock.kds' is in the program folder before rerunning the "
+    "program. If it keeps on failing, you can try to reinstall the program. Program will be "
+    "aborted.";
+
+// --- Records ---------------------------------------------------------------
+
+using RecordBytes = std::array<std::uint8_t, kStockRecordSize>;
+
+// Field-by-field little-endian encoding of the 222-byte record.
+RecordBytes EncodeRecord(const StockRecord& record);
+StockRecord DecodeRecord(std::span<const std::uint8_t, kStockRecordSize> bytes);
+
+// The whole file image (111,000 bytes) and back. DecodeStock does no checking.
+std::vector<std::uint8_t> EncodeStock(const Stock& stock);
+Stock DecodeStock(std::span<const std::uint8_t, kStockFileSize> bytes);
+
+// Why a record cannot be a puzzle of set `level`, or empty when it can: the level
+// field is the set's, givens are 0..9, the solution is a complete valid grid and
+// every given agrees with it.
+std::string RecordProblem(const StockRecord& record, int level);
+
+// --- Reading and writing ---------------------------------------------------
+
+enum class StockReadError {
+    kNone,
+    kMissing,     // no such file
+    kReadFailed,  // it could not be opened or read
+    kWrongSize,   // not exactly 111,000 bytes
+    kBadRecord,   // a record that cannot be a puzzle of its set
+};
+
+struct StockReadResult {
+    StockReadError error = StockReadError::kNone;
+    int record = 0;      // for kBadRecord: the record number, 1..500
+    std::string detail;  // what was wrong, for logs and the command line
+    bool ok() const { return error == StockReadError::kNone; }
+};
+
+// Reads the whole file into `stock`. On any failure `stock` is left unchanged.
+StockReadResult ReadStock(const std::filesystem::path& file, Stock& stock);
+
+struct StockWriteResult {
+    bool ok = true;
+    std::string detail;
+};
+
+// Writes all 500 records: temporary file beside `file`, flushed, then renamed
+// over it. On failure the temporary file is removed and `file` is untouched.
+StockWriteResult WriteStock(const std::filesystem::path& file, const Stock& stock);
+
+// The temporary file WriteStock uses for `file`.
+std::filesystem::path StockTempPath(const std::filesystem::path& file);
+
+// --- Start-up --------------------------------------------------------------
+
+// Copies `master` to `working` when `working` does not exist. False when the copy
+// was needed and failed.
+bool EnsureStockFile(const std::filesystem::path& master, const std::filesystem::path& working);
+
+enum class StockOpenStatus {
+    kOk,         // the working copy was read
+    kRecovered,  // the working copy was unreadable: set aside, master copied again and read
+    kFailed,     // no readable stock: the program cannot go on
+};
+
+struct StockOpenResult {
+    StockOpenStatus status = StockOpenStatus::kFailed;
+    StockReadResult firstRead;           // the read of the working copy as found
+    std::filesystem::path setAside;      // kRecovered: where the unreadable copy now is
+    bool ok() const { return status != StockOpenStatus::kFailed; }
+};
+
+// The stock part of start-up: make sure the working copy exists (copying the
+// master when it is missing), read it, and when it is unreadable rename it with a
+// ".bad" suffix (never deleting anything), copy the master again and read that.
+// kFailed means: show kReadErrorMessage, then kCriticalErrorMessage, and end.
+StockOpenResult OpenStock(const std::filesystem::path& master,
+                          const std::filesystem::path& working, Stock& stock);
+
+// Text for kRecovered, telling the player where the damaged file was kept.
+std::string RecoveredMessage(const std::filesystem::path& setAside);
+
+} // namespace dravik
