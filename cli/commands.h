@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <iosfwd>
 #include <string_view>
 #include <vector>
@@ -11,5 +12,11 @@ using Args = std::vector<std::string_view>;
 // Each returns the process exit status.
 int RunGrade(const Args& args, std::istream& in, std::ostream& out, std::ostream& err);
 int RunSolve(const Args& args, std::istream& in, std::ostream& out, std::ostream& err);
+// `live`: draw the progress bar in place (stderr is a terminal).
+int RunGenerate(const Args& args, std::ostream& out, std::ostream& err, bool live);
+int RunStock(const Args& args, std::ostream& out, std::ostream& err, bool live);
+
+// A --seed value: 0 .. 2^63 - 1.
+std::uint64_t ParseSeed(std::string_view text);
 
 } // namespace dravik::cli

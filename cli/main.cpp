@@ -6,6 +6,7 @@
 
 #include "cli/args.h"
 #include "cli/commands.h"
+#include "cli/progress.h"
 
 namespace {
 
@@ -14,6 +15,14 @@ constexpr const char* kUsage =
     "  grade [--threads N]    PUZZLE RESULT SCORE C0..C21 per puzzle, in input order\n"
     "  solve [--steps]        the solved grid, or 'stuck' and the partial grid;\n"
     "                         --steps lists every technique step\n"
+    "  generate --count N [--level L] [--threads T] [--seed S]\n"
+    "                         PUZZLE SOLUTION LEVEL SCORE C0..C21 per new puzzle;\n"
+    "                         --level keeps only that level's puzzles\n"
+    "  stock build --out FILE [--seed S] [--threads T]\n"
+    "                         fill all five sets of a new stock file\n"
+    "  stock show FILE [--level L] [--number N]\n"
+    "                         print the records of a stock file\n"
+    "  stock verify FILE      check every record of a stock file\n"
     "A puzzle is 81 characters: 1-9 a given, 0 or . an empty cell.\n";
 
 } // namespace
@@ -30,6 +39,9 @@ int main(int argc, char** argv) {
     try {
         if (command == "grade") return RunGrade(args, std::cin, std::cout, std::cerr);
         if (command == "solve") return RunSolve(args, std::cin, std::cout, std::cerr);
+        if (command == "generate")
+            return RunGenerate(args, std::cout, std::cerr, StderrIsTerminal());
+        if (command == "stock") return RunStock(args, std::cout, std::cerr, StderrIsTerminal());
         if (command == "--help" || command == "-h" || command == "help") {
             std::cout << kUsage;
             return 0;

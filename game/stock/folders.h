@@ -35,12 +35,12 @@ std::string GetSpecialFolder(int folderId);
 std::string ExecutableFolder();
 
 struct Folders {
-    std::string ProgramFolder;       // master stock and other data files
-    std::string LocalAppDataFolder;  // the user's local application data
-    std::string DataFolder;          // LocalAppDataFolder + "DravikSudoku" + separator
+    std::string ProgramFolder;      // master stock and other data files
+    std::string LocalAppDataFolder; // the user's local application data
+    std::string DataFolder;         // LocalAppDataFolder + "DravikSudoku" + separator
 
-    std::filesystem::path MasterStock() const;   // ProgramFolder + "sudstock.kds"
-    std::filesystem::path WorkingStock() const;  // DataFolder + "sudstock.kds"
+    std::filesystem::path MasterStock() const;  // ProgramFolder + "sudstock.kds"
+    std::filesystem::path WorkingStock() const; // DataFolder + "sudstock.kds"
 };
 
 // Sets the three folders and creates the data folder (errors ignored; reading the

@@ -18,13 +18,13 @@ namespace dravik {
 
 // Everything one generation pass produces.
 struct GeneratedPuzzle {
-    Grid givens{};    // the puzzle (0 = empty)
-    Grid solution{};  // its only solution
-    Grading grading;  // result 1..5 (level) or 6 (stuck), score, technique counts
+    Grid givens{};   // the puzzle (0 = empty)
+    Grid solution{}; // its only solution
+    Grading grading; // result 1..5 (level) or 6 (stuck), score, technique counts
 };
 
 class Generator {
-public:
+  public:
     // Without a seed every MakeFullGrid and MakePuzzle reseeds from the clock.
     // With a seed the same calls in the same order give the same grids.
     Generator() = default;
@@ -56,10 +56,9 @@ public:
     // One generation pass: MakeFullGrid, MakePuzzle, grade with `solver`.
     // `stop` (may be null) is polled between the steps of the pass; once it is
     // true the pass gives up and returns nullopt.
-    std::optional<GeneratedPuzzle> Pass(Solver& solver,
-                                        const std::atomic<bool>* stop = nullptr);
+    std::optional<GeneratedPuzzle> Pass(Solver& solver, const std::atomic<bool>* stop = nullptr);
 
-private:
+  private:
     void Reseed();
     // Random index below n.
     int RandomIndex(int n);

@@ -27,12 +27,12 @@ inline constexpr std::array<int, 6> kLastTechniqueOfLevel = {21, 1, 3, 9, 15, 21
 int FilePuzzle(Stock& stock, int level, const GeneratedPuzzle& puzzle);
 
 // StockStatus values.
-inline constexpr int kStatusUnread = 0;     // stock not read yet
-inline constexpr int kStatusComplete = 62;  // all five sets complete, idle step to come
-inline constexpr int kStatusIdle = 63;      // idle
+inline constexpr int kStatusUnread = 0;    // stock not read yet
+inline constexpr int kStatusComplete = 62; // all five sets complete, idle step to come
+inline constexpr int kStatusIdle = 63;     // idle
 
 class RenewalState {
-public:
+  public:
     // Bit L (2^L) set: level L's set is complete; bit 0: idle. See the constants
     // above; 62 - 2^L while level L is being renewed.
     int StockStatus = kStatusUnread;
@@ -45,16 +45,14 @@ public:
     void StockRead() { StockStatus = kStatusComplete; }
 
     // True while passes should be generated (a renewal or a build is running).
-    bool Generating() const {
-        return StockStatus != kStatusComplete && StockStatus != kStatusIdle;
-    }
+    bool Generating() const { return StockStatus != kStatusComplete && StockStatus != kStatusIdle; }
 
     enum class IdleEntry {
-        kNone,              // the status was not 62: nothing to do
-        kStartupFinished,   // first idle step after start-up: hide the start panel,
-                            // enable Next, Open and Print
-        kRenewalFinished,   // a renewal ended: hide its progress bar, enable the
-                            // renewed level's option and the renew labels
+        kNone,            // the status was not 62: nothing to do
+        kStartupFinished, // first idle step after start-up: hide the start panel,
+                          // enable Next, Open and Print
+        kRenewalFinished, // a renewal ended: hide its progress bar, enable the
+                          // renewed level's option and the renew labels
     };
     // The loop's idle step (status 62 -> 63). A renewal requested before the first
     // idle step starts right after it.
@@ -83,11 +81,10 @@ public:
     // yet complete. Other levels and stuck puzzles are discarded. When the last
     // set completes, the stock is written to `file` (skipped when `file` is
     // empty).
-    Outcome Accept(Stock& stock, const GeneratedPuzzle& puzzle,
-                   const std::filesystem::path& file);
+    Outcome Accept(Stock& stock, const GeneratedPuzzle& puzzle, const std::filesystem::path& file);
 
-private:
-    int pendingLevel_ = 0;  // renewal asked for before the first idle step
+  private:
+    int pendingLevel_ = 0; // renewal asked for before the first idle step
     bool building_ = false;
 };
 

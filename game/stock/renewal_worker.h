@@ -25,12 +25,12 @@
 namespace dravik {
 
 struct PassResult {
-    std::uint64_t pass = 0;  // 0, 1, 2, ... in delivery order
+    std::uint64_t pass = 0; // 0, 1, 2, ... in delivery order
     GeneratedPuzzle puzzle;
 };
 
 class RenewalWorker {
-public:
+  public:
     // Starts `threads` (at least 1) worker threads at once.
     explicit RenewalWorker(int threads, std::optional<std::uint64_t> seed = std::nullopt);
     ~RenewalWorker();
@@ -48,18 +48,18 @@ public:
     // Passes finished so far (delivered or waiting).
     std::uint64_t PassesDone() const { return done_.load(); }
 
-private:
+  private:
     void Work();
 
     const std::optional<std::uint64_t> seed_;
-    const std::uint64_t window_;  // how far passes may run ahead of delivery
+    const std::uint64_t window_; // how far passes may run ahead of delivery
     std::atomic<bool> stop_{false};
     std::atomic<std::uint64_t> done_{0};
     std::mutex mutex_;
-    std::condition_variable ready_;  // a result arrived or stop
-    std::condition_variable room_;   // the owner took a result or stop
-    std::uint64_t nextPass_ = 0;     // next pass number to hand to a worker
-    std::uint64_t nextDeliver_ = 0;  // next pass number the owner gets
+    std::condition_variable ready_; // a result arrived or stop
+    std::condition_variable room_;  // the owner took a result or stop
+    std::uint64_t nextPass_ = 0;    // next pass number to hand to a worker
+    std::uint64_t nextDeliver_ = 0; // next pass number the owner gets
     std::map<std::uint64_t, GeneratedPuzzle> finished_;
     std::vector<std::thread> threads_;
 };

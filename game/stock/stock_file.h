@@ -56,16 +56,16 @@ std::string RecordProblem(const StockRecord& record, int level);
 
 enum class StockReadError {
     kNone,
-    kMissing,     // no such file
-    kReadFailed,  // it could not be opened or read
-    kWrongSize,   // not exactly 111,000 bytes
-    kBadRecord,   // a record that cannot be a puzzle of its set
+    kMissing,    // no such file
+    kReadFailed, // it could not be opened or read
+    kWrongSize,  // not exactly 111,000 bytes
+    kBadRecord,  // a record that cannot be a puzzle of its set
 };
 
 struct StockReadResult {
     StockReadError error = StockReadError::kNone;
-    int record = 0;      // for kBadRecord: the record number, 1..500
-    std::string detail;  // what was wrong, for logs and the command line
+    int record = 0;     // for kBadRecord: the record number, 1..500
+    std::string detail; // what was wrong, for logs and the command line
     bool ok() const { return error == StockReadError::kNone; }
 };
 
@@ -91,15 +91,15 @@ std::filesystem::path StockTempPath(const std::filesystem::path& file);
 bool EnsureStockFile(const std::filesystem::path& master, const std::filesystem::path& working);
 
 enum class StockOpenStatus {
-    kOk,         // the working copy was read
-    kRecovered,  // the working copy was unreadable: set aside, master copied again and read
-    kFailed,     // no readable stock: the program cannot go on
+    kOk,        // the working copy was read
+    kRecovered, // the working copy was unreadable: set aside, master copied again and read
+    kFailed,    // no readable stock: the program cannot go on
 };
 
 struct StockOpenResult {
     StockOpenStatus status = StockOpenStatus::kFailed;
-    StockReadResult firstRead;           // the read of the working copy as found
-    std::filesystem::path setAside;      // kRecovered: where the unreadable copy now is
+    StockReadResult firstRead;      // the read of the working copy as found
+    std::filesystem::path setAside; // kRecovered: where the unreadable copy now is
     bool ok() const { return status != StockOpenStatus::kFailed; }
 };
 
@@ -107,8 +107,8 @@ struct StockOpenResult {
 // master when it is missing), read it, and when it is unreadable rename it with a
 // ".bad" suffix (never deleting anything), copy the master again and read that.
 // kFailed means: show kReadErrorMessage, then kCriticalErrorMessage, and end.
-StockOpenResult OpenStock(const std::filesystem::path& master,
-                          const std::filesystem::path& working, Stock& stock);
+StockOpenResult OpenStock(const std::filesystem::path& master, const std::filesystem::path& working,
+                          Stock& stock);
 
 // Text for kRecovered, telling the player where the damaged file was kept.
 std::string RecoveredMessage(const std::filesystem::path& setAside);

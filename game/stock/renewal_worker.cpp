@@ -1,0 +1,99 @@
+#include "game/stock/renewal_worker.h"
+
+#include <algorithm>
+
+namespace dravik {
+
+std::uint64_t PassSeed(std::uint64_t seed, std::uint64_t pass) {
+    // Two rounds of a 64-bit mix so that neighbouring seeds and passes are unrelated.
+    std::uint64_t x = seed ^ (pass * 0xD1B54A32D192ED03ull);
+    for (int round = 0; round < 2; ++round) {
+        x += 0x9E3779B97F4A7C15ull;
+        x = (x ^ (x >> 30)) * 0xBF58476D1CE4E5B9ull;
+        x = (x ^ (x >> 27)) * 0x94D049BB133111EBull;
+        x ^= x >> 31;
+    }
+    return x;
+}
+
+RenewalWorker::RenewalWorker(int threads, std::optional<std::uint64_t> seed)
+    : seed_(seed), window_(4 * static_cast<std::uint64_t>(std::max(threads, 1))) {
+    const int n = std::max(threads, 1);
+    threads_.reserve(static_cast<std::size_t>(n));
+    for (int i = 0; i < n; ++i) threads_.emplace_back([this] { Work(); });
+}
+
+RenewalWorker::~RenewalWorker() {
+    Stop();
+}
+
+void RenewalWorker::Stop() {
+    {
+        std::lock_guard lock(mutex_);
+        stop_ = true;
+    }
+    ready_.notify_all();
+    room_.notify_all();
+    for (auto& t : threads_)
+        if (t.joinable()) t.join();
+    threads_.clear();
+}
+
+void RenewalWorker::Work() {
+    Generator generator;
+    Solver solver;
+    for (;;) {
+        std::uint64_t pass;
+        {
+            std::unique_lock lock(mutex_);
+            // Stay within a bounded distance of what the owner has taken.
+            room_.wait(lock, [&] { return stop_ || nextPass_ < nextDeliver_ + window_; });
+            if (stop_) return;
+            pass = nextPass_++;
+        }
+        if (seed_)
+            generator.SetSeed(PassSeed(*seed_, pass));
+        else
+            generator.ClearSeed();
+        std::optional<GeneratedPuzzle> result = generator.Pass(solver, &stop_);
+        if (!result) return; // stopped during the pass
+        {
+            std::lock_guard lock(mutex_);
+            if (stop_) return;
+            finished_.emplace(pass, std::move(*result));
+            ++done_;
+        }
+        ready_.notify_all();
+    }
+}
+
+std::optional<PassResult> RenewalWorker::TryTake() {
+    std::optional<PassResult> out;
+    {
+        std::lock_guard lock(mutex_);
+        auto it = finished_.find(nextDeliver_);
+        if (stop_ || it == finished_.end()) return out;
+        out = PassResult{nextDeliver_, std::move(it->second)};
+        finished_.erase(it);
+        ++nextDeliver_;
+    }
+    room_.notify_all();
+    return out;
+}
+
+std::optional<PassResult> RenewalWorker::Take() {
+    std::optional<PassResult> out;
+    {
+        std::unique_lock lock(mutex_);
+        ready_.wait(lock, [&] { return stop_ || finished_.count(nextDeliver_) != 0; });
+        if (stop_) return out;
+        auto it = finished_.find(nextDeliver_);
+        out = PassResult{nextDeliver_, std::move(it->second)};
+        finished_.erase(it);
+        ++nextDeliver_;
+    }
+    room_.notify_all();
+    return out;
+}
+
+} // namespace dravik

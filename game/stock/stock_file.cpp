@@ -1,0 +1,291 @@
+#include "game/stock/stock_file.h"
+
+#include <cstdio>
+#include <fstream>
+#include <system_error>
+
+#include "game/model/grid.h"
+
+#if defined(__unix__) || defined(__APPLE__)
+#include <unistd.h>
+#endif
+
+namespace dravik {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// Field offsets of the record.
+constexpr std::size_t kLevelAt = 0;
+constexpr std::size_t kReserved1At = 2;
+constexpr std::size_t kReserved2At = 4;
+constexpr std::size_t kGivensAt = 6;
+constexpr std::size_t kSolutionAt = 87;
+constexpr std::size_t kBestMinutesAt = 168;
+constexpr std::size_t kBestSecondsAt = 170;
+constexpr std::size_t kBestPlayerAt = 172;
+constexpr std::size_t kCountsAt = 174;
+constexpr std::size_t kScoreAt = 218;
+static_assert(kScoreAt + 4 == kStockRecordSize);
+static_assert(kCountsAt + 2 * kTechniqueCount == kScoreAt);
+
+void Put16(RecordBytes& b, std::size_t at, std::int16_t v) {
+    const auto u = static_cast<std::uint16_t>(v);
+    b[at] = static_cast<std::uint8_t>(u & 0xFF);
+    b[at + 1] = static_cast<std::uint8_t>(u >> 8);
+}
+
+void Put32(RecordBytes& b, std::size_t at, std::int32_t v) {
+    const auto u = static_cast<std::uint32_t>(v);
+    for (int i = 0; i < 4; ++i) b[at + i] = static_cast<std::uint8_t>((u >> (8 * i)) & 0xFF);
+}
+
+std::int16_t Get16(std::span<const std::uint8_t, kStockRecordSize> b, std::size_t at) {
+    return static_cast<std::int16_t>(static_cast<std::uint16_t>(b[at] | (b[at + 1] << 8)));
+}
+
+std::int32_t Get32(std::span<const std::uint8_t, kStockRecordSize> b, std::size_t at) {
+    std::uint32_t u = 0;
+    for (int i = 0; i < 4; ++i) u |= static_cast<std::uint32_t>(b[at + i]) << (8 * i);
+    return static_cast<std::int32_t>(u);
+}
+
+bool IsValidCompleteGrid(const std::array<std::uint8_t, 81>& g) {
+    for (int u = 0; u < 9; ++u) {
+        unsigned row = 0, column = 0, box = 0;
+        for (int i = 0; i < 9; ++i) {
+            const int r = g[RowColumnCell(u, i)], c = g[RowColumnCell(i, u)],
+                      b = g[BoxPositionCell(u, i)];
+            if (r < 1 || r > 9 || c < 1 || c > 9 || b < 1 || b > 9) return false;
+            row |= 1u << r;
+            column |= 1u << c;
+            box |= 1u << b;
+        }
+        if (row != 0x3FE || column != 0x3FE || box != 0x3FE) return false;
+    }
+    return true;
+}
+
+// Flushes `f` to the device where the platform lets us; a no-op elsewhere.
+bool SyncFile(std::FILE* f) {
+#if defined(__unix__) || defined(__APPLE__)
+    return ::fsync(::fileno(f)) == 0;
+#else
+    (void)f;
+    return true;
+#endif
+}
+
+} // namespace
+
+RecordBytes EncodeRecord(const StockRecord& r) {
+    RecordBytes b{};
+    Put16(b, kLevelAt, r.Level);
+    Put16(b, kReserved1At, r.Reserved1);
+    Put16(b, kReserved2At, r.Reserved2);
+    for (int c = 0; c < kCells; ++c) {
+        b[kGivensAt + c] = r.Givens[c];
+        b[kSolutionAt + c] = r.Solution[c];
+    }
+    Put16(b, kBestMinutesAt, r.BestMinutes);
+    Put16(b, kBestSecondsAt, r.BestSeconds);
+    Put16(b, kBestPlayerAt, r.BestPlayer);
+    for (int i = 0; i < kTechniqueCount; ++i) Put16(b, kCountsAt + 2 * i, r.TechniqueCounts[i]);
+    Put32(b, kScoreAt, r.Score);
+    return b;
+}
+
+StockRecord DecodeRecord(std::span<const std::uint8_t, kStockRecordSize> b) {
+    StockRecord r;
+    r.Level = Get16(b, kLevelAt);
+    r.Reserved1 = Get16(b, kReserved1At);
+    r.Reserved2 = Get16(b, kReserved2At);
+    for (int c = 0; c < kCells; ++c) {
+        r.Givens[c] = b[kGivensAt + c];
+        r.Solution[c] = b[kSolutionAt + c];
+    }
+    r.BestMinutes = Get16(b, kBestMinutesAt);
+    r.BestSeconds = Get16(b, kBestSecondsAt);
+    r.BestPlayer = Get16(b, kBestPlayerAt);
+    for (int i = 0; i < kTechniqueCount; ++i) r.TechniqueCounts[i] = Get16(b, kCountsAt + 2 * i);
+    r.Score = Get32(b, kScoreAt);
+    return r;
+}
+
+std::vector<std::uint8_t> EncodeStock(const Stock& stock) {
+    std::vector<std::uint8_t> out;
+    out.reserve(kStockFileSize);
+    for (const auto& record : stock.Records()) {
+        const RecordBytes b = EncodeRecord(record);
+        out.insert(out.end(), b.begin(), b.end());
+    }
+    return out;
+}
+
+Stock DecodeStock(std::span<const std::uint8_t, kStockFileSize> bytes) {
+    Stock stock;
+    auto& records = stock.Records();
+    for (std::size_t i = 0; i < records.size(); ++i)
+        records[i] = DecodeRecord(bytes.subspan(i * kStockRecordSize).first<kStockRecordSize>());
+    return stock;
+}
+
+std::string RecordProblem(const StockRecord& r, int level) {
+    if (r.Level != level)
+        return "level field is " + std::to_string(r.Level) + ", not " + std::to_string(level);
+    for (int c = 0; c < kCells; ++c)
+        if (r.Givens[c] > 9) return "given out of range at cell " + std::to_string(c);
+    for (int c = 0; c < kCells; ++c)
+        if (r.Solution[c] < 1 || r.Solution[c] > 9)
+            return "solution digit out of range at cell " + std::to_string(c);
+    if (!IsValidCompleteGrid(r.Solution)) return "solution is not a valid grid";
+    for (int c = 0; c < kCells; ++c)
+        if (r.Givens[c] != 0 && r.Givens[c] != r.Solution[c])
+            return "given does not match the solution at cell " + std::to_string(c);
+    return {};
+}
+
+StockReadResult ReadStock(const fs::path& file, Stock& stock) {
+    StockReadResult result;
+    std::error_code ec;
+    const auto status = fs::status(file, ec);
+    if (ec || !fs::exists(status)) {
+        result.error = StockReadError::kMissing;
+        result.detail = "no file " + file.string();
+        return result;
+    }
+    if (!fs::is_regular_file(status)) {
+        result.error = StockReadError::kReadFailed;
+        result.detail = file.string() + " is not a file";
+        return result;
+    }
+    std::ifstream in(file, std::ios::binary);
+    if (!in) {
+        result.error = StockReadError::kReadFailed;
+        result.detail = "cannot open " + file.string();
+        return result;
+    }
+    // Read one byte more than a stock holds, to see a file that is too long.
+    std::vector<std::uint8_t> bytes(kStockFileSize + 1);
+    in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    const auto got = static_cast<std::size_t>(in.gcount());
+    if (in.bad()) {
+        result.error = StockReadError::kReadFailed;
+        result.detail = "error reading " + file.string();
+        return result;
+    }
+    if (got != kStockFileSize) {
+        result.error = StockReadError::kWrongSize;
+        result.detail = got > kStockFileSize
+                            ? "file is longer than 111000 bytes"
+                            : "file is " + std::to_string(got) + " bytes, not 111000";
+        return result;
+    }
+    Stock read =
+        DecodeStock(std::span<const std::uint8_t, kStockFileSize>(bytes.data(), kStockFileSize));
+    for (int level = 1; level <= kLevels; ++level)
+        for (int number = 1; number <= kPuzzlesPerLevel; ++number) {
+            std::string why = RecordProblem(read(level, number), level);
+            if (!why.empty()) {
+                result.error = StockReadError::kBadRecord;
+                result.record = Stock::RecordNumber(level, number);
+                result.detail = "record " + std::to_string(result.record) + ": " + why;
+                return result;
+            }
+        }
+    stock = read;
+    return result;
+}
+
+fs::path StockTempPath(const fs::path& file) {
+    fs::path temp = file;
+    temp += ".tmp";
+    return temp;
+}
+
+StockWriteResult WriteStock(const fs::path& file, const Stock& stock) {
+    StockWriteResult result;
+    const std::vector<std::uint8_t> bytes = EncodeStock(stock);
+    const fs::path temp = StockTempPath(file);
+    auto fail = [&](std::string why) {
+        std::error_code ignored;
+        fs::remove(temp, ignored);
+        result.ok = false;
+        result.detail = std::move(why);
+        return result;
+    };
+
+    std::FILE* f = std::fopen(temp.string().c_str(), "wb");
+    if (!f) return fail("cannot create " + temp.string());
+    const bool written = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
+    const bool flushed = written && std::fflush(f) == 0 && SyncFile(f);
+    const bool closed = std::fclose(f) == 0;
+    if (!written || !flushed || !closed) return fail("cannot write " + temp.string());
+
+    std::error_code ec;
+    fs::rename(temp, file, ec);
+    if (ec) return fail("cannot replace " + file.string() + ": " + ec.message());
+    return result;
+}
+
+bool EnsureStockFile(const fs::path& master, const fs::path& working) {
+    std::error_code ec;
+    if (fs::exists(working, ec)) return true;
+    // Copy through a temporary file, so that an interrupted copy never leaves a
+    // short working copy behind.
+    const fs::path temp = StockTempPath(working);
+    fs::copy_file(master, temp, fs::copy_options::overwrite_existing, ec);
+    if (!ec) fs::rename(temp, working, ec);
+    if (ec) {
+        std::error_code ignored;
+        fs::remove(temp, ignored);
+        return false;
+    }
+    return true;
+}
+
+namespace {
+
+// A free name for setting `file` aside: "<file>.bad", else "<file>.2.bad", ...
+fs::path SetAsidePath(const fs::path& file) {
+    std::error_code ec;
+    for (int i = 1;; ++i) {
+        fs::path candidate = file;
+        candidate += i == 1 ? std::string(".bad") : "." + std::to_string(i) + ".bad";
+        if (!fs::exists(candidate, ec) && !ec) return candidate;
+        if (i > 1000) return {};
+    }
+}
+
+} // namespace
+
+StockOpenResult OpenStock(const fs::path& master, const fs::path& working, Stock& stock) {
+    StockOpenResult result;
+    EnsureStockFile(master, working);
+    result.firstRead = ReadStock(working, stock);
+    if (result.firstRead.ok()) {
+        result.status = StockOpenStatus::kOk;
+        return result;
+    }
+    std::error_code ec;
+    if (result.firstRead.error != StockReadError::kMissing) {
+        // Keep the unreadable copy for the player, under a name nobody else uses.
+        const fs::path aside = SetAsidePath(working);
+        if (aside.empty()) return result;
+        fs::rename(working, aside, ec);
+        if (ec) return result;
+        result.setAside = aside;
+    }
+    if (!EnsureStockFile(master, working)) return result;
+    if (ReadStock(working, stock).ok()) result.status = StockOpenStatus::kRecovered;
+    return result;
+}
+
+std::string RecoveredMessage(const fs::path& setAside) {
+    return "The file with sudoku puzzles was damaged and has been replaced by a fresh copy. "
+           "Best times recorded in it are lost; the damaged file was kept as '" +
+           setAside.string() + "'.";
+}
+
+} // namespace dravik
