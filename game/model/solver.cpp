@@ -82,7 +82,7 @@ bool Solver::ApplyTechnique(int t) {
 
 int Solver::Step() {
     for (int t = 0; t < kTechniqueCount; ++t)
-        if (ApplyTechnique(t)) return t;
+        if ((enabled_ & (1u << t)) && ApplyTechnique(t)) return t;
     return -1;
 }
 
@@ -105,6 +105,7 @@ int Solver::Solve(const StepCallback& onStep) {
         for (int t = 0; t < kTechniqueCount; ++t) {
             const int tier = kTechniqueTable[t].tier;
             if (level < tier) level = tier;
+            if (!(enabled_ & (1u << t))) continue;
             if (onStep) log.clear();
             if (ApplyTechnique(t)) {
                 fired = t;

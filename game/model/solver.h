@@ -66,6 +66,10 @@ public:
     // fired, or -1 when none did. Does not count.
     int Step();
 
+    // Restricts the ladder to the techniques whose bit (1 << index) is set;
+    // the level still rises by index as the ladder climbs.
+    void EnableTechniques(std::uint32_t mask) { enabled_ = mask; }
+
     // Records every change made by Place and RemoveCandidate into `log`
     // (nullptr stops recording).
     void RecordChanges(std::vector<GridChange>* log) { record_ = log; }
@@ -128,6 +132,7 @@ private:
     std::array<std::uint16_t, kCells> mask_{};
     std::array<std::int16_t, kTechniqueCount> counts_{};
     std::vector<GridChange>* record_ = nullptr;
+    std::uint32_t enabled_ = (1u << kTechniqueCount) - 1;
 };
 
 } // namespace dravik
