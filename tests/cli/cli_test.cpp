@@ -1,0 +1,127 @@
+// The dravik command's grade and solve as scripts use them, including input
+// that is not a puzzle at all.
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+
+#include "cli/args.h"
+#include "cli/commands.h"
+#include "support/testdata.h"
+
+namespace dravik::cli {
+namespace {
+
+struct CommandRun {
+    int status = -1;
+    std::string out, err;
+};
+
+CommandRun Call(int (*command)(const Args&, std::istream&, std::ostream&, std::ostream&),
+         const Args& args, const std::string& input) {
+    std::istringstream in(input);
+    std::ostringstream out, err;
+    CommandRun r;
+    r.status = command(args, in, out, err);
+    r.out = out.str();
+    r.err = err.str();
+    return r;
+}
+
+std::vector<std::string> Lines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream s(text);
+    for (std::string line; std::getline(s, line);) lines.push_back(line);
+    return lines;
+}
+
+constexpr const char* kSolved =
+    "974236158638591742125487936316754289742918563589362417867125394253649871491873625";
+
+TEST(Grade, MatchesTheGoldenFileInInputOrderWithAnyThreadCount) {
+    DRAVIK_REQUIRE_TESTDATA(path, "golden_grades.tsv");
+    std::string input, expected;
+    for (const auto& row : test::ReadTsv(path)) {
+        input += row[0] + "\n";
+        expected += row[0] + ' ' + row[1] + ' ' + row[2] + ' ' + row[3] + '\n';
+    }
+    for (const char* threads : {"1", "2", "7"}) {
+        const CommandRun r = Call(RunGrade, {"--threads", threads}, "# comment\n\n" + input);
+        EXPECT_EQ(r.status, 0);
+        EXPECT_EQ(r.err, "");
+        EXPECT_EQ(r.out, expected) << "threads " << threads;
+    }
+}
+
+TEST(Grade, MalformedLinesAreReportedAndSkipped) {
+    std::string contradictory(81, '0');
+    contradictory[0] = contradictory[1] = '5';
+    std::string binary(81, '\0');
+    binary[3] = '\xff';
+    const std::string input = std::string(kSolved) + "\n" +   // 1: all given
+                              "12345\n" +                      // 2: too short
+                              std::string(10000, '1') + "\n" + // 3: far too long
+                              std::string(80, '0') + "x\n" +   // 4: a letter
+                              binary + "\n" +                  // 5: binary bytes
+                              contradictory + "   trailing words\n" + // 6: runs
+                              "   \t\n";                       // 7: blank
+    const CommandRun r = Call(RunGrade, {}, input);
+    EXPECT_EQ(r.status, 1);
+    const auto errors = Lines(r.err);
+    ASSERT_EQ(errors.size(), 4u) << r.err;
+    EXPECT_EQ(errors[0].rfind("line 2: ", 0), 0u);
+    EXPECT_EQ(errors[1].rfind("line 3: ", 0), 0u);
+    EXPECT_EQ(errors[2], "line 4: cell 81: unexpected character 'x'");
+    EXPECT_EQ(errors[3].rfind("line 5: cell 1: unexpected character (byte 0)", 0), 0u);
+
+    const auto lines = Lines(r.out);
+    ASSERT_EQ(lines.size(), 2u);
+    std::string allGiven = std::string(kSolved) + " 1 0";
+    for (int i = 0; i < 22; ++i) allGiven += " 0";
+    EXPECT_EQ(lines[0], allGiven);
+    EXPECT_EQ(lines[1].substr(0, 82), contradictory + " ");
+}
+
+TEST(Grade, EmptyInputAndBadOptions) {
+    const CommandRun r = Call(RunGrade, {}, "");
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.out, "");
+    for (const Args& bad : {Args{"--threads"}, Args{"--threads", "0"}, Args{"--threads", "x"},
+                            Args{"--threads", "99999999999999999999"}, Args{"--fast"}}) {
+        EXPECT_THROW(Call(RunGrade, bad, kSolved), UsageError);
+    }
+}
+
+TEST(Solve, SolvedStuckAndSteps) {
+    std::string easy = kSolved;
+    easy[0] = easy[40] = '0';
+    const CommandRun solved = Call(RunSolve, {}, easy + "\n" + std::string(81, '.') + "\n");
+    EXPECT_EQ(solved.status, 0);
+    EXPECT_EQ(Lines(solved.out),
+              (std::vector<std::string>{kSolved, "stuck " + std::string(81, '0')}));
+
+    const CommandRun steps = Call(RunSolve, {"--steps"}, easy);
+    EXPECT_EQ(Lines(steps.out), (std::vector<std::string>{
+                                    "# " + easy,
+                                    // both are hidden and naked: counted as naked
+                                    "1. Naked Single: place 9 at A1",
+                                    "2. Naked Single: place 1 at E5",
+                                    kSolved,
+                                }));
+}
+
+TEST(Solve, StepsNameTheRemovedCandidates) {
+    DRAVIK_REQUIRE_TESTDATA(path, "golden_grades.tsv");
+    for (const auto& row : test::ReadTsv(path)) {
+        if (row[1] != "2") continue;
+        const CommandRun r = Call(RunSolve, {"--steps"}, row[0]);
+        EXPECT_TRUE(r.out.find("Pointing Pair: remove ") != std::string::npos ||
+                    r.out.find("Box Line: remove ") != std::string::npos)
+            << r.out;
+        EXPECT_EQ(Lines(r.out).back().size(), 81u);  // solved grid last
+        break;
+    }
+}
+
+} // namespace
+} // namespace dravik::cli
