@@ -1,0 +1,61 @@
+#include "mixer.h"
+#include "output_device.h"
+
+#include <SDL.h>
+
+namespace wavory {
+
+namespace {
+
+class SdlOutputDevice : public OutputDevice {
+  public:
+    ~SdlOutputDevice() override { Close(); }
+
+    bool Open(Mixer& mixer) override {
+        if (device_ != 0) return true;
+        if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return false;
+        SDL_AudioSpec want{};
+        want.freq = static_cast<int>(mixer.OutputRate());
+        want.format = AUDIO_S16SYS;
+        want.channels = 2;
+        want.samples = kDeviceBufferFrames;
+        want.callback = &SdlOutputDevice::Callback;
+        want.userdata = &mixer;
+        SDL_AudioSpec have{};
+        // No changes allowed: SDL converts to the device's own format if it must,
+        // so the mixer always produces what it was built for.
+        device_ = SDL_OpenAudioDevice(nullptr, 0, &want, &have, 0);
+        if (device_ == 0) {
+            SDL_QuitSubSystem(SDL_INIT_AUDIO);
+            return false;
+        }
+        SDL_PauseAudioDevice(device_, 0);
+        return true;
+    }
+
+    void Close() override {
+        if (device_ == 0) return;
+        SDL_CloseAudioDevice(device_);
+        device_ = 0;
+        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    }
+
+    bool IsOpen() const override { return device_ != 0; }
+
+  private:
+    static void SDLCALL Callback(void* userdata, Uint8* stream, int length) {
+        auto* mixer = static_cast<Mixer*>(userdata);
+        mixer->Mix(reinterpret_cast<int16_t*>(stream),
+                   static_cast<size_t>(length) / (2 * sizeof(int16_t)));
+    }
+
+    SDL_AudioDeviceID device_ = 0;
+};
+
+} // namespace
+
+std::unique_ptr<OutputDevice> MakeSdlOutputDevice() {
+    return std::make_unique<SdlOutputDevice>();
+}
+
+} // namespace wavory
