@@ -25,7 +25,7 @@ std::string_view OptionValue(const std::vector<std::string_view>& args, std::siz
 
 struct PuzzleInput {
     std::vector<Grid> puzzles;
-    std::vector<std::string> texts;  // each puzzle's 81 characters as written
+    std::vector<std::string> texts; // each puzzle's 81 characters as written
     bool hadErrors = false;
 };
 

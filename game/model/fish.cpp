@@ -7,25 +7,39 @@ namespace dravik {
 namespace {
 
 // Cell of line `line` at position `pos`: rows when `rows`, else columns.
-constexpr int LineCell(bool rows, int line, int pos) { return rows ? 9 * line + pos : line + 9 * pos; }
+constexpr int LineCell(bool rows, int line, int pos) {
+    return rows ? 9 * line + pos : line + 9 * pos;
+}
 
 } // namespace
 
 bool Solver::BasicFish(int n) {
+    // Per digit, per line: bit `pos` set when the digit is possible there.
+    unsigned lines[2][10][9] = {};
+    for (int c = 0; c < kCells; ++c)
+        for (unsigned m = mask_[c]; m; m &= m - 1) {
+            const int d = __builtin_ctz(m) + 1;
+            lines[0][d][CellRow(c)] |= 1u << CellColumn(c);
+            lines[1][d][CellColumn(c)] |= 1u << CellRow(c);
+        }
     for (int pass = 0; pass < 2; ++pass) {
-        const bool rows = pass == 0;  // base lines are rows, cover lines columns
+        const bool rows = pass == 0; // base lines are rows, cover lines columns
+        auto& seen = fishSeen_[n - 2][pass];
         for (int d = 1; d <= 9; ++d) {
-            const unsigned bit = DigitBit(d);
-            unsigned lineMask[9];
-            unsigned anyCover = 0;
+            if (DigitUnchanged(seen[d], d)) continue;
+            const unsigned* lineMask = lines[pass][d];
+            // Only lines with 1..n candidates can qualify (exactly 2 for the X-Wing);
+            // with fewer than n of them no set of cover lines can have n base lines.
+            int small[9], smallCount = 0;
             for (int line = 0; line < 9; ++line) {
-                unsigned m = 0;
-                for (int pos = 0; pos < 9; ++pos)
-                    if (mask_[LineCell(rows, line, pos)] & bit) m |= 1u << pos;
-                lineMask[line] = m;
-                anyCover |= m;
+                const int bits = __builtin_popcount(lineMask[line]);
+                if (n == 2 ? bits == 2 : (bits >= 1 && bits <= n)) small[smallCount++] = line;
             }
-            if (!anyCover) continue;
+            if (smallCount < n) {
+                seen[d] = digitVersion_[d];
+                continue;
+            }
+
             int idx[4];
             for (int i = 0; i < n; ++i) idx[i] = i;
             for (;;) {
@@ -33,20 +47,19 @@ bool Solver::BasicFish(int n) {
                 for (int i = 0; i < n; ++i) pattern |= 1u << idx[i];
                 unsigned baseLines = 0;
                 int qualifying = 0;
-                for (int line = 0; line < 9; ++line) {
-                    const unsigned m = lineMask[line];
-                    const bool fits = n == 2 ? m == pattern : (m != 0 && (m & ~pattern) == 0);
-                    if (fits) {
+                for (int k = 0; k < smallCount; ++k) {
+                    const unsigned m = lineMask[small[k]];
+                    if (n == 2 ? m == pattern : (m & ~pattern) == 0) {
                         ++qualifying;
-                        if (qualifying <= n) baseLines |= 1u << line;
+                        if (qualifying <= n) baseLines |= 1u << small[k];
                     }
                 }
                 if (qualifying == n) {
                     // FishEliminate: the digit leaves the cover lines outside the base lines.
                     bool changed = false;
-                    for (int i = 0; i < n; ++i)
-                        for (int line = 0; line < 9; ++line)
-                            if (!(baseLines & (1u << line)))
+                    for (int line = 0; line < 9; ++line)
+                        if (!(baseLines & (1u << line)) && (lineMask[line] & pattern))
+                            for (int i = 0; i < n; ++i)
                                 changed |= RemoveCandidate(d, LineCell(rows, line, idx[i]));
                     if (changed) return true;
                 }
@@ -57,23 +70,30 @@ bool Solver::BasicFish(int n) {
                 ++idx[i];
                 for (int j = i + 1; j < n; ++j) idx[j] = idx[j - 1] + 1;
             }
+            seen[d] = digitVersion_[d];
         }
     }
     return false;
 }
 
-bool Solver::XWing() { return BasicFish(2); }
-bool Solver::Swordfish() { return BasicFish(3); }
-bool Solver::Jellyfish() { return BasicFish(4); }
+bool Solver::XWing() {
+    return BasicFish(2);
+}
+bool Solver::Swordfish() {
+    return BasicFish(3);
+}
+bool Solver::Jellyfish() {
+    return BasicFish(4);
+}
 
 bool Solver::FinnedXWing() {
     int rowCount[10][9] = {}, colCount[10][9] = {};
     for (int c = 0; c < kCells; ++c)
-        for (int d = 1; d <= 9; ++d)
-            if (mask_[c] & DigitBit(d)) {
-                ++rowCount[d][CellRow(c)];
-                ++colCount[d][CellColumn(c)];
-            }
+        for (unsigned m = mask_[c]; m; m &= m - 1) {
+            const int d = __builtin_ctz(m) + 1;
+            ++rowCount[d][CellRow(c)];
+            ++colCount[d][CellColumn(c)];
+        }
     auto has = [this](int d, int r, int c) { return (mask_[9 * r + c] & DigitBit(d)) != 0; };
 
     // Removes d from the cells of `box` that lie in column `column` (rows half)
@@ -94,7 +114,8 @@ bool Solver::FinnedXWing() {
     };
 
     // Rows half.
-    for (int d = 1; d <= 9; ++d)
+    for (int d = 1; d <= 9; ++d) {
+        if (DigitUnchanged(finnedSeen_[0][d], d)) continue;
         for (int r1 = 0; r1 < 9; ++r1) {
             if (rowCount[d][r1] != 2) continue;
             for (int c1 = 0; c1 < 8; ++c1)
@@ -123,9 +144,12 @@ bool Solver::FinnedXWing() {
                     }
                 }
         }
+        finnedSeen_[0][d] = digitVersion_[d];
+    }
 
     // Columns half.
-    for (int d = 1; d <= 9; ++d)
+    for (int d = 1; d <= 9; ++d) {
+        if (DigitUnchanged(finnedSeen_[1][d], d)) continue;
         for (int c = 0; c < 9; ++c) {
             if (colCount[d][c] != 2) continue;
             for (int r1 = 0; r1 < 8; ++r1)
@@ -152,29 +176,40 @@ bool Solver::FinnedXWing() {
                     }
                 }
         }
+        finnedSeen_[1][d] = digitVersion_[d];
+    }
     return false;
 }
 
 bool Solver::MultiXWing() {
+    // The rectangle is four bivalue cells.
+    int bivalueCells = 0;
+    for (int c = 0; c < kCells; ++c) bivalueCells += BitCount(mask_[c]) == 2;
+    if (bivalueCells < 4) return false;
     int lineCount[2][10][9] = {}, boxCount[10][9] = {};
     for (int c = 0; c < kCells; ++c)
-        for (int d = 1; d <= 9; ++d)
-            if (mask_[c] & DigitBit(d)) {
-                ++lineCount[0][d][CellRow(c)];
-                ++lineCount[1][d][CellColumn(c)];
-                ++boxCount[d][CellBox(c)];
-            }
+        for (unsigned m = mask_[c]; m; m &= m - 1) {
+            const int d = __builtin_ctz(m) + 1;
+            ++lineCount[0][d][CellRow(c)];
+            ++lineCount[1][d][CellColumn(c)];
+            ++boxCount[d][CellBox(c)];
+        }
     auto bivalue = [this](int c) { return BitCount(mask_[c]) == 2; };
 
     for (int pass = 0; pass < 2; ++pass) {
-        const bool rows = pass == 0;  // rows half: A and B confined in rows
+        const bool rows = pass == 0; // rows half: A and B confined in rows
         const int base = rows ? 0 : 1, cross = rows ? 1 : 0;
+        // Digits with exactly two candidates in each base line.
+        unsigned twice[9] = {};
+        for (int line = 0; line < 9; ++line)
+            for (int d = 1; d <= 9; ++d)
+                if (lineCount[base][d][line] == 2) twice[line] |= 1u << d;
         for (int l1 = 0; l1 < 8; ++l1)
             for (int l2 = l1 + 1; l2 < 9; ++l2)
-                for (int a = 1; a <= 9; ++a)
-                    for (int b = 1; b <= 9; ++b) {
-                        if (a == b || lineCount[base][a][l1] != 2 || lineCount[base][b][l2] != 2)
-                            continue;
+                for (unsigned as = twice[l1]; as; as &= as - 1)
+                    for (unsigned bs = twice[l2]; bs; bs &= bs - 1) {
+                        const int a = __builtin_ctz(as), b = __builtin_ctz(bs);
+                        if (a == b) continue;
                         int p[4], n0 = 0, n1 = 0;
                         for (int pos = 0; pos < 9; ++pos) {
                             const int x = LineCell(rows, l1, pos), y = LineCell(rows, l2, pos);
@@ -202,7 +237,8 @@ bool Solver::MultiXWing() {
                             mask_[p[3]] != (DigitBit(b) | DigitBit(dDigit)))
                             continue;
                         // Line form: C along cross line x1, D along x2.
-                        if (lineCount[cross][cDigit][x1] >= 3 || lineCount[cross][dDigit][x2] >= 3) {
+                        if (lineCount[cross][cDigit][x1] >= 3 ||
+                            lineCount[cross][dDigit][x2] >= 3) {
                             for (int pos = 0; pos < 9; ++pos) {
                                 if (pos == l1 || pos == l2) continue;
                                 RemoveCandidate(cDigit, LineCell(!rows, x1, pos));

@@ -2,7 +2,9 @@
 
 namespace dravik {
 
-const ConversionTables& InitConversionArrays() { return kTables; }
+const ConversionTables& InitConversionArrays() {
+    return kTables;
+}
 
 std::array<char, 3> CellName(int cell) {
     static constexpr char kRows[] = "ABCDEFGHJ";

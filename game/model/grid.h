@@ -12,7 +12,9 @@ constexpr int kDigits = 9;
 constexpr std::uint16_t kAllCandidates = 511;
 
 // Bit of digit d (1..9) in a candidate mask.
-constexpr std::uint16_t DigitBit(int d) { return static_cast<std::uint16_t>(1u << (d - 1)); }
+constexpr std::uint16_t DigitBit(int d) {
+    return static_cast<std::uint16_t>(1u << (d - 1));
+}
 
 struct ConversionTables {
     std::array<std::int16_t, 81> CellRow{};
@@ -60,15 +62,33 @@ inline constexpr ConversionTables kTables = MakeConversionTables();
 // are constant, so this only touches them.
 const ConversionTables& InitConversionArrays();
 
-constexpr int CellRow(int c) { return kTables.CellRow[c]; }
-constexpr int CellColumn(int c) { return kTables.CellColumn[c]; }
-constexpr int CellBox(int c) { return kTables.CellBox[c]; }
-constexpr int CellBoxStart(int c) { return kTables.CellBoxStart[c]; }
-constexpr int RowColumnCell(int r, int c) { return kTables.RowColumnCell[r][c]; }
-constexpr int RowColumnBox(int r, int c) { return kTables.RowColumnBox[r][c]; }
-constexpr int BoxStartCell(int b) { return kTables.BoxStartCell[b]; }
-constexpr int BoxPositionCell(int b, int p) { return kTables.BoxPositionCell[b][p]; }
-constexpr int BitCount(unsigned mask) { return kTables.BitCount[mask & 511u]; }
+constexpr int CellRow(int c) {
+    return kTables.CellRow[c];
+}
+constexpr int CellColumn(int c) {
+    return kTables.CellColumn[c];
+}
+constexpr int CellBox(int c) {
+    return kTables.CellBox[c];
+}
+constexpr int CellBoxStart(int c) {
+    return kTables.CellBoxStart[c];
+}
+constexpr int RowColumnCell(int r, int c) {
+    return kTables.RowColumnCell[r][c];
+}
+constexpr int RowColumnBox(int r, int c) {
+    return kTables.RowColumnBox[r][c];
+}
+constexpr int BoxStartCell(int b) {
+    return kTables.BoxStartCell[b];
+}
+constexpr int BoxPositionCell(int b, int p) {
+    return kTables.BoxPositionCell[b][p];
+}
+constexpr int BitCount(unsigned mask) {
+    return kTables.BitCount[mask & 511u];
+}
 
 // True when cells a and b share a row, a column or a box (a cell is its own peer here).
 constexpr bool SeesCell(int a, int b) {

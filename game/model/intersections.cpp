@@ -27,6 +27,7 @@ bool Solver::PointingEliminate(int d, int start, int k) {
 
 bool Solver::PointingPair() {
     for (int d = 1; d <= 9; ++d) {
+        if (DigitUnchanged(pointingSeen_[0][d], d)) continue;
         const unsigned bit = DigitBit(d);
         for (int band = 0; band < 3; ++band)
             for (int stack = 0; stack < 3; ++stack) {
@@ -44,6 +45,7 @@ bool Solver::PointingPair() {
                 for (int k = 0; k < 6; ++k)
                     if (entry[k] == total && PointingEliminate(d, start, k)) return true;
             }
+        pointingSeen_[0][d] = digitVersion_[d];
     }
     return false;
 }
@@ -72,6 +74,7 @@ bool Solver::BoxLine() {
     for (int pass = 0; pass < 2; ++pass) {
         const bool rows = pass == 0;
         for (int d = 1; d <= 9; ++d) {
+            if (DigitUnchanged(boxLineSeen_[pass][d], d)) continue;
             const unsigned bit = DigitBit(d);
             for (int line = 0; line < 9; ++line) {
                 int seg[3] = {0, 0, 0};
@@ -88,6 +91,7 @@ bool Solver::BoxLine() {
                 for (int s = 0; s < 3; ++s)
                     if (seg[s] == total && BoxLineEliminate(d, line, s, rows)) return true;
             }
+            boxLineSeen_[pass][d] = digitVersion_[d];
         }
     }
     return false;

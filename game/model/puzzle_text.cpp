@@ -34,8 +34,10 @@ ParsedLine ParsePuzzleLine(std::string_view line) {
             out.kind = ParsedLine::kError;
             const unsigned char uc = static_cast<unsigned char>(ch);
             out.error = "cell " + std::to_string(i + 1) + ": unexpected character";
-            if (uc >= 0x20 && uc < 0x7f) out.error += std::string(" '") + ch + "'";
-            else out.error += " (byte " + std::to_string(uc) + ")";
+            if (uc >= 0x20 && uc < 0x7f)
+                out.error += std::string(" '") + ch + "'";
+            else
+                out.error += " (byte " + std::to_string(uc) + ")";
             return out;
         }
     }

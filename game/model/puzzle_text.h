@@ -14,7 +14,7 @@ namespace dravik {
 struct ParsedLine {
     enum Kind { kPuzzle, kSkip, kError } kind = kSkip;
     Grid puzzle{};
-    std::string error;  // reason, for kError
+    std::string error; // reason, for kError
 };
 
 // Blank lines and lines starting with '#' are kSkip.

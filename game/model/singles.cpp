@@ -21,7 +21,11 @@ constexpr auto kSingleUnits = MakeSingleUnits();
 } // namespace
 
 bool Solver::HiddenSingle() {
-    for (const auto& unit : kSingleUnits) {
+    for (int u = 0; u < 27; ++u) {
+        const auto& unit = kSingleUnits[u];
+        // Scan order boxes, rows, columns; unit ids are rows, columns, boxes.
+        const int id = u < 9 ? 18 + u : u - 9;
+        if (UnitUnchanged(hiddenSingleSeen_[id], id)) continue;
         // A digit is hidden single when it lies in exactly one cell of the unit:
         // seen once -> `once`, seen again -> `twice`.
         unsigned once = 0, twice = 0;
@@ -46,6 +50,7 @@ bool Solver::HiddenSingle() {
                 }
             }
         }
+        hiddenSingleSeen_[id] = unitVersion_[id];
     }
     return false;
 }

@@ -25,14 +25,14 @@ constexpr int kResultCancelled = 0;
 
 // One change made by a technique.
 struct GridChange {
-    bool placed;  // true: digit placed in cell; false: candidate removed
+    bool placed; // true: digit placed in cell; false: candidate removed
     std::int8_t digit;
     std::int8_t cell;
 };
 
 struct SolveStep {
-    int technique;                     // index in the technique table
-    int level;                         // level reached so far
+    int technique; // index in the technique table
+    int level;     // level reached so far
     std::span<const GridChange> changes;
 };
 
@@ -40,7 +40,7 @@ struct SolveStep {
 using StepCallback = std::function<bool(const SolveStep&)>;
 
 class Solver {
-public:
+  public:
     Solver();
 
     // The puzzle to solve: 0 = empty, 1..9 = given. Only read by the solver.
@@ -117,7 +117,7 @@ public:
     bool EliminateSeenByBoth(int a, int b, int digit);
     bool XYZEliminate(int pivot, int wing1, int wing2, int digit);
 
-private:
+  private:
     bool PointingEliminate(int digit, int start, int k);
     bool BoxLineEliminate(int digit, int line, int segment, bool rows);
     bool BasicFish(int n);
@@ -131,6 +131,38 @@ private:
     Grid grid_{};
     std::array<std::uint16_t, kCells> mask_{};
     std::array<std::int16_t, kTechniqueCount> counts_{};
+    // Change tracking. A search whose outcome depends only on one unit (or on
+    // one digit's candidates) remembers the version at which it found nothing
+    // and skips that unit (digit) until something in it changes. The skipped
+    // work could only have failed again, so results are unchanged.
+    static constexpr int kUnitIds = 27; // rows 0-8, columns 9-17, boxes 18-26
+    void Touch(int cell) {
+        ++unitVersion_[CellRow(cell)];
+        ++unitVersion_[9 + CellColumn(cell)];
+        ++unitVersion_[18 + CellBox(cell)];
+    }
+    void TouchAll();
+    bool DigitUnchanged(const std::uint64_t& seen, int digit) const {
+        return seen == digitVersion_[digit];
+    }
+    bool UnitUnchanged(const std::uint64_t& seen, int unit) const {
+        return seen == unitVersion_[unit];
+    }
+
+    std::array<std::uint64_t, kUnitIds> unitVersion_{};
+    std::array<std::uint64_t, 10> digitVersion_{};
+    // Versions at which a search last found nothing.
+    std::array<std::uint64_t, kUnitIds> hiddenSingleSeen_{};
+    std::array<std::array<std::uint64_t, kUnitIds>, 6> subsetSeen_{};        // by ladder position
+    std::array<std::array<std::array<std::uint64_t, 10>, 2>, 3> fishSeen_{}; // size, half, digit
+    std::array<std::array<std::uint64_t, 10>, 2> pointingSeen_{}; // [0] pointing, [1] unused
+    std::array<std::array<std::uint64_t, 10>, 2> boxLineSeen_{};  // rows, columns
+    std::array<std::array<std::uint64_t, 10>, 2> finnedSeen_{};   // rows, columns
+    std::array<std::uint64_t, 10> skyscraperSeen_{};
+    std::array<std::uint64_t, 10> kiteSeen_{};
+    std::array<std::uint64_t, 10> emptyRectangleSeen_{};
+    int emptyCells_ = kCells;
+
     std::vector<GridChange>* record_ = nullptr;
     std::uint32_t enabled_ = (1u << kTechniqueCount) - 1;
 };

@@ -79,13 +79,21 @@ bool Solver::NakedSubsetInUnit(const int* cells, int kind, int size) {
     int empty[9], emptyCount = 0;
     for (int i = 0; i < 9; ++i) {
         const int g = grid_[cells[i]];
-        if (g > 0) held |= DigitBit(g);
-        else empty[emptyCount++] = cells[i];
+        if (g > 0)
+            held |= DigitBit(g);
+        else
+            empty[emptyCount++] = cells[i];
     }
     int missing[9], m = 0;
     for (int d = 1; d <= 9; ++d)
         if (!(held & DigitBit(d))) missing[m++] = d;
-    if (m < size || emptyCount < size) return false;
+    if (m < size) return false;
+    // Only cells with at most `size` candidates can lie inside a combination.
+    int small = 0;
+    for (int i = 0; i < emptyCount; ++i)
+        if (BitCount(mask_[empty[i]]) <= size) empty[small++] = empty[i];
+    emptyCount = small;
+    if (emptyCount < size) return false;
 
     int idx[5];
     for (int i = 0; i < size; ++i) idx[i] = i;
@@ -115,11 +123,14 @@ bool Solver::NakedSubsetInUnit(const int* cells, int kind, int size) {
 }
 
 bool Solver::HiddenSubsetInUnit(const int* cells, int size) {
-    unsigned present = 0;
-    for (int i = 0; i < 9; ++i) present |= mask_[cells[i]];
+    // A digit possible in more than `size` cells can be in no hidden subset of
+    // that size; leaving it out keeps the order of the rest.
+    int cellsOf[10] = {};
+    for (int i = 0; i < 9; ++i)
+        for (unsigned m = mask_[cells[i]]; m; m &= m - 1) ++cellsOf[__builtin_ctz(m) + 1];
     int digits[9], n = 0;
     for (int d = 1; d <= 9; ++d)
-        if (present & DigitBit(d)) digits[n++] = d;
+        if (cellsOf[d] >= 1 && cellsOf[d] <= size) digits[n++] = d;
     if (n < size) return false;
 
     int idx[5];
@@ -143,11 +154,21 @@ bool Solver::HiddenSubsetInUnit(const int* cells, int size) {
 bool Solver::Subset(bool naked, int size) {
     if (size < 2 || size > 5) return false;
     if (!naked && size > 3) return false;
-    for (const auto& unit : kSubsetUnits) {
+    // Ladder position of this call: (2,naked) (3,naked) (2,hidden) (4,naked) (3,hidden) (5,naked).
+    const int slot = naked ? (size == 2   ? 0
+                              : size == 3 ? 1
+                              : size == 4 ? 3
+                                          : 5)
+                           : (size == 2 ? 2 : 4);
+    auto& seen = subsetSeen_[slot];
+    for (int u = 0; u < 27; ++u) {
+        if (UnitUnchanged(seen[u], u)) continue; // kSubsetUnits is in unit id order
+        const auto& unit = kSubsetUnits[u];
         int cells[9];
         for (int i = 0; i < 9; ++i) cells[i] = unit.cells[i];
         if (naked ? NakedSubsetInUnit(cells, unit.kind, size) : HiddenSubsetInUnit(cells, size))
             return true;
+        seen[u] = unitVersion_[u];
     }
     return false;
 }

@@ -41,9 +41,15 @@ bool Solver::UniqueRectangle() {
                         const bool rowFloor = pass == 0;
                         // "line" is the floor's row (row floor) or column (column floor);
                         // "cross" gives the two floor positions across it.
-                        auto line = [rowFloor](int c) { return rowFloor ? CellRow(c) : CellColumn(c); };
-                        auto cross = [rowFloor](int c) { return rowFloor ? CellColumn(c) : CellRow(c); };
-                        auto at = [rowFloor](int l, int x) { return rowFloor ? 9 * l + x : l + 9 * x; };
+                        auto line = [rowFloor](int c) {
+                            return rowFloor ? CellRow(c) : CellColumn(c);
+                        };
+                        auto cross = [rowFloor](int c) {
+                            return rowFloor ? CellColumn(c) : CellRow(c);
+                        };
+                        auto at = [rowFloor](int l, int x) {
+                            return rowFloor ? 9 * l + x : l + 9 * x;
+                        };
                         if (line(p) != line(q)) continue;
                         const int x1 = cross(p), x2 = cross(q);
                         const bool sameBox = CellBox(p) == CellBox(q);
@@ -135,7 +141,8 @@ bool Solver::UniqueRectangle() {
                                 auto confined = [&](int digit) {
                                     for (int x = 0; x < 9; ++x) {
                                         const int cell = at(line(c), x);
-                                        if (cell != c && cell != d && (mask_[cell] & DigitBit(digit)))
+                                        if (cell != c && cell != d &&
+                                            (mask_[cell] & DigitBit(digit)))
                                             return false;
                                     }
                                     return true;
@@ -208,8 +215,8 @@ bool Solver::AvoidableRectangle() {
                     if (!(mask_[e] & DigitBit(b))) continue;
                     const unsigned rest = mask_[e] & ~DigitBit(b);
                     const int x = __builtin_ctz(rest) + 1;
-                    const int f = shareRow ? 9 * CellRow(e) + CellColumn(q)
-                                           : 9 * CellRow(q) + CellColumn(e);
+                    const int f =
+                        shareRow ? 9 * CellRow(e) + CellColumn(q) : 9 * CellRow(q) + CellColumn(e);
                     if (!isBivalue[f] || mask_[f] != (DigitBit(a) | DigitBit(x))) continue;
                     if (CellBox(p) != CellBox(q) && CellBox(p) != CellBox(e)) continue;
                     if (EliminateSeenByBoth(f, e, x)) return true;

@@ -5,17 +5,25 @@ namespace dravik {
 
 namespace {
 
-// The cells of one of a cell's units, in scan order: 0 row, 1 column, 2 box.
-void UnitCells(int cell, int unit, int* out) {
-    for (int i = 0; i < 9; ++i) {
-        if (unit == 0)
-            out[i] = 9 * CellRow(cell) + i;
-        else if (unit == 1)
-            out[i] = CellColumn(cell) + 9 * i;
-        else
-            out[i] = BoxPositionCell(CellBox(cell), i);
-    }
+// The cells of each cell's units, in scan order: 0 row, 1 column, 2 box.
+constexpr std::array<std::array<std::array<std::int8_t, 9>, 3>, 81> MakeUnitsOfCell() {
+    std::array<std::array<std::array<std::int8_t, 9>, 3>, 81> t{};
+    for (int c = 0; c < 81; ++c)
+        for (int i = 0; i < 9; ++i) {
+            t[c][0][i] = static_cast<std::int8_t>(9 * CellRow(c) + i);
+            t[c][1][i] = static_cast<std::int8_t>(CellColumn(c) + 9 * i);
+            t[c][2][i] = static_cast<std::int8_t>(BoxPositionCell(CellBox(c), i));
+        }
+    return t;
 }
+constexpr auto kUnitsOfCell = MakeUnitsOfCell();
+
+// Which candidate masks occur on the board: bit m of word m / 64.
+struct MaskSet {
+    std::uint64_t words[8] = {};
+    void Add(unsigned m) { words[m >> 6] |= std::uint64_t{1} << (m & 63); }
+    bool Has(unsigned m) const { return (words[m >> 6] >> (m & 63)) & 1u; }
+};
 
 // Unit pairs for (first wing, second wing), in the order they are tried.
 constexpr int kWingPlacements[6][2] = {{0, 1}, {0, 2}, {1, 0}, {1, 2}, {2, 0}, {2, 1}};
@@ -41,9 +49,8 @@ bool Solver::XYZEliminate(int pivot, int wing1, int wing2, int digit) {
 
 bool Solver::FindWings(int pivot, std::uint16_t wing1, std::uint16_t wing2, int digit, bool xyz) {
     for (const auto& placement : kWingPlacements) {
-        int first[9], second[9];
-        UnitCells(pivot, placement[0], first);
-        UnitCells(pivot, placement[1], second);
+        const auto& first = kUnitsOfCell[pivot][placement[0]];
+        const auto& second = kUnitsOfCell[pivot][placement[1]];
         for (int i = 0; i < 9; ++i) {
             if (mask_[first[i]] != wing1) continue;
             for (int j = 0; j < 9; ++j) {
@@ -58,11 +65,23 @@ bool Solver::FindWings(int pivot, std::uint16_t wing1, std::uint16_t wing2, int 
 }
 
 bool Solver::XYWing() {
+    // Pivot and wings are bivalue cells with the three pair masks of X, Y, Z.
+    MaskSet present;
+    int bivalue[kCells], count = 0;
+    for (int c = 0; c < kCells; ++c)
+        if (BitCount(mask_[c]) == 2) {
+            bivalue[count++] = c;
+            present.Add(mask_[c]);
+        }
+    if (count < 3) return false;
     for (int x = 1; x <= 7; ++x)
         for (int y = x + 1; y <= 8; ++y)
             for (int z = y + 1; z <= 9; ++z) {
                 const auto bx = DigitBit(x), by = DigitBit(y), bz = DigitBit(z);
-                for (int pivot = 0; pivot < kCells; ++pivot) {
+                if (!present.Has(bx | by) || !present.Has(bx | bz) || !present.Has(by | bz))
+                    continue;
+                for (int k = 0; k < count; ++k) {
+                    const int pivot = bivalue[k];
                     const unsigned m = mask_[pivot];
                     bool found = false;
                     if (m == (bx | by))
@@ -78,10 +97,13 @@ bool Solver::XYWing() {
 }
 
 bool Solver::XYZWing() {
+    MaskSet present;
+    for (int c = 0; c < kCells; ++c) present.Add(mask_[c]);
     for (int x = 1; x <= 7; ++x)
         for (int y = x + 1; y <= 8; ++y)
             for (int z = y + 1; z <= 9; ++z) {
                 const auto bx = DigitBit(x), by = DigitBit(y), bz = DigitBit(z);
+                if (!present.Has(bx | by | bz)) continue;
                 for (int pivot = 0; pivot < kCells; ++pivot) {
                     if (mask_[pivot] != (bx | by | bz)) continue;
                     if (FindWings(pivot, bx | by, bx | bz, x, true)) return true;
@@ -128,6 +150,7 @@ ConjugatePairs FindConjugatePairs(const std::array<std::uint16_t, kCells>& mask,
 
 bool Solver::Skyscraper() {
     for (int d = 1; d <= 9; ++d) {
+        if (DigitUnchanged(skyscraperSeen_[d], d)) continue;
         const ConjugatePairs pairs = FindConjugatePairs(mask_, d);
         for (int i = 0; i < 8; ++i)
             for (int j = i + 1; j < 9; ++j)
@@ -148,12 +171,14 @@ bool Solver::Skyscraper() {
                     if (at(b1) == at(b2) && at(a1) != at(a2) && EliminateSeenByBoth(a1, a2, d))
                         return true;
                 }
+        skyscraperSeen_[d] = digitVersion_[d];
     }
     return false;
 }
 
 bool Solver::TwoStringKite() {
     for (int d = 1; d <= 9; ++d) {
+        if (DigitUnchanged(kiteSeen_[d], d)) continue;
         const ConjugatePairs pairs = FindConjugatePairs(mask_, d);
         for (int r = 0; r < 9; ++r) {
             const int r0 = pairs.row[r][0], r1 = pairs.row[r][1];
@@ -180,6 +205,7 @@ bool Solver::TwoStringKite() {
                 if (EliminateSeenByBoth(rowEnd, columnEnd, d)) return true;
             }
         }
+        kiteSeen_[d] = digitVersion_[d];
     }
     return false;
 }
@@ -213,13 +239,14 @@ bool Solver::EmptyRectangleHinge(int d, int box, int row, int column,
 bool Solver::EmptyRectangle() {
     std::array<std::array<int, 9>, 10> rowCount{}, colCount{};
     for (int c = 0; c < kCells; ++c)
-        for (int d = 1; d <= 9; ++d)
-            if (mask_[c] & DigitBit(d)) {
-                ++rowCount[d][CellRow(c)];
-                ++colCount[d][CellColumn(c)];
-            }
+        for (unsigned m = mask_[c]; m; m &= m - 1) {
+            const int d = __builtin_ctz(m) + 1;
+            ++rowCount[d][CellRow(c)];
+            ++colCount[d][CellColumn(c)];
+        }
 
     for (int d = 1; d <= 9; ++d) {
+        if (DigitUnchanged(emptyRectangleSeen_[d], d)) continue;
         const unsigned bit = DigitBit(d);
         for (int box = 0; box < 9; ++box) {
             int cells[9], n = 0, inRow[3] = {0, 0, 0}, inCol[3] = {0, 0, 0};
@@ -277,6 +304,7 @@ bool Solver::EmptyRectangle() {
             if (r < 0 || c < 0 || !covers(top + r, left + c)) continue;
             if (EmptyRectangleHinge(d, box, top + r, left + c, rowCount, colCount)) return true;
         }
+        emptyRectangleSeen_[d] = digitVersion_[d];
     }
     return false;
 }

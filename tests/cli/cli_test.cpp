@@ -18,7 +18,7 @@ struct CommandRun {
 };
 
 CommandRun Call(int (*command)(const Args&, std::istream&, std::ostream&, std::ostream&),
-         const Args& args, const std::string& input) {
+                const Args& args, const std::string& input) {
     std::istringstream in(input);
     std::ostringstream out, err;
     CommandRun r;
@@ -58,13 +58,13 @@ TEST(Grade, MalformedLinesAreReportedAndSkipped) {
     contradictory[0] = contradictory[1] = '5';
     std::string binary(81, '\0');
     binary[3] = '\xff';
-    const std::string input = std::string(kSolved) + "\n" +   // 1: all given
-                              "12345\n" +                      // 2: too short
-                              std::string(10000, '1') + "\n" + // 3: far too long
-                              std::string(80, '0') + "x\n" +   // 4: a letter
-                              binary + "\n" +                  // 5: binary bytes
+    const std::string input = std::string(kSolved) + "\n" +           // 1: all given
+                              "12345\n" +                             // 2: too short
+                              std::string(10000, '1') + "\n" +        // 3: far too long
+                              std::string(80, '0') + "x\n" +          // 4: a letter
+                              binary + "\n" +                         // 5: binary bytes
                               contradictory + "   trailing words\n" + // 6: runs
-                              "   \t\n";                       // 7: blank
+                              "   \t\n";                              // 7: blank
     const CommandRun r = Call(RunGrade, {}, input);
     EXPECT_EQ(r.status, 1);
     const auto errors = Lines(r.err);
@@ -118,7 +118,7 @@ TEST(Solve, StepsNameTheRemovedCandidates) {
         EXPECT_TRUE(r.out.find("Pointing Pair: remove ") != std::string::npos ||
                     r.out.find("Box Line: remove ") != std::string::npos)
             << r.out;
-        EXPECT_EQ(Lines(r.out).back().size(), 81u);  // solved grid last
+        EXPECT_EQ(Lines(r.out).back().size(), 81u); // solved grid last
         break;
     }
 }

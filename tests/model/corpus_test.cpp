@@ -48,8 +48,8 @@ void CheckSound(Solver& solver, const Grid& puzzle, const Grid& solution, const 
     const int result = solver.Solve([&](const SolveStep& step) {
         ++tally.steps;
         for (const auto& ch : step.changes) {
-            const bool wrong = ch.placed ? ch.digit != solution[ch.cell]
-                                         : ch.digit == solution[ch.cell];
+            const bool wrong =
+                ch.placed ? ch.digit != solution[ch.cell] : ch.digit == solution[ch.cell];
             if (wrong && ++bad <= 3)
                 ADD_FAILURE() << name << ": " << kTechniqueTable[step.technique].caption
                               << (ch.placed ? " placed " : " removed ") << int(ch.digit) << " at "
@@ -111,9 +111,9 @@ TEST(Soundness, GoldenPuzzles) {
 }
 
 TEST(Soundness, PublicCollections) {
-    for (const char* name : {"corpora/top95.tsv", "corpora/hardest.tsv",
-                             "corpora/sudopedia_test_cases.tsv", "corpora/sudoku17_sample.tsv",
-                             "corpora/uniqueness_verdicts.tsv"}) {
+    for (const char* name :
+         {"corpora/top95.tsv", "corpora/hardest.tsv", "corpora/sudopedia_test_cases.tsv",
+          "corpora/sudoku17_sample.tsv", "corpora/uniqueness_verdicts.tsv"}) {
         SCOPED_TRACE(name);
         DRAVIK_REQUIRE_TESTDATA(path, name);
         const auto t = CheckCorpus(path, true);

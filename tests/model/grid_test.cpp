@@ -63,8 +63,8 @@ TEST(PuzzleScore, WeightsCutAtTheLevelsTier) {
 
     counts.fill(1);
     // Levels 0 and 5 take every technique; 3 stops at the Naked Quint.
-    EXPECT_EQ(PuzzleScore(5, counts), 1 + 2 + 3 + 3 + 4 + 5 + 5 + 6 + 6 + 7 + 8 + 9 + 10 + 11 +
-                                          12 + 13 + 12 + 13 + 14 + 15 + 16 + 17);
+    EXPECT_EQ(PuzzleScore(5, counts), 1 + 2 + 3 + 3 + 4 + 5 + 5 + 6 + 6 + 7 + 8 + 9 + 10 + 11 + 12 +
+                                          13 + 12 + 13 + 14 + 15 + 16 + 17);
     EXPECT_EQ(PuzzleScore(0, counts), PuzzleScore(5, counts));
     EXPECT_EQ(PuzzleScore(3, counts), 1 + 2 + 3 + 3 + 4 + 5 + 5 + 6 + 6 + 7);
     EXPECT_EQ(PuzzleScore(4, counts), PuzzleScore(3, counts) + 8 + 9 + 10 + 11 + 12 + 13);
@@ -72,7 +72,7 @@ TEST(PuzzleScore, WeightsCutAtTheLevelsTier) {
 
 TEST(PuzzleScore, ProductsWrapInSixteenBits) {
     std::array<std::int16_t, kTechniqueCount> counts{};
-    counts[kJellyfish] = 2000;  // 17 * 2000 = 34000 wraps to -31536
+    counts[kJellyfish] = 2000; // 17 * 2000 = 34000 wraps to -31536
     EXPECT_EQ(PuzzleScore(5, counts), -31536);
 }
 

@@ -104,8 +104,8 @@ TEST(Solve, InstancesAreIndependentAcrossThreads) {
 // gets stuck, and adding that one technique solves it with the same counts.
 TEST(Solve, PuzzlesThatNeedOneNamedTechnique) {
     std::vector<std::string> puzzles;
-    for (const char* name : {"golden_grades.tsv", "corpora/sudoku17_sample.tsv",
-                             "corpora/top95.tsv"}) {
+    for (const char* name :
+         {"golden_grades.tsv", "corpora/sudoku17_sample.tsv", "corpora/top95.tsv"}) {
         const auto path = test::TestDataPath(name);
         if (!path) GTEST_SKIP() << "shared test data not found: " << name;
         for (const auto& row : test::ReadTsv(*path)) puzzles.push_back(row[0]);
@@ -135,11 +135,13 @@ TEST(Solve, PuzzlesThatNeedOneNamedTechnique) {
     std::string missing;
     int count = 0;
     for (int t = kPointingPair; t < kTechniqueCount; ++t) {
-        if (found[t]) ++count;
-        else missing += std::string(" ") + std::string(kTechniqueTable[t].caption) + ";";
+        if (found[t])
+            ++count;
+        else
+            missing += std::string(" ") + std::string(kTechniqueTable[t].caption) + ";";
     }
-    std::cout << "[ one-technique puzzles ] " << count << " of 20 techniques; none for:"
-              << missing << '\n';
+    std::cout << "[ one-technique puzzles ] " << count << " of 20 techniques; none for:" << missing
+              << '\n';
     EXPECT_GE(count, 16);
 }
 

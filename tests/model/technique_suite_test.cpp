@@ -16,7 +16,7 @@ struct Position {
     Grid givens{}, board{}, solution{};
     std::array<std::uint16_t, kCells> masks{};
     std::string kind, scope;
-    std::set<std::pair<int, int>> steps;  // (digit, cell)
+    std::set<std::pair<int, int>> steps; // (digit, cell)
 };
 
 std::vector<Position> LoadSuite(const std::string& folder) {

@@ -11,12 +11,14 @@
 namespace dravik {
 namespace {
 
-using Steps = std::set<std::pair<int, int>>;  // (digit, cell)
+using Steps = std::set<std::pair<int, int>>; // (digit, cell)
 
-int At(int row, int column) { return 9 * row + column; }
+int At(int row, int column) {
+    return 9 * row + column;
+}
 
 class Position : public ::testing::Test {
-protected:
+  protected:
     Position() { masks.fill(kAllCandidates); }
 
     // The cell's candidates become exactly `digits`.
@@ -24,7 +26,9 @@ protected:
         masks[cell] = 0;
         for (int d : digits) masks[cell] |= DigitBit(d);
     }
-    void Strike(int digit, int cell) { masks[cell] &= static_cast<std::uint16_t>(~DigitBit(digit)); }
+    void Strike(int digit, int cell) {
+        masks[cell] &= static_cast<std::uint16_t>(~DigitBit(digit));
+    }
     // Digit d stays possible in row r only at the given columns.
     void RowOnly(int d, int r, std::initializer_list<int> columns) {
         for (int c = 0; c < 9; ++c)
@@ -46,9 +50,10 @@ protected:
     }
 
     // Loads the position and runs one technique once.
-    Steps Run(int technique) { return RunCall([&] { return solver.ApplyTechnique(technique); }); }
-    template <class F>
-    Steps RunCall(F call) {
+    Steps Run(int technique) {
+        return RunCall([&] { return solver.ApplyTechnique(technique); });
+    }
+    template <class F> Steps RunCall(F call) {
         solver.LoadPosition(givens, board, masks);
         std::vector<GridChange> log;
         solver.RecordChanges(&log);
@@ -57,8 +62,10 @@ protected:
         Steps removed;
         placed.clear();
         for (const auto& ch : log) {
-            if (ch.placed) placed.insert({ch.digit, ch.cell});
-            else removed.insert({ch.digit, ch.cell});
+            if (ch.placed)
+                placed.insert({ch.digit, ch.cell});
+            else
+                removed.insert({ch.digit, ch.cell});
         }
         return removed;
     }
@@ -193,7 +200,7 @@ TEST_F(Position, NakedTripleNeedNotShowEveryDigitInEveryCell) {
     Only(1, {2, 3});
     Only(2, {1, 3});
     const Steps removed = RunCall([&] { return solver.Subset(true, 3); });
-    EXPECT_EQ(removed.size(), 18u);  // 1, 2, 3 from cells 3..8
+    EXPECT_EQ(removed.size(), 18u); // 1, 2, 3 from cells 3..8
     EXPECT_TRUE(removed.count({1, 8}) && removed.count({3, 3}));
 }
 
@@ -262,7 +269,7 @@ TEST_F(Position, SwordfishRowsNeedNotFillAllThreeColumns) {
 
 TEST_F(Position, FinnedXWing) {
     RowOnly(5, 0, {1, 5});
-    RowOnly(5, 4, {1, 4, 5});  // fin in column 4, the box of (4, 5)
+    RowOnly(5, 4, {1, 4, 5}); // fin in column 4, the box of (4, 5)
     EXPECT_EQ(Run(kFinnedXWing), Cells(5, {At(3, 5), At(5, 5)}));
 
     // A fin outside both corner boxes does nothing.
@@ -318,9 +325,9 @@ TEST_F(Position, EliminateSeenByBothSparesTheTwoCells) {
 }
 
 TEST_F(Position, XYWing) {
-    Only(At(4, 4), {2, 5});  // pivot
-    Only(At(4, 1), {2, 8});  // wing in the pivot's row
-    Only(At(8, 4), {5, 8});  // wing in the pivot's column
+    Only(At(4, 4), {2, 5}); // pivot
+    Only(At(4, 1), {2, 8}); // wing in the pivot's row
+    Only(At(8, 4), {5, 8}); // wing in the pivot's column
     EXPECT_EQ(Run(kXYWing), Cells(8, {At(8, 1)}));
 
     // A pivot with a third candidate is no pivot.

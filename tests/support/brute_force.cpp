@@ -64,8 +64,10 @@ int CountSolutions(const Grid& puzzle, int limit, Grid* solution) {
     for (int c = 0; c < 81; ++c) {
         const int d = puzzle[c];
         if (d < 1 || d > 9) continue;
-        if (s.Free(c) & (1u << d)) s.Set(c, d);
-        else return 0;  // contradictory givens
+        if (s.Free(c) & (1u << d))
+            s.Set(c, d);
+        else
+            return 0; // contradictory givens
     }
     s.Run();
     if (solution && s.found > 0) *solution = s.first;

@@ -24,7 +24,7 @@ Grid GridFromText(const std::string& text);
 } // namespace dravik::test
 
 // Skips the current test when the shared data is missing.
-#define DRAVIK_REQUIRE_TESTDATA(var, relative)                                              \
-    const auto var##_opt = ::dravik::test::TestDataPath(relative);                         \
-    if (!var##_opt) GTEST_SKIP() << "shared test data not found: " << (relative);          \
+#define DRAVIK_REQUIRE_TESTDATA(var, relative)                                                     \
+    const auto var##_opt = ::dravik::test::TestDataPath(relative);                                 \
+    if (!var##_opt) GTEST_SKIP() << "shared test data not found: " << (relative);                  \
     const std::string var = *var##_opt
