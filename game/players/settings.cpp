@@ -15,8 +15,8 @@ std::string_view TrimBlanks(std::string_view text) {
     return text;
 }
 
-int ReadNumber(const SettingsStore& store, std::string_view section, std::string_view key,
-               int low, int high, int fallback) {
+int ReadNumber(const SettingsStore& store, std::string_view section, std::string_view key, int low,
+               int high, int fallback) {
     auto text = store.Get(section, key);
     if (!text) return fallback;
     return ParseSettingNumber(*text, low, high).value_or(fallback);
@@ -28,7 +28,7 @@ std::size_t SequenceLength(unsigned char lead) {
     if ((lead >> 5) == 0x6) return 2;
     if ((lead >> 4) == 0xE) return 3;
     if ((lead >> 3) == 0x1E) return 4;
-    return 1;  // a stray byte counts as one character
+    return 1; // a stray byte counts as one character
 }
 
 } // namespace

@@ -27,7 +27,7 @@ constexpr int kDefaultLevel = 2;
 
 struct Options {
     bool SoundOn = true;
-    int CurrentLevel = kDefaultLevel;  // 1..5
+    int CurrentLevel = kDefaultLevel; // 1..5
 };
 
 // LastPuzzle(1..5); index 0 is unused. 0 = no puzzle opened yet.
@@ -36,7 +36,7 @@ using LastPuzzles = std::array<int, 6>;
 struct PlayerList {
     // Players(1..PlayerCount) is Names[0..PlayerCount-1], each padded to 16 characters.
     std::vector<std::string> Names;
-    int CurrentPlayer = 0;  // 0 = Free Play
+    int CurrentPlayer = 0; // 0 = Free Play
 
     int PlayerCount() const { return static_cast<int>(Names.size()); }
     // The name of player n without trailing blanks; nullopt when n names nobody.

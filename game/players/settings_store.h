@@ -12,7 +12,7 @@
 namespace dravik {
 
 class SettingsStore {
-public:
+  public:
     virtual ~SettingsStore() = default;
     // nullopt when the key is missing. Whatever comes back may have been written
     // by another program: callers validate it.
@@ -24,9 +24,8 @@ public:
 // Settings held in memory: the store of the tests, and a stand-in where no
 // platform store is wanted.
 class MemorySettingsStore final : public SettingsStore {
-public:
-    std::optional<std::string> Get(std::string_view section,
-                                   std::string_view key) const override {
+  public:
+    std::optional<std::string> Get(std::string_view section, std::string_view key) const override {
         auto it = values_.find({std::string(section), std::string(key)});
         if (it == values_.end()) return std::nullopt;
         return it->second;
@@ -44,7 +43,7 @@ public:
         return values_;
     }
 
-private:
+  private:
     std::map<std::pair<std::string, std::string>, std::string> values_;
     int writes_ = 0;
 };
