@@ -1,0 +1,74 @@
+// The puzzle being played: givens, solution, the board as played, the pencil
+// marks, the selected row and column, and the step history that Undo, Redo,
+// Restart and Reset Cell walk.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <vector>
+
+#include "game/model/grid.h"
+
+namespace dravik {
+
+// A game holds at most this many steps (the step counter is 16-bit).
+constexpr int kMaxSteps = 32767;
+constexpr int kNoSelection = 9;
+
+// One recorded move.
+//   Type: +d placed digit d; -d struck pencil mark d; 10 + x reset a cell that held x.
+//   CellMarks: placement - the marks hidden in the cell; strike - the struck mark;
+//              reset - the marks shown again.
+//   ColumnMarks/RowMarks/BoxMarks: placement only - the peers that lost mark d,
+//   bit r of the column, bit c of the row, bit 3j + i of the box (row offset i,
+//   column offset j). Each peer is named once, by the first of column, row, box.
+struct Step {
+    std::int16_t Type = 0;
+    std::int16_t Cell = 0;
+    std::uint16_t CellMarks = 0;
+    std::uint16_t ColumnMarks = 0;
+    std::uint16_t RowMarks = 0;
+    std::uint16_t BoxMarks = 0;
+
+    friend bool operator==(const Step&, const Step&) = default;
+};
+
+struct Board {
+    std::array<std::uint8_t, kCells> Givens{};
+    std::array<std::uint8_t, kCells> Solution{};
+    std::array<std::uint8_t, kCells> Played{};
+    std::array<std::uint16_t, kCells> PencilMarks{};
+
+    int PuzzleLevel = 0;
+    int PuzzleNumber = 0;
+    int BestMinutes = 0;
+    int BestSeconds = 0;
+    int BestPlayer = 0;
+    int PausedMinutes = 0;
+    int PausedSeconds = 0;
+
+    int SelectedRow = kNoSelection;
+    int SelectedColumn = kNoSelection;
+
+    int StepCount = 0;
+    int StepLimit = 0;
+    // Steps(n) for n = 1.. is Steps[n - 1]. Entries above StepLimit are left
+    // over from earlier games and are overwritten as steps are recorded.
+    std::vector<Step> Steps;
+
+    const Step& StepAt(int n) const { return Steps[static_cast<std::size_t>(n - 1)]; }
+    Step& StepAt(int n) { return Steps[static_cast<std::size_t>(n - 1)]; }
+
+    // Empties the puzzle arrays and the step counters; the step entries stay.
+    void ClearSudokuData();
+    // Records a new step n = StepCount + 1 on `cell` and returns it; everything
+    // that could be redone is dropped.
+    Step& RecordStep(int cell, int type);
+};
+
+// The peer cell named by bit `bit` of a step's column, row or box mask.
+int ColumnPeer(int cell, int bit);
+int RowPeer(int cell, int bit);
+int BoxPeer(int cell, int bit);
+
+} // namespace dravik

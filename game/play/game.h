@@ -1,0 +1,161 @@
+// The game without its window: board state, moves, history, clock, best times,
+// levels, settings and the background renewal passes. The window forwards
+// clicks, ticks and resizes to the handlers below and draws View().
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "game/play/board.h"
+#include "game/play/outside.h"
+#include "game/play/view.h"
+#include "game/players/settings.h"
+#include "game/stock/renewal.h"
+#include "game/stock/stock_file.h"
+#include "game/stock/stock_record.h"
+
+namespace dravik {
+
+// Mouse buttons as the label events report them.
+constexpr int kLeftButton = 1;
+constexpr int kRightButton = 2;
+
+enum class WindowState { Normal, Minimized, Maximized };
+
+struct GameServices {
+    SettingsStore& Settings;
+    Prompt& Dialogs;
+    SoundSink& Sound;
+    ClockSource& Clock;
+    StockWriter& Writer;
+    PuzzleSource& Generator;
+};
+
+class Game {
+  public:
+    explicit Game(const GameServices& services);
+
+    // --- Start-up, in the window's order ---------------------------------
+    // Options (under the loading mark), sound check box, player list, title.
+    void LoadSettings(bool soundAvailable);
+    // Takes the stock as start-up opened it (OpenStock). A recovered stock is
+    // reported; when none could be read the messages are shown and the result
+    // is false: the program must end.
+    bool TakeStock(const StockOpenResult& opened, const Stock& stock);
+    // Last puzzle numbers, cleared and disabled board, background state.
+    void FinishStartup();
+
+    // --- What the window shows --------------------------------------------
+    const GameView& View() const { return view_; }
+    const Board& State() const { return board_; }
+    const Stock& Puzzles() const { return stock_; }
+    const Options& CurrentOptions() const { return options_; }
+    int CurrentLevel() const { return options_.CurrentLevel; }
+    const LastPuzzles& LastPuzzle() const { return last_; }
+    const PlayerList& Players() const { return players_; }
+    bool GameOver() const { return gameOver_; }
+    int ElapsedSeconds() const { return elapsedSeconds_; }
+    bool LoadRequested() const { return loadRequested_; }
+
+    // --- The board -----------------------------------------------------------
+    // Release of mouse `button` on pencil mark `digit` of `cell` at (x, y) twips.
+    void MarkMouseUp(int digit, int cell, int button, int x, int y);
+    void LabelRowMouseUp(int row, int x, int y);
+    void LabelColumnMouseUp(int column, int x, int y);
+
+    // --- Commands ------------------------------------------------------------
+    void Undo();
+    void Redo();
+    void ResetCell();
+    void Restart();
+    void Solution();
+    void Next();
+    void Open();
+    void SelectLevel(int level);
+    void Renew(int level);
+    void SoundClicked(bool checked);
+    // True when the player answers Yes to the quit question.
+    bool QueryQuit();
+    // After the players dialog: the list and the chosen player.
+    void PlayersChanged(const PlayerList& players);
+    // The hint marker (its own feature shows it; board changes hide it).
+    void SetHintVisible(bool visible) { view_.HintVisible = visible; }
+
+    // --- Clock ---------------------------------------------------------------
+    void Tick();
+    void Resize(WindowState state);
+    void PrintDialogOpening();
+    void PrintDialogClosed();
+
+    // --- Public operations of the window ----------------------------------------
+    void ClearGrid();
+    void EnableGrid() { view_.BoardEnabled = true; }
+    void DisableGrid() { view_.BoardEnabled = false; }
+    void ClearSudokuData() {
+        board_.ClearSudokuData();
+        loadedLevel_ = 0;
+    }
+    void ShowSudoku(int level);
+    void ZetOpgelost();
+
+    // --- Background passes -----------------------------------------------------
+    // Stock status word: bit L set = level L's set complete, bit 0 = idle entered.
+    int StockStatus() const { return renewal_.StockStatus; }
+    int RenewingLevel() const { return renewal_.RenewingLevel; }
+    int GeneratedCount(int level) const { return renewal_.GeneratedCount[level]; }
+    // True when a pass has work to do now. Besides this, the window runs a
+    // pass whenever the puzzle source reports a finished puzzle; there is no
+    // other reason to run one.
+    bool NeedsPass() const;
+    void RunPass();
+
+  private:
+    bool MarkShown(int cell, int digit) const;
+    void ShowMark(int cell, int digit);
+    void HideMark(int cell, int digit);
+    void RemoveFromPeers(int cell, int digit);
+    void PlaceGivens();
+    void Play(int effect);
+    bool CanRecordStep() const { return board_.StepCount < kMaxSteps; }
+    Step& RecordStep(int cell, int type);
+    void ShowStepCount();
+    void CompletionTest();
+    void StartClock();
+    void StopClock() { view_.TimerEnabled = false; }
+    void Pause();
+    void Resume();
+    void GameEndedButtons();
+    void FillStatusBar();
+    void FillLevelStatistics();
+    void UpdateTitle();
+    void SaveOptionsNow() { SaveOptions(services_.Settings, options_); }
+    void OpenPuzzle(int number);
+    void WriteStockFile();
+    void FileResult(const GeneratedPuzzle& puzzle);
+    void UpdateGenerator();
+
+    GameServices services_;
+    GameView view_;
+    Board board_;
+    Stock stock_;
+    Options options_;
+    LastPuzzles last_{};
+    PlayerList players_;
+    int loadedLevel_ = 0; // the level of the puzzle on the board, 0 = none
+    bool loadingSettings_ = false;
+
+    // Clock
+    bool gameOver_ = true;
+    bool wasMinimized_ = false;
+    std::int64_t startMilliseconds_ = 0;
+    int elapsedSeconds_ = 0;
+
+    // Background state
+    bool loadRequested_ = false;
+    bool startupPending_ = true;
+    bool generatorRunning_ = false;
+    RenewalState renewal_;
+};
+
+} // namespace dravik
