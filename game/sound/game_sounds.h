@@ -1,0 +1,85 @@
+// The game's sound effects: the ten effect files, the handles the sound
+// control gave for them, and whether effects are available and switched on.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+namespace dravik::sound {
+
+// The four late-bound calls the game makes on its sound control (Wavo1).
+class SoundControl {
+  public:
+    virtual ~SoundControl() = default;
+    virtual void Window(int32_t handle) = 0;
+    virtual int32_t InitializeSound() = 0;
+    virtual int32_t CreateStaticSound(const std::string& fileName) = 0;
+    virtual int32_t PlayStaticSound(int32_t& index, int32_t loop) = 0;
+};
+
+// Effect numbers, as played through Speel.
+enum Effect : int16_t {
+    kApplause = 0,
+    kDiscard = 1,
+    kAssign = 2,
+    kResetCell = 3,
+    kSolution = 4,
+    kLabel = 5,
+    kUndoRedo = 6,
+    kHint = 7,
+    kError = 8,
+    kGiggle = 9, // loaded with the others; no game action plays it
+};
+
+constexpr int kEffectCount = 10;
+extern const std::array<const char*, kEffectCount> kEffectFiles;
+
+// The control's window value for a native window handle: a 32-bit value that
+// is non-zero whenever the handle is, so a handle whose low half happens to be
+// zero still counts as a window.
+int32_t WindowValue(uint64_t nativeHandle);
+
+class GameSounds {
+  public:
+    // `control` may be null when no sound control could be created; then
+    // sound is never available. `programFolder` ends in a path separator.
+    GameSounds(SoundControl* control, std::string programFolder);
+
+    // Wavo1.Window := the game window's handle.
+    void SetWindow(uint64_t nativeHandle);
+
+    // Opens the sound device and loads the ten effects.
+    void Init_Sound();
+
+    // Plays one effect when it was loaded and sound is on; otherwise nothing.
+    void Speel(int16_t number);
+
+    bool SoundAvailable() const { return soundAvailable_; }
+    bool SoundOn() const { return soundOn_; }
+    // From the "Sounds" setting, while the settings are read.
+    void SetSoundOn(bool on) { soundOn_ = on; }
+    const std::array<int32_t, kEffectCount>& SoundHandles() const { return soundHandles_; }
+
+    // The "Sounds" check box as the start-up leaves it once the settings are
+    // read: without a device it is cleared and disabled, while SoundOn keeps
+    // the stored choice.
+    struct SoundBox {
+        bool checked;
+        bool enabled;
+    };
+    SoundBox StartupBox() const;
+
+    // A click on the check box. Ignored while the window starts up; otherwise
+    // SoundOn follows the box and the caller saves the options (true).
+    bool chkSound_Click(bool checked, bool startingUp);
+
+  private:
+    SoundControl* control_;
+    std::string programFolder_;
+    std::array<int32_t, kEffectCount> soundHandles_{};
+    bool soundAvailable_ = false;
+    bool soundOn_ = true;
+};
+
+} // namespace dravik::sound
