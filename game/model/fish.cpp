@@ -1,5 +1,6 @@
 // Single-digit fish: X-Wing, Swordfish, Jellyfish, Finned X-Wing; and the
 // two-digit Multi X-Wing rectangle.
+#include "game/model/combinations.h"
 #include "game/model/solver.h"
 
 namespace dravik {
@@ -14,6 +15,7 @@ constexpr int LineCell(bool rows, int line, int pos) {
 } // namespace
 
 bool Solver::BasicFish(int n) {
+    const CombinationTable& table = Combinations(n);
     // Per digit, per line: bit `pos` set when the digit is possible there.
     unsigned lines[2][10][9] = {};
     for (int c = 0; c < kCells; ++c)
@@ -28,48 +30,29 @@ bool Solver::BasicFish(int n) {
         for (int d = 1; d <= 9; ++d) {
             if (DigitUnchanged(seen[d], d)) continue;
             const unsigned* lineMask = lines[pass][d];
-            // Only lines with 1..n candidates can qualify (exactly 2 for the X-Wing);
-            // with fewer than n of them no set of cover lines can have n base lines.
-            int small[9], smallCount = 0;
-            for (int line = 0; line < 9; ++line) {
-                const int bits = __builtin_popcount(lineMask[line]);
-                if (n == 2 ? bits == 2 : (bits >= 1 && bits <= n)) small[smallCount++] = line;
-            }
-            if (smallCount < n) {
-                seen[d] = digitVersion_[d];
-                continue;
-            }
-
-            int idx[4];
-            for (int i = 0; i < n; ++i) idx[i] = i;
-            for (;;) {
-                unsigned pattern = 0;
-                for (int i = 0; i < n; ++i) pattern |= 1u << idx[i];
+            // A line qualifies for a set of cover lines when the digit lies in
+            // exactly those two lines (X-Wing), or in some of them (larger fish).
+            auto qualifies = [n](unsigned m) { return n == 2 ? BitCount(m) == 2 : m != 0; };
+            CombinationCounter counter;
+            for (int line = 0; line < 9; ++line)
+                if (qualifies(lineMask[line])) counter.Add(table.containing[lineMask[line]]);
+            // Sets with exactly n qualifying lines, in lexicographic order.
+            const bool found = counter.Equal(n).AnyInOrder([&](int k) {
+                const unsigned pattern = table.sets[k];
                 unsigned baseLines = 0;
-                int qualifying = 0;
-                for (int k = 0; k < smallCount; ++k) {
-                    const unsigned m = lineMask[small[k]];
-                    if (n == 2 ? m == pattern : (m & ~pattern) == 0) {
-                        ++qualifying;
-                        if (qualifying <= n) baseLines |= 1u << small[k];
-                    }
+                for (int line = 0; line < 9; ++line) {
+                    const unsigned m = lineMask[line];
+                    if (qualifies(m) && (m & ~pattern) == 0) baseLines |= 1u << line;
                 }
-                if (qualifying == n) {
-                    // FishEliminate: the digit leaves the cover lines outside the base lines.
-                    bool changed = false;
-                    for (int line = 0; line < 9; ++line)
-                        if (!(baseLines & (1u << line)) && (lineMask[line] & pattern))
-                            for (int i = 0; i < n; ++i)
-                                changed |= RemoveCandidate(d, LineCell(rows, line, idx[i]));
-                    if (changed) return true;
-                }
-                // Next set of n cover lines in lexicographic order.
-                int i = n - 1;
-                while (i >= 0 && idx[i] == 9 - n + i) --i;
-                if (i < 0) break;
-                ++idx[i];
-                for (int j = i + 1; j < n; ++j) idx[j] = idx[j - 1] + 1;
-            }
+                // FishEliminate: the digit leaves the cover lines outside the base lines.
+                bool changed = false;
+                for (int line = 0; line < 9; ++line)
+                    if (!(baseLines & (1u << line)))
+                        for (unsigned p = lineMask[line] & pattern; p; p &= p - 1)
+                            changed |= RemoveCandidate(d, LineCell(rows, line, __builtin_ctz(p)));
+                return changed;
+            });
+            if (found) return true;
             seen[d] = digitVersion_[d];
         }
     }

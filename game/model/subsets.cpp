@@ -1,4 +1,5 @@
 // Naked subsets (pair to quint) and hidden subsets (pair, triple).
+#include "game/model/combinations.h"
 #include "game/model/solver.h"
 
 namespace dravik {
@@ -30,17 +31,6 @@ constexpr std::array<Unit, 27> MakeSubsetUnits() {
     return u;
 }
 constexpr auto kSubsetUnits = MakeSubsetUnits();
-
-// Steps `idx` (k increasing indexes below n) to the next combination in
-// lexicographic order; false after the last one.
-bool NextCombination(int* idx, int k, int n) {
-    int i = k - 1;
-    while (i >= 0 && idx[i] == n - k + i) --i;
-    if (i < 0) return false;
-    ++idx[i];
-    for (int j = i + 1; j < k; ++j) idx[j] = idx[j - 1] + 1;
-    return true;
-}
 
 } // namespace
 
@@ -74,52 +64,38 @@ bool Solver::NakedEliminate(const int* digits, int digitCount, const int* cells,
 }
 
 bool Solver::NakedSubsetInUnit(const int* cells, int kind, int size) {
-    // Missing digits: held by no cell of the unit.
+    // Missing digits: held by no cell of the unit. Combinations are taken from
+    // them only; a combination matches when exactly `size` empty cells have no
+    // candidate outside it.
     unsigned held = 0;
-    int empty[9], emptyCount = 0;
     for (int i = 0; i < 9; ++i) {
         const int g = grid_[cells[i]];
-        if (g > 0)
-            held |= DigitBit(g);
-        else
-            empty[emptyCount++] = cells[i];
+        if (g > 0) held |= DigitBit(g);
     }
-    int missing[9], m = 0;
-    for (int d = 1; d <= 9; ++d)
-        if (!(held & DigitBit(d))) missing[m++] = d;
-    if (m < size) return false;
-    // Only cells with at most `size` candidates can lie inside a combination.
-    int small = 0;
-    for (int i = 0; i < emptyCount; ++i)
-        if (BitCount(mask_[empty[i]]) <= size) empty[small++] = empty[i];
-    emptyCount = small;
-    if (emptyCount < size) return false;
+    const unsigned missing = kAllCandidates & ~held;
+    if (BitCount(missing) < size) return false;
+    const CombinationTable& table = Combinations(size);
+    CombinationCounter counter;
+    for (int i = 0; i < 9; ++i)
+        if (grid_[cells[i]] == 0 && BitCount(mask_[cells[i]]) <= size)
+            counter.Add(table.containing[mask_[cells[i]]]);
 
-    int idx[5];
-    for (int i = 0; i < size; ++i) idx[i] = i;
-    do {
-        unsigned combo = 0;
-        for (int i = 0; i < size; ++i) combo |= DigitBit(missing[idx[i]]);
+    return (counter.Equal(size) & table.within[missing]).AnyInOrder([&](int k) {
+        const unsigned combo = table.sets[k];
         int found[9], count = 0;
-        for (int i = 0; i < emptyCount && count <= size; ++i)
-            if ((mask_[empty[i]] & ~combo) == 0) found[count++] = empty[i];
-        if (count != size) continue;
-        // Only call the elimination when another cell of the unit still holds
-        // one of the digits; otherwise it would remove nothing.
-        bool any = false;
-        for (int i = 0; i < 9 && !any; ++i) {
+        bool outside = false; // another cell of the unit still holds one of the digits
+        for (int i = 0; i < 9; ++i) {
             const int c = cells[i];
-            if (!(mask_[c] & combo)) continue;
-            bool member = false;
-            for (int j = 0; j < size; ++j) member |= found[j] == c;
-            any = !member;
+            if (grid_[c] == 0 && (mask_[c] & ~combo) == 0)
+                found[count++] = c;
+            else
+                outside |= (mask_[c] & combo) != 0;
         }
-        if (!any) continue;
-        int digits[5];
-        for (int i = 0; i < size; ++i) digits[i] = missing[idx[i]];
-        if (NakedEliminate(digits, size, found, kind)) return true;
-    } while (NextCombination(idx, size, m));
-    return false;
+        if (!outside) return false;
+        int digits[5], n = 0;
+        for (unsigned m = combo; m; m &= m - 1) digits[n++] = __builtin_ctz(m) + 1;
+        return NakedEliminate(digits, size, found, kind);
+    });
 }
 
 bool Solver::HiddenSubsetInUnit(const int* cells, int size) {
@@ -128,27 +104,31 @@ bool Solver::HiddenSubsetInUnit(const int* cells, int size) {
     int cellsOf[10] = {};
     for (int i = 0; i < 9; ++i)
         for (unsigned m = mask_[cells[i]]; m; m &= m - 1) ++cellsOf[__builtin_ctz(m) + 1];
-    int digits[9], n = 0;
+    unsigned eligible = 0;
     for (int d = 1; d <= 9; ++d)
-        if (cellsOf[d] >= 1 && cellsOf[d] <= size) digits[n++] = d;
-    if (n < size) return false;
+        if (cellsOf[d] >= 1 && cellsOf[d] <= size) eligible |= DigitBit(d);
+    if (BitCount(eligible) < size) return false;
 
-    int idx[5];
-    for (int i = 0; i < size; ++i) idx[i] = i;
-    do {
-        unsigned combo = 0;
-        for (int i = 0; i < size; ++i) combo |= DigitBit(digits[idx[i]]);
-        int found[9], count = 0;
-        for (int i = 0; i < 9 && count <= size; ++i)
-            if (mask_[cells[i]] & combo) found[count++] = cells[i];
-        if (count != size) continue;
+    // A combination matches when exactly `size` cells hold one of its digits.
+    const CombinationTable& table = Combinations(size);
+    CombinationCounter counter;
+    for (int i = 0; i < 9; ++i) {
+        const unsigned m = mask_[cells[i]];
+        if (!m) continue;
+        const IndexSet& missesCell = table.within[kAllCandidates & ~m];
+        counter.Add({~missesCell.lo, ~missesCell.hi});
+    }
+    return (counter.Equal(size) & table.within[eligible]).AnyInOrder([&](int k) {
+        const unsigned combo = table.sets[k];
         bool changed = false;
-        for (int j = 0; j < size; ++j)
-            for (int d = 1; d <= 9; ++d)
-                if (!(combo & DigitBit(d))) changed |= RemoveCandidate(d, found[j]);
-        if (changed) return true;
-    } while (NextCombination(idx, size, n));
-    return false;
+        for (int i = 0; i < 9; ++i) {
+            const int c = cells[i];
+            if (!(mask_[c] & combo)) continue;
+            for (unsigned other = mask_[c] & ~combo; other; other &= other - 1)
+                changed |= RemoveCandidate(__builtin_ctz(other) + 1, c);
+        }
+        return changed;
+    });
 }
 
 bool Solver::Subset(bool naked, int size) {
