@@ -36,9 +36,9 @@ std::optional<std::string> QSettingsStore::Get(std::string_view section,
 }
 
 void QSettingsStore::Put(std::string_view section, std::string_view key, std::string_view value) {
+    // QSettings writes the change out as soon as control returns to the event
+    // loop (and on destruction), so a handler's several keys go out together.
     settings_->setValue(KeyPath(section, key), ToQString(value));
-    // Settings are written at the moment they change, not when the program ends.
-    settings_->sync();
 }
 
 } // namespace dravik
