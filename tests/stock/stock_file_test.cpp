@@ -1,0 +1,403 @@
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <functional>
+#include <iterator>
+#include <vector>
+
+#include "game/stock/folders.h"
+#include "game/stock/stock_file.h"
+#include "stock/stock_fixtures.h"
+
+namespace dravik {
+namespace {
+
+namespace fs = std::filesystem;
+using test::TempFolder;
+
+std::vector<std::uint8_t> ReadBytes(const fs::path& p) {
+    std::ifstream in(p, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+void WriteBytes(const fs::path& p, const std::vector<std::uint8_t>& bytes) {
+    std::ofstream out(p, std::ios::binary | std::ios::trunc);
+    out.write(reinterpret_cast<const char*>(bytes.data()),
+              static_cast<std::streamsize>(bytes.size()));
+}
+
+// Compares two records field by field, so a failure names the field.
+void ExpectSameRecord(const StockRecord& a, const StockRecord& b, int recordNumber) {
+    SCOPED_TRACE("record " + std::to_string(recordNumber));
+    EXPECT_EQ(a.Level, b.Level);
+    EXPECT_EQ(a.Reserved1, b.Reserved1);
+    EXPECT_EQ(a.Reserved2, b.Reserved2);
+    EXPECT_EQ(a.Givens, b.Givens);
+    EXPECT_EQ(a.Solution, b.Solution);
+    EXPECT_EQ(a.BestMinutes, b.BestMinutes);
+    EXPECT_EQ(a.BestSeconds, b.BestSeconds);
+    EXPECT_EQ(a.BestPlayer, b.BestPlayer);
+    EXPECT_EQ(a.TechniqueCounts, b.TechniqueCounts);
+    EXPECT_EQ(a.Score, b.Score);
+}
+
+class StockFileTest : public ::testing::Test {
+  protected:
+    static void SetUpTestSuite() { valid_ = new Stock(test::MakeValidStock()); }
+    static void TearDownTestSuite() { delete valid_; }
+    static const Stock& Valid() { return *valid_; }
+    TempFolder folder_;
+
+  private:
+    static inline Stock* valid_ = nullptr;
+};
+
+TEST(StockRecordLayout, FieldsSitAtTheirOffsetsLittleEndian) {
+    StockRecord r;
+    r.Level = 0x0102;
+    r.Reserved1 = -2;
+    r.Reserved2 = 0x7F01;
+    for (int c = 0; c < kCells; ++c) {
+        r.Givens[c] = static_cast<std::uint8_t>(c % 10);
+        r.Solution[c] = static_cast<std::uint8_t>(c % 9 + 1);
+    }
+    r.BestMinutes = 0x0A0B;
+    r.BestSeconds = 59;
+    r.BestPlayer = -1;
+    for (int t = 0; t < kTechniqueCount; ++t)
+        r.TechniqueCounts[t] = static_cast<std::int16_t>(0x0100 * t + t + 1);
+    r.Score = 0x01020304;
+
+    const RecordBytes b = EncodeRecord(r);
+    EXPECT_EQ(b[0], 0x02);
+    EXPECT_EQ(b[1], 0x01);
+    EXPECT_EQ(b[2], 0xFE);
+    EXPECT_EQ(b[3], 0xFF);
+    EXPECT_EQ(b[4], 0x01);
+    EXPECT_EQ(b[5], 0x7F);
+    EXPECT_EQ(b[6], r.Givens[0]);
+    EXPECT_EQ(b[6 + 80], r.Givens[80]);
+    EXPECT_EQ(b[87], r.Solution[0]);
+    EXPECT_EQ(b[87 + 80], r.Solution[80]);
+    EXPECT_EQ(b[168], 0x0B);
+    EXPECT_EQ(b[169], 0x0A);
+    EXPECT_EQ(b[170], 59);
+    EXPECT_EQ(b[172], 0xFF);
+    EXPECT_EQ(b[173], 0xFF);
+    EXPECT_EQ(b[174], 1); // count 0
+    EXPECT_EQ(b[175], 0);
+    EXPECT_EQ(b[216], 22); // count 21 = 0x1516
+    EXPECT_EQ(b[217], 21);
+    EXPECT_EQ(b[218], 0x04);
+    EXPECT_EQ(b[219], 0x03);
+    EXPECT_EQ(b[220], 0x02);
+    EXPECT_EQ(b[221], 0x01);
+    EXPECT_EQ(DecodeRecord(b), r);
+
+    r.Score = -2;
+    const RecordBytes negative = EncodeRecord(r);
+    EXPECT_EQ(negative[218], 0xFE);
+    EXPECT_EQ(negative[221], 0xFF);
+    EXPECT_EQ(DecodeRecord(negative).Score, -2);
+}
+
+TEST_F(StockFileTest, WriteThenReadGivesTheSame500RecordsInFileOrder) {
+    const fs::path file = folder_ / "sudstock.kds";
+    const StockWriteResult w = WriteStock(file, Valid());
+    ASSERT_TRUE(w.ok) << w.detail;
+    EXPECT_EQ(fs::file_size(file), kStockFileSize);
+    EXPECT_FALSE(fs::exists(StockTempPath(file)));
+
+    Stock read;
+    const StockReadResult r = ReadStock(file, read);
+    ASSERT_TRUE(r.ok()) << r.detail;
+    for (int level = 1; level <= kLevels; ++level)
+        for (int number = 1; number <= kPuzzlesPerLevel; ++number)
+            ExpectSameRecord(read(level, number), Valid()(level, number),
+                             Stock::RecordNumber(level, number));
+
+    // Record R of the file is level (R - 1) / 100 + 1, number (R - 1) % 100 + 1.
+    const std::vector<std::uint8_t> bytes = ReadBytes(file);
+    auto recordAt = [&](int r) {
+        return DecodeRecord(std::span<const std::uint8_t, kStockRecordSize>(
+            bytes.data() + (r - 1) * kStockRecordSize, kStockRecordSize));
+    };
+    EXPECT_EQ(recordAt(1), Valid()(1, 1));
+    EXPECT_EQ(recordAt(100), Valid()(1, 100));
+    EXPECT_EQ(recordAt(101), Valid()(2, 1));
+    EXPECT_EQ(recordAt(500), Valid()(5, 100));
+    EXPECT_EQ(Stock::RecordNumber(2, 1), 101);
+    EXPECT_EQ(Stock::RecordNumber(5, 100), 500);
+}
+
+TEST_F(StockFileTest, ReadRejectsEveryFileThatCannotBeAStock) {
+    const fs::path good = folder_ / "good.kds";
+    ASSERT_TRUE(WriteStock(good, Valid()).ok);
+    const std::vector<std::uint8_t> bytes = ReadBytes(good);
+    ASSERT_EQ(bytes.size(), kStockFileSize);
+
+    // Offset of a field of record R.
+    auto at = [](int record, std::size_t offset) {
+        return (record - 1) * kStockRecordSize + offset;
+    };
+    // A cell of record 7 that is empty and one that is given.
+    const StockRecord& r7 = Valid()(1, 7);
+    int emptyCell = 0, givenCell = 0;
+    while (r7.Givens[emptyCell] != 0) ++emptyCell;
+    while (r7.Givens[givenCell] == 0) ++givenCell;
+
+    struct Case {
+        const char* name;
+        std::function<void(std::vector<std::uint8_t>&)> damage;
+        StockReadError error;
+        int record;
+    };
+    const std::vector<Case> cases = {
+        {"empty file", [](auto& b) { b.clear(); }, StockReadError::kWrongSize, 0},
+        {"one record", [](auto& b) { b.resize(kStockRecordSize); }, StockReadError::kWrongSize, 0},
+        {"one byte short", [](auto& b) { b.pop_back(); }, StockReadError::kWrongSize, 0},
+        {"one byte long", [](auto& b) { b.push_back(0); }, StockReadError::kWrongSize, 0},
+        {"record of level 1 in level 2's set", [&](auto& b) { b[at(101, 0)] = 1; },
+         StockReadError::kBadRecord, 101},
+        {"level field 0", [&](auto& b) { b[at(1, 0)] = 0; }, StockReadError::kBadRecord, 1},
+        {"level high byte set", [&](auto& b) { b[at(500, 1)] = 1; }, StockReadError::kBadRecord,
+         500},
+        {"given 10", [&](auto& b) { b[at(7, 6 + givenCell)] = 10; }, StockReadError::kBadRecord, 7},
+        {"given 255", [&](auto& b) { b[at(7, 6 + emptyCell)] = 255; }, StockReadError::kBadRecord,
+         7},
+        {"solution digit 0", [&](auto& b) { b[at(7, 87 + emptyCell)] = 0; },
+         StockReadError::kBadRecord, 7},
+        {"solution digit 10", [&](auto& b) { b[at(7, 87 + emptyCell)] = 10; },
+         StockReadError::kBadRecord, 7},
+        {"given differs from solution",
+         [&](auto& b) {
+             b[at(7, 6 + givenCell)] = static_cast<std::uint8_t>(b[at(7, 6 + givenCell)] % 9 + 1);
+         },
+         StockReadError::kBadRecord, 7},
+        {"given where the solution has another digit",
+         [&](auto& b) {
+             b[at(7, 6 + emptyCell)] = static_cast<std::uint8_t>(b[at(7, 87 + emptyCell)] % 9 + 1);
+         },
+         StockReadError::kBadRecord, 7},
+        {"all-zero record",
+         [&](auto& b) { std::fill_n(b.begin() + at(300, 0), kStockRecordSize, 0); },
+         StockReadError::kBadRecord, 300},
+        {"solution with a repeated digit in a column",
+         [&](auto& b) {
+             // Swap two solution cells of one row: the row stays a permutation,
+             // two columns get a digit twice. Givens are emptied to isolate it.
+             std::swap(b[at(250, 87 + 0)], b[at(250, 87 + 1)]);
+             std::fill_n(b.begin() + at(250, 6), 81, 0);
+         },
+         StockReadError::kBadRecord, 250},
+    };
+    const Stock sentinel = test::MakeValidStock();
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::vector<std::uint8_t> damaged = bytes;
+        c.damage(damaged);
+        const fs::path file = folder_ / "damaged.kds";
+        WriteBytes(file, damaged);
+        Stock stock = sentinel;
+        stock(3, 3).BestMinutes = 77; // unmistakable content that must survive
+        const StockReadResult r = ReadStock(file, stock);
+        EXPECT_FALSE(r.ok());
+        EXPECT_EQ(r.error, c.error) << r.detail;
+        EXPECT_EQ(r.record, c.record) << r.detail;
+        EXPECT_FALSE(r.detail.empty());
+        EXPECT_EQ(stock(3, 3).BestMinutes, 77) << "a failed read changed the stock";
+        EXPECT_EQ(stock(1, 7), sentinel(1, 7));
+    }
+
+    Stock stock;
+    EXPECT_EQ(ReadStock(folder_ / "missing.kds", stock).error, StockReadError::kMissing);
+    EXPECT_EQ(ReadStock(folder_.path(), stock).error, StockReadError::kReadFailed);
+    EXPECT_TRUE(ReadStock(good, stock).ok());
+}
+
+TEST_F(StockFileTest, InterruptedOrFailedWriteLeavesTheOldStockReadable) {
+    const fs::path file = folder_ / "sudstock.kds";
+    Stock older = Valid();
+    older(2, 5).BestMinutes = 3;
+    older(2, 5).BestSeconds = 14;
+    ASSERT_TRUE(WriteStock(file, older).ok);
+
+    // A crash mid-write leaves a half-written temporary file behind.
+    Stock newer = Valid();
+    newer(2, 5).BestMinutes = 1;
+    std::vector<std::uint8_t> half = EncodeStock(newer);
+    half.resize(half.size() / 2);
+    WriteBytes(StockTempPath(file), half);
+    Stock read;
+    ASSERT_TRUE(ReadStock(file, read).ok());
+    EXPECT_EQ(read, older);
+
+    // The next write goes through in spite of the leftover.
+    ASSERT_TRUE(WriteStock(file, newer).ok);
+    ASSERT_TRUE(ReadStock(file, read).ok());
+    EXPECT_EQ(read, newer);
+    EXPECT_FALSE(fs::exists(StockTempPath(file)));
+
+    // A write that cannot even create its temporary file fails, says so, and
+    // leaves the file as it was.
+    fs::create_directories(StockTempPath(file) / "blocker");
+    const StockWriteResult failed = WriteStock(file, older);
+    EXPECT_FALSE(failed.ok);
+    EXPECT_FALSE(failed.detail.empty());
+    ASSERT_TRUE(ReadStock(file, read).ok());
+    EXPECT_EQ(read, newer);
+    fs::remove_all(StockTempPath(file));
+
+    // Writing into a folder that does not exist fails too.
+    EXPECT_FALSE(WriteStock(folder_ / "no-such-folder" / "sudstock.kds", older).ok);
+}
+
+TEST_F(StockFileTest, StartUpCopiesTheMasterOnlyWhenTheWorkingCopyIsMissing) {
+    const fs::path master = folder_ / "master.kds", working = folder_ / "data" / "sudstock.kds";
+    fs::create_directories(working.parent_path());
+    ASSERT_TRUE(WriteStock(master, Valid()).ok);
+
+    Stock stock;
+    StockOpenResult open = OpenStock(master, working, stock);
+    ASSERT_EQ(open.status, StockOpenStatus::kOk) << open.firstRead.detail;
+    EXPECT_EQ(stock, Valid());
+    EXPECT_EQ(ReadBytes(working), ReadBytes(master));
+
+    // Later starts play from the working copy and never touch the master.
+    Stock played = Valid();
+    played(4, 9).BestMinutes = 12;
+    ASSERT_TRUE(WriteStock(working, played).ok);
+    WriteBytes(master, {1, 2, 3});
+    open = OpenStock(master, working, stock);
+    EXPECT_EQ(open.status, StockOpenStatus::kOk);
+    EXPECT_EQ(stock, played);
+    EXPECT_EQ(ReadBytes(master), (std::vector<std::uint8_t>{1, 2, 3}));
+    EXPECT_TRUE(EnsureStockFile(master, working));
+    EXPECT_EQ(ReadBytes(working), EncodeStock(played));
+}
+
+TEST_F(StockFileTest, UnreadableWorkingCopyIsSetAsideAndReplacedFromTheMaster) {
+    const fs::path master = folder_ / "master.kds", working = folder_ / "sudstock.kds";
+    ASSERT_TRUE(WriteStock(master, Valid()).ok);
+    const std::vector<std::uint8_t> damaged(5000, 7);
+    WriteBytes(working, damaged);
+
+    Stock stock;
+    StockOpenResult open = OpenStock(master, working, stock);
+    ASSERT_EQ(open.status, StockOpenStatus::kRecovered);
+    EXPECT_EQ(open.firstRead.error, StockReadError::kWrongSize);
+    EXPECT_EQ(open.setAside, folder_ / "sudstock.kds.bad");
+    EXPECT_EQ(ReadBytes(open.setAside), damaged);
+    EXPECT_EQ(stock, Valid());
+    EXPECT_NE(RecoveredMessage(open.setAside).find("sudstock.kds.bad"), std::string::npos);
+
+    // A second damaged copy does not overwrite the first one set aside.
+    std::vector<std::uint8_t> other = EncodeStock(Valid());
+    other[0] = 9;
+    WriteBytes(working, other);
+    open = OpenStock(master, working, stock);
+    ASSERT_EQ(open.status, StockOpenStatus::kRecovered);
+    EXPECT_EQ(open.firstRead.error, StockReadError::kBadRecord);
+    EXPECT_EQ(open.setAside, folder_ / "sudstock.kds.2.bad");
+    EXPECT_EQ(ReadBytes(folder_ / "sudstock.kds.bad"), damaged);
+    EXPECT_EQ(ReadBytes(open.setAside), other);
+}
+
+TEST_F(StockFileTest, StartUpFailsOnlyWhenNoReadableStockCanBeHad) {
+    const fs::path master = folder_ / "master.kds", working = folder_ / "sudstock.kds";
+    Stock stock;
+    stock(1, 1).BestPlayer = 4;
+
+    // Neither copy exists.
+    StockOpenResult open = OpenStock(master, working, stock);
+    EXPECT_EQ(open.status, StockOpenStatus::kFailed);
+    EXPECT_EQ(open.firstRead.error, StockReadError::kMissing);
+    EXPECT_FALSE(fs::exists(working));
+
+    // Damaged working copy and no master: the damaged copy is kept, not deleted.
+    WriteBytes(working, {1, 2, 3});
+    open = OpenStock(master, working, stock);
+    EXPECT_EQ(open.status, StockOpenStatus::kFailed);
+    EXPECT_EQ(ReadBytes(folder_ / "sudstock.kds.bad"), (std::vector<std::uint8_t>{1, 2, 3}));
+
+    // Damaged master as well.
+    WriteBytes(master, {4, 5});
+    WriteBytes(working, {1, 2});
+    open = OpenStock(master, working, stock);
+    EXPECT_EQ(open.status, StockOpenStatus::kFailed);
+    EXPECT_EQ(stock(1, 1).BestPlayer, 4) << "a failed start-up changed the stock";
+}
+
+class ScopedEnv {
+  public:
+    ScopedEnv(const char* name, const char* value) : name_(name) {
+        if (const char* old = std::getenv(name)) old_ = old;
+        if (value)
+            ::setenv(name, value, 1);
+        else
+            ::unsetenv(name);
+    }
+    ~ScopedEnv() {
+        if (old_)
+            ::setenv(name_, old_->c_str(), 1);
+        else
+            ::unsetenv(name_);
+    }
+
+  private:
+    const char* name_;
+    std::optional<std::string> old_;
+};
+
+TEST(Folders, HelpersAndTheDataFolderUnderLocalAppData) {
+    EXPECT_EQ(AddBackslash(""), "");
+    EXPECT_EQ(AddBackslash("/a/b"), "/a/b/");
+    EXPECT_EQ(AddBackslash("/a/b/"), "/a/b/");
+
+    TempFolder folder;
+    const fs::path file = folder / "f.txt";
+    WriteBytes(file, {1});
+    EXPECT_TRUE(FileExists(file));
+    EXPECT_TRUE(FileExists(folder.path()));
+    EXPECT_FALSE(FileExists(folder / "missing"));
+    EXPECT_FALSE(FileExists(folder / "missing" / "deeper" / "f"));
+    EXPECT_FALSE(FileExists(""));
+
+    {
+        ScopedEnv xdg("XDG_DATA_HOME", "/srv/data/");
+        EXPECT_EQ(GetSpecialFolder(kLocalAppDataFolderId), "/srv/data");
+    }
+    {
+        ScopedEnv xdg("XDG_DATA_HOME", "relative/path");
+        ScopedEnv home("HOME", "/home/someone");
+        EXPECT_EQ(GetSpecialFolder(kLocalAppDataFolderId), "/home/someone/.local/share");
+    }
+    {
+        ScopedEnv xdg("XDG_DATA_HOME", nullptr);
+        ScopedEnv home("HOME", nullptr);
+        EXPECT_EQ(GetSpecialFolder(kLocalAppDataFolderId), "");
+    }
+    EXPECT_EQ(GetSpecialFolder(5), "");
+
+    const std::string appData = (folder / "local" / "share").string();
+    const Folders f = SetupFolders((folder / "bin").string(), appData);
+    EXPECT_EQ(f.ProgramFolder, (folder / "bin").string() + "/");
+    EXPECT_EQ(f.LocalAppDataFolder, appData + "/");
+    EXPECT_EQ(f.DataFolder, appData + "/DravikSudoku/");
+    EXPECT_TRUE(fs::is_directory(f.DataFolder));
+    EXPECT_EQ(f.WorkingStock(), fs::path(appData + "/DravikSudoku/sudstock.kds"));
+    EXPECT_EQ(f.MasterStock(), fs::path((folder / "bin").string() + "/sudstock.kds"));
+    // Setting up again over an existing folder is fine.
+    EXPECT_EQ(SetupFolders((folder / "bin").string(), appData).DataFolder, f.DataFolder);
+
+    {
+        ScopedEnv xdg("XDG_DATA_HOME", (folder / "xdg").string().c_str());
+        EXPECT_EQ(SetupFolders("/opt/dravik").DataFolder,
+                  (folder / "xdg").string() + "/DravikSudoku/");
+    }
+    EXPECT_FALSE(ExecutableFolder().empty());
+}
+
+} // namespace
+} // namespace dravik
