@@ -22,7 +22,7 @@ inline void Put32(Bytes& b, uint32_t v) {
     for (int i = 0; i < 4; ++i) b.push_back(static_cast<uint8_t>(v >> (8 * i)));
 }
 inline void PutId(Bytes& b, const char* id) {
-    b.insert(b.end(), id, id + 4);
+    for (int i = 0; i < 4; ++i) b.push_back(static_cast<uint8_t>(id[i]));
 }
 
 // A chunk: id, size (the true one unless given), data and the pad byte.
@@ -31,7 +31,7 @@ inline Bytes Chunk(const char* id, const Bytes& data, int64_t claimedSize = -1) 
     PutId(b, id);
     Put32(b, claimedSize < 0 ? static_cast<uint32_t>(data.size())
                              : static_cast<uint32_t>(claimedSize));
-    b.insert(b.end(), data.begin(), data.end());
+    for (uint8_t v : data) b.push_back(v);
     if (data.size() % 2) b.push_back(0);
     return b;
 }
