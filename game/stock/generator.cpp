@@ -240,6 +240,13 @@ void Generator::MakeFullGrid() {
 
     int k = kCells - 1;
     while (k >= 0) {
+        if (k == kCells) {
+            // Backtracked past the first cell: cannot happen from an empty grid,
+            // but never index past the order; start over.
+            for (int c = 0; c < kCells; ++c) GeneratedGrid[c] = 0;
+            free.Reset();
+            k = kCells - 1;
+        }
         if (GeneratedGrid[order[k]] == 0) {
             // New depth: take the cell with the fewest free digits, ties to the
             // position nearest k.
