@@ -27,7 +27,9 @@ class FileStockWriter final : public StockWriter {
 
 // Generates on RenewalWorker threads. A relay thread waits for each result and
 // calls `ready` from that thread; the window answers by scheduling one pass on
-// its own thread. Nothing on the window's side waits or polls.
+// its own thread. Nothing on the window's side waits or polls. `ready` must
+// not wait for the window (post an event, never a blocking call): Stop joins
+// the relay thread.
 class WorkerPuzzleSource final : public PuzzleSource {
   public:
     WorkerPuzzleSource(int threads, std::function<void()> ready);

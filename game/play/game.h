@@ -1,6 +1,13 @@
 // The game without its window: board state, moves, history, clock, best times,
 // levels, settings and the background renewal passes. The window forwards
 // clicks, ticks and resizes to the handlers below and draws View().
+//
+// Start-up, in this order: LoadSettings, OpenStock (stock_file.h) and
+// TakeStock, FinishStartup; show the window; then run a pass. After every
+// handler the window runs RunPass while NeedsPass() is true, and it runs one
+// pass whenever the puzzle source reports a finished puzzle. The 250 ms timer
+// ticks only while View().TimerEnabled. The sound box forwards user clicks
+// only (not programmatic changes) to SoundClicked.
 #pragma once
 
 #include <array>

@@ -118,8 +118,11 @@ TEST(Sound, WithoutADeviceTheBoxIsClearedButTheStoredChoiceStays) {
 TEST(Completion, AWholeGameByANamedPlayerSetsTheBestTimeAndWritesTheFileOnce) {
     PlayHarness h;
     AddPlayers(h.settings, 2);
+    h.settings.Put("Options", "Level", "3");
+    h.settings.Put("Last_Puzzle", "Level03", "3");
     h.StartAndIdle();
-    h.OpenPuzzle(3, 4);
+    h.OpenNext();
+    ASSERT_EQ(h.board().PuzzleNumber, 4);
     h.clock.AdvanceSeconds(189);
     h.game->Tick();
     h.sound.played.clear();
