@@ -3,6 +3,9 @@
 //   generator_bench --benchmark_filter=Pass   puzzles per second on one thread
 #include <benchmark/benchmark.h>
 
+#include <array>
+#include <string>
+
 #include "game/stock/generator.h"
 #include "game/stock/renewal.h"
 #include "game/stock/renewal_worker.h"
@@ -57,6 +60,7 @@ void BM_RenewVeryHard(benchmark::State& state) {
     const int threads = static_cast<int>(state.range(0));
     std::uint64_t seed = 100;
     std::uint64_t passes = 0;
+    std::array<std::uint64_t, 7> byResult{}; // passes per solver result 1..6
     for (auto _ : state) {
         Stock stock;
         RenewalState renewal;
@@ -67,11 +71,17 @@ void BM_RenewVeryHard(benchmark::State& state) {
         while (renewal.Generating()) {
             auto r = worker.Take();
             ++passes;
+            ++byResult[r->puzzle.grading.result];
             renewal.Accept(stock, r->puzzle, {});
         }
     }
     state.counters["passes"] =
         benchmark::Counter(static_cast<double>(passes), benchmark::Counter::kAvgIterations);
+    // Share of the passes that gave each level (6: stuck).
+    for (int level = 1; level <= 6; ++level)
+        state.counters["L" + std::to_string(level) + "%"] =
+            passes ? 100.0 * static_cast<double>(byResult[level]) / static_cast<double>(passes)
+                   : 0.0;
 }
 BENCHMARK(BM_RenewVeryHard)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond)->UseRealTime();
 
