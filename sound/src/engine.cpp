@@ -369,14 +369,16 @@ bool Engine::RefillLocked(StreamingSound& s) {
         return true;
     }
     // The sound's playing time is over.
-    mixer_.Stop(s.buffer);
-    s.playing = false;
-    if (s.loop == 0) return false;
+    if (s.loop == 0) {
+        mixer_.Stop(s.buffer);
+        s.playing = false;
+        return false;
+    }
+    // Looping: start over from the beginning of the data. The ring keeps
+    // playing while it is refilled, so the restart leaves no gap.
     PrimeStream(s);
-    if (!mixer_.Play(s.buffer, true)) return false;
     s.startTime = options_.clock();
     s.elapsed = 0;
-    s.playing = true;
     s.primed = false;
     return true;
 }

@@ -366,9 +366,11 @@ TEST(EngineTimers, AStreamsTimerRefillsItAndEndsItWithoutHelp) {
     ASSERT_EQ(engine.PlayStreamingSound(once, 0), WAVO_DONE);
     ASSERT_EQ(engine.PlayStreamingSound(looped, 1), WAVO_DONE);
     auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
-    while (engine.Stream(once)->playing && std::chrono::steady_clock::now() < deadline)
+    // The stream's own fields belong to its timer thread; the mixer is safe to ask.
+    const Mixer::BufferId onceBuffer = engine.Stream(once)->buffer;
+    while (engine.GetMixer().IsPlaying(onceBuffer) && std::chrono::steady_clock::now() < deadline)
         std::this_thread::sleep_for(std::chrono::milliseconds(20));
-    EXPECT_FALSE(engine.GetMixer().IsPlaying(engine.Stream(once)->buffer));
+    EXPECT_FALSE(engine.GetMixer().IsPlaying(onceBuffer));
     EXPECT_TRUE(engine.GetMixer().IsPlaying(engine.Stream(looped)->buffer));
     // Stopping and destroying while the timers run joins them cleanly.
     EXPECT_EQ(engine.StopStreamingSound(looped), WAVO_DONE);
