@@ -312,8 +312,11 @@ void Engine::PlayStream(StreamingSound& s, int32_t loop) {
         std::lock_guard guard(s.lock);
         if (!s.primed) PrimeStream(s);
         s.loop = loop;
-        // The ring always loops; the end of the sound is found by time.
-        if (!mixer_.Play(s.buffer, true)) return;
+        // The ring loops and the end of the sound is found by time. A sound
+        // that fits in the ring whole and is played once must not loop,
+        // though: it would be heard again and again until the next tick.
+        bool wholeSound = s.bufferBytes >= s.reader->DataSize();
+        if (!mixer_.Play(s.buffer, loop != 0 || !wholeSound)) return;
         s.startTime = options_.clock();
         s.elapsed = 0;
         s.playing = true;

@@ -331,6 +331,30 @@ TEST_F(EngineTest, SixteenBitStreamsPadWithZeroAndLoopingStreamsStartOver) {
     EXPECT_EQ(engine.GetMixer().Position(engine.Stream(s)->buffer), 0u);
 }
 
+TEST_F(EngineTest, AShortStreamPlayedOnceIsHeardOnceEvenBeforeTheNextTick) {
+    Open();
+    // 0.1 s at 3000 Hz: the whole sound sits in the ring, and the first tick
+    // comes only after 250 ms.
+    std::vector<int16_t> signal = TestSignal(300, 5);
+    int32_t s =
+        engine.CreateStreamingSound(dir.File("b.wav", Wave(1, 3000, 16, Pcm16(signal))).c_str());
+    ASSERT_EQ(engine.PlayStreamingSound(s, 0), WAVO_DONE);
+    auto out = Pull(48000 / 4);
+    EXPECT_EQ(out[0], signal[0]);
+    EXPECT_EQ(out[2 * 16 * 299], signal[299]);
+    EXPECT_TRUE(
+        std::all_of(out.begin() + 2 * 16 * 300, out.end(), [](int16_t v) { return v == 0; }));
+    now += 250;
+    engine.RefillStream(s);
+    EXPECT_FALSE(engine.GetMixer().IsPlaying(engine.Stream(s)->buffer));
+
+    // Looping, the same sound goes round without a break.
+    ASSERT_EQ(engine.PlayStreamingSound(s, 1), WAVO_DONE);
+    out = Pull(48000 / 4);
+    EXPECT_EQ(out[2 * 16 * 300], signal[0]);
+    EXPECT_EQ(out[2 * 16 * 600], signal[0]);
+}
+
 TEST_F(EngineTest, StoppingAStreamAndPlayingItAgainStartsAtTheBeginning) {
     Open();
     std::vector<int16_t> signal = TestSignal(6000, 3);
