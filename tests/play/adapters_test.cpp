@@ -5,6 +5,7 @@
 #include <chrono>
 #include <condition_variable>
 #include <filesystem>
+#include <fstream>
 #include <mutex>
 
 #include "game/play/adapters.h"
@@ -30,6 +31,50 @@ TEST(FileStockWriter, WritesTheWholeStockAndReportsAFolderThatIsNotThere) {
 
     FileStockWriter nowhere(dir / "missing" / "sudstock.kds");
     EXPECT_FALSE(nowhere.WriteStock(stock));
+    std::filesystem::remove_all(dir);
+}
+
+TEST(StartupStock, ADamagedWorkingCopyIsSetAsideReportedAndThePlayGoesOnFromTheMaster) {
+    const auto dir = std::filesystem::temp_directory_path() /
+                     ("dravik-start-" +
+                      std::to_string(std::chrono::steady_clock::now().time_since_epoch().count()));
+    std::filesystem::create_directories(dir / "program");
+    std::filesystem::create_directories(dir / "data");
+    const auto master = dir / "program" / "sudstock.kds";
+    const auto working = dir / "data" / "sudstock.kds";
+    ASSERT_TRUE(FileStockWriter(master).WriteStock(TestStock()));
+    {
+        std::ofstream junk(working, std::ios::binary);
+        junk << "not a stock file";
+    }
+
+    PlayHarness h;
+    h.game->LoadSettings(true);
+    Stock stock;
+    StockOpenResult opened = OpenStock(master, working, stock);
+    ASSERT_TRUE(h.game->TakeStock(opened, stock));
+    h.game->FinishStartup();
+    h.Settle();
+    ASSERT_EQ(h.prompt.messages.size(), 1u);
+    EXPECT_EQ(h.prompt.messages[0].title, "File Error");
+    EXPECT_NE(h.prompt.messages[0].text.find(opened.setAside.string()), std::string::npos);
+    EXPECT_TRUE(std::filesystem::exists(opened.setAside));
+    h.OpenNext();
+    EXPECT_EQ(h.board().PuzzleNumber, 1);
+    EXPECT_EQ(h.game->Puzzles(), TestStock());
+
+    // With the master gone too there is nothing to play: the program must end.
+    std::filesystem::remove(master);
+    {
+        std::ofstream junk(working, std::ios::binary | std::ios::trunc);
+        junk << "damaged again";
+    }
+    PlayHarness h2;
+    h2.game->LoadSettings(true);
+    Stock none;
+    EXPECT_FALSE(h2.game->TakeStock(OpenStock(master, working, none), none));
+    ASSERT_EQ(h2.prompt.messages.size(), 2u);
+    EXPECT_EQ(h2.prompt.messages[1].title, "Critical Error!");
     std::filesystem::remove_all(dir);
 }
 
