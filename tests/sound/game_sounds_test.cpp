@@ -1,4 +1,5 @@
 // The game's side of the effects, against a recording stand-in for the control.
+#include "game/sound/effects_sink.h"
 #include "game/sound/game_sounds.h"
 
 #include <gtest/gtest.h>
@@ -121,4 +122,17 @@ TEST(GameSounds, TheWindowHandleBecomesANonZeroValueWheneverThereIsAWindow) {
     EXPECT_NE(control.windows[1], 0);
     EXPECT_NE(control.windows[2], 0);
     EXPECT_EQ(control.windows[3], 0);
+}
+
+TEST(GameSounds, TheGameObjectsSinkPlaysThroughTheEffects) {
+    RecordingControl control;
+    GameSounds sounds(&control, "/p/");
+    sounds.Init_Sound();
+    EffectsSink sink(sounds);
+    dravik::SoundSink& asSeenByTheGame = sink;
+    asSeenByTheGame.Speel(dravik::kSoundUndoRedo);
+    asSeenByTheGame.Speel(65536 + kAssign); // not an effect, whatever its low bits
+    asSeenByTheGame.Speel(-1);
+    ASSERT_EQ(control.played.size(), 1u);
+    EXPECT_EQ(control.played[0].first, sounds.SoundHandles()[kUndoRedo]);
 }
