@@ -19,7 +19,7 @@ std::int32_t PuzzleScore(int level, const std::array<std::int16_t, kTechniqueCou
 namespace dravik {
 
 struct Grading {
-    int result = 0;  // 1..5 level, 6 stuck
+    int result = 0; // 1..5 level, 6 stuck
     std::int32_t score = 0;
     std::array<std::int16_t, kTechniqueCount> counts{};
 };

@@ -14,17 +14,17 @@ namespace dravik {
 constexpr int kLevels = 5;
 constexpr int kPuzzlesPerLevel = 100;
 constexpr std::size_t kStockRecordSize = 222;
-constexpr std::size_t kStockFileSize = kStockRecordSize * kLevels * kPuzzlesPerLevel;  // 111,000
+constexpr std::size_t kStockFileSize = kStockRecordSize * kLevels * kPuzzlesPerLevel; // 111,000
 
 struct StockRecord {
-    std::int16_t Level = 0;      // the level of the set the record belongs to, 1..5
-    std::int16_t Reserved1 = 0;  // never interpreted; kept as the slot held it
-    std::int16_t Reserved2 = 0;  // never interpreted; 0 for a new puzzle
-    std::array<std::uint8_t, 81> Givens{};    // 0 empty, 1..9 given
-    std::array<std::uint8_t, 81> Solution{};  // 1..9
+    std::int16_t Level = 0;                  // the level of the set the record belongs to, 1..5
+    std::int16_t Reserved1 = 0;              // never interpreted; kept as the slot held it
+    std::int16_t Reserved2 = 0;              // never interpreted; 0 for a new puzzle
+    std::array<std::uint8_t, 81> Givens{};   // 0 empty, 1..9 given
+    std::array<std::uint8_t, 81> Solution{}; // 1..9
     std::int16_t BestMinutes = 0;
     std::int16_t BestSeconds = 0;
-    std::int16_t BestPlayer = 0;  // position in the player list
+    std::int16_t BestPlayer = 0; // position in the player list
     std::array<std::int16_t, kTechniqueCount> TechniqueCounts{};
     std::int32_t Score = 0;
 
@@ -36,7 +36,7 @@ struct StockRecord {
 
 // The whole stock: Stock(level 1..5, number 1..100).
 class Stock {
-public:
+  public:
     StockRecord& operator()(int level, int number) { return records_.at(Index(level, number)); }
     const StockRecord& operator()(int level, int number) const {
         return records_.at(Index(level, number));
@@ -50,7 +50,7 @@ public:
 
     friend bool operator==(const Stock&, const Stock&) = default;
 
-private:
+  private:
     static std::size_t Index(int level, int number) {
         return static_cast<std::size_t>(RecordNumber(level, number) - 1);
     }

@@ -13,7 +13,7 @@ constexpr int kClientHeightTwips = 9855;
 // The game window ("Main").
 class MainWindow : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit MainWindow(QWidget* parent = nullptr);
 };
 
