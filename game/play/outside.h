@@ -28,7 +28,7 @@ class Prompt {
                                 std::string_view defaultText) = 0;
 };
 
-// The game's sound effects by number (0 applause ... 8 error). The game calls
+// The game's sound effects by number (0 applause ... 9 giggle). The game calls
 // it only while sound is switched on.
 class SoundSink {
   public:
@@ -47,6 +47,7 @@ enum SoundEffect : int {
     kSoundUndoRedo = 6,
     kSoundHint = 7,
     kSoundError = 8,
+    kSoundGiggle = 9, // loaded with the others; no game action plays it
 };
 
 // The working copy of the stock file.

@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <string>
 
+#include "game/play/outside.h"
+
 namespace dravik::sound {
 
 // The four late-bound calls the game makes on its sound control (Wavo1).
@@ -18,20 +20,7 @@ class SoundControl {
     virtual int32_t PlayStaticSound(int32_t& index, int32_t loop) = 0;
 };
 
-// Effect numbers, as played through Speel.
-enum Effect : int16_t {
-    kApplause = 0,
-    kDiscard = 1,
-    kAssign = 2,
-    kResetCell = 3,
-    kSolution = 4,
-    kLabel = 5,
-    kUndoRedo = 6,
-    kHint = 7,
-    kError = 8,
-    kGiggle = 9, // loaded with the others; no game action plays it
-};
-
+// Effect numbers are the game's SoundEffect values (game/play/outside.h).
 constexpr int kEffectCount = 10;
 extern const std::array<const char*, kEffectCount> kEffectFiles;
 

@@ -8,6 +8,7 @@
 #include <vector>
 
 using namespace dravik::sound;
+using namespace dravik;
 
 namespace {
 
@@ -45,8 +46,8 @@ TEST(GameSounds, InitSoundLoadsTheTenEffectsInOrderAndKeepsEachOutcome) {
         "/opt/dravik/Giggle.wav"};
     EXPECT_EQ(control.created, expected);
     EXPECT_EQ(sounds.SoundHandles()[0], 101);
-    EXPECT_EQ(sounds.SoundHandles()[kHint], -12); // stored as it came
-    EXPECT_EQ(sounds.SoundHandles()[kGiggle], 110);
+    EXPECT_EQ(sounds.SoundHandles()[kSoundHint], -12); // stored as it came
+    EXPECT_EQ(sounds.SoundHandles()[kSoundGiggle], 110);
 }
 
 TEST(GameSounds, WithoutADeviceNothingIsLoadedAndTheBoxIsClearedAndDisabled) {
@@ -63,14 +64,14 @@ TEST(GameSounds, WithoutADeviceNothingIsLoadedAndTheBoxIsClearedAndDisabled) {
         EXPECT_FALSE(box.enabled);
         EXPECT_TRUE(sounds.SoundOn());
         // Play requests still reach the control (for handle 0), which refuses them.
-        sounds.Speel(kAssign);
+        sounds.Speel(kSoundAssign);
         ASSERT_EQ(control.played.size(), 1u);
         EXPECT_EQ(control.played[0].first, 0);
     }
     GameSounds noControl(nullptr, "/p/");
     noControl.SetWindow(5);
     noControl.Init_Sound();
-    noControl.Speel(kAssign);
+    noControl.Speel(kSoundAssign);
     EXPECT_FALSE(noControl.SoundAvailable());
 }
 
@@ -78,14 +79,14 @@ TEST(GameSounds, SpeelPlaysALoadedEffectOnceOnlyWhileSoundIsOn) {
     RecordingControl control;
     GameSounds sounds(&control, "/p/");
     sounds.Init_Sound();
-    sounds.Speel(kAssign);
-    sounds.Speel(kApplause);
+    sounds.Speel(kSoundAssign);
+    sounds.Speel(kSoundApplause);
     ASSERT_EQ(control.played.size(), 2u);
     EXPECT_EQ(control.played[0], std::make_pair(103, 0)); // effect 2's handle, no loop
     EXPECT_EQ(control.played[1], std::make_pair(101, 0));
 
-    sounds.Speel(kHint); // failed to load: silent
-    sounds.Speel(-1);    // outside 0-9: ignored
+    sounds.Speel(kSoundHint); // failed to load: silent
+    sounds.Speel(-1);         // outside 0-9: ignored
     sounds.Speel(10);
     EXPECT_EQ(control.played.size(), 2u);
 
@@ -131,8 +132,8 @@ TEST(GameSounds, TheGameObjectsSinkPlaysThroughTheEffects) {
     EffectsSink sink(sounds);
     dravik::SoundSink& asSeenByTheGame = sink;
     asSeenByTheGame.Speel(dravik::kSoundUndoRedo);
-    asSeenByTheGame.Speel(65536 + kAssign); // not an effect, whatever its low bits
+    asSeenByTheGame.Speel(65536 + kSoundAssign); // not an effect, whatever its low bits
     asSeenByTheGame.Speel(-1);
     ASSERT_EQ(control.played.size(), 1u);
-    EXPECT_EQ(control.played[0].first, sounds.SoundHandles()[kUndoRedo]);
+    EXPECT_EQ(control.played[0].first, sounds.SoundHandles()[kSoundUndoRedo]);
 }

@@ -19,6 +19,7 @@
 #include <vector>
 
 using namespace dravik::sound;
+using namespace dravik;
 
 namespace {
 
@@ -50,8 +51,8 @@ TEST(WholePath, TheGameLoadsTheTenEffectsAndPlaysEffectTwo) {
     sounds.Init_Sound();
     ASSERT_TRUE(sounds.SoundAvailable());
     for (int n = 0; n < kEffectCount; ++n) EXPECT_EQ(sounds.SoundHandles()[n], n);
-    sounds.Speel(kAssign);
-    int32_t handle = sounds.SoundHandles()[kAssign];
+    sounds.Speel(kSoundAssign);
+    int32_t handle = sounds.SoundHandles()[kSoundAssign];
     EXPECT_EQ(host->PlayStaticSound(handle, 0), 1);
     EXPECT_EQ(host->CreateStaticSound(kProgramFolder + "NoSuchEffect.wav"), -12);
 }
@@ -96,7 +97,7 @@ TEST(DiskCapture, EffectTwoReachesTheOutputAtItsOwnLevel) {
         sounds.SetWindow(1);
         sounds.Init_Sound();
         ASSERT_TRUE(sounds.SoundAvailable());
-        sounds.Speel(kAssign);
+        sounds.Speel(kSoundAssign);
         std::this_thread::sleep_for(std::chrono::milliseconds(600));
     } // the end of the control closes the device
 
@@ -136,7 +137,7 @@ TEST(NoDevice, InitSoundReportsNoSoundAndSpeelStaysSilent) {
     EXPECT_FALSE(sounds.SoundAvailable());
     EXPECT_EQ(sounds.SoundHandles(), (std::array<int32_t, kEffectCount>{}));
     EXPECT_FALSE(sounds.StartupBox().enabled);
-    sounds.Speel(kAssign); // reaches the control, which refuses it
+    sounds.Speel(kSoundAssign); // reaches the control, which refuses it
     int32_t handle = 0;
     EXPECT_EQ(host->PlayStaticSound(handle, 0), -4);
     EXPECT_EQ(host->InitializeSound(), -11);
