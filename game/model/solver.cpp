@@ -135,12 +135,6 @@ bool Solver::ApplyTechnique(int t) {
     }
 }
 
-int Solver::Step() {
-    for (int t = 0; t < kTechniqueCount; ++t)
-        if ((enabled_ & (1u << t)) && ApplyTechnique(t)) return t;
-    return -1;
-}
-
 int Solver::Solve(const StepCallback& onStep) {
     Start();
     int level = 1;

@@ -62,10 +62,6 @@ class Solver {
     // Runs one technique once; true when it reported progress.
     bool ApplyTechnique(int technique);
 
-    // One ladder step from the current state: the index of the technique that
-    // fired, or -1 when none did. Does not count.
-    int Step();
-
     // Restricts the ladder to the techniques whose bit (1 << index) is set;
     // the level still rises by index as the ladder climbs.
     void EnableTechniques(std::uint32_t mask) { enabled_ = mask; }
@@ -106,7 +102,6 @@ class Solver {
     bool AvoidableRectangle();
 
     // Shared elimination routines.
-    bool OnlyDigits(const int* digits, int size, int cell) const;
     // kind: 1 row, 2 column, 3 box of cells[0].
     bool NakedEliminate(const int* digits, int size, const int* cells, int kind) {
         return NakedEliminate(digits, size, cells, size, kind);

@@ -34,12 +34,6 @@ constexpr auto kSubsetUnits = MakeSubsetUnits();
 
 } // namespace
 
-bool Solver::OnlyDigits(const int* digits, int size, int cell) const {
-    unsigned allowed = 0;
-    for (int i = 0; i < size; ++i) allowed |= DigitBit(digits[i]);
-    return (mask_[cell] & ~allowed) == 0;
-}
-
 bool Solver::NakedEliminate(const int* digits, int digitCount, const int* cells, int cellCount,
                             int kind) {
     const int first = cells[0];
