@@ -27,7 +27,7 @@ bool Solver::PointingEliminate(int d, int start, int k) {
 
 bool Solver::PointingPair() {
     for (int d = 1; d <= 9; ++d) {
-        if (DigitUnchanged(pointingSeen_[0][d], d)) continue;
+        if (DigitUnchanged(pointingSeen_[d], d)) continue;
         const unsigned bit = DigitBit(d);
         for (int band = 0; band < 3; ++band)
             for (int stack = 0; stack < 3; ++stack) {
@@ -45,7 +45,7 @@ bool Solver::PointingPair() {
                 for (int k = 0; k < 6; ++k)
                     if (entry[k] == total && PointingEliminate(d, start, k)) return true;
             }
-        pointingSeen_[0][d] = digitVersion_[d];
+        pointingSeen_[d] = digitVersion_[d];
     }
     return false;
 }

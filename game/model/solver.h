@@ -150,9 +150,9 @@ class Solver {
     std::array<std::uint64_t, kUnitIds> hiddenSingleSeen_{};
     std::array<std::array<std::uint64_t, kUnitIds>, 6> subsetSeen_{};        // by ladder position
     std::array<std::array<std::array<std::uint64_t, 10>, 2>, 3> fishSeen_{}; // size, half, digit
-    std::array<std::array<std::uint64_t, 10>, 2> pointingSeen_{}; // [0] pointing, [1] unused
-    std::array<std::array<std::uint64_t, 10>, 2> boxLineSeen_{};  // rows, columns
-    std::array<std::array<std::uint64_t, 10>, 2> finnedSeen_{};   // rows, columns
+    std::array<std::uint64_t, 10> pointingSeen_{};
+    std::array<std::array<std::uint64_t, 10>, 2> boxLineSeen_{}; // rows, columns
+    std::array<std::array<std::uint64_t, 10>, 2> finnedSeen_{};  // rows, columns
     std::array<std::uint64_t, 10> skyscraperSeen_{};
     std::array<std::uint64_t, 10> kiteSeen_{};
     std::array<std::uint64_t, 10> emptyRectangleSeen_{};
