@@ -4,10 +4,6 @@
 
 namespace dravik::sound {
 
-const std::array<const char*, kEffectCount> kEffectFiles = {
-    "Applause.wav", "Discard.wav",  "Assign.wav", "ResetCell.wav", "Solution.wav",
-    "Label.wav",    "UndoRedo.wav", "Hint.wav",   "Error.wav",     "Giggle.wav"};
-
 int32_t WindowValue(uint64_t nativeHandle) {
     if (nativeHandle == 0) return 0;
     auto folded = static_cast<uint32_t>(nativeHandle ^ (nativeHandle >> 32));
@@ -29,26 +25,15 @@ void GameSounds::Init_Sound() {
     soundAvailable_ = true;
     for (int n = 0; n < kEffectCount; ++n) {
         // Stored as it comes: a negative outcome leaves that effect silent.
-        soundHandles_[static_cast<size_t>(n)] =
-            control_->CreateStaticSound(programFolder_ + kEffectFiles[static_cast<size_t>(n)]);
+        soundHandles_[static_cast<size_t>(n)] = control_->CreateStaticSound(
+            programFolder_ + std::string(kEffectFiles[static_cast<size_t>(n)]));
     }
 }
 
 void GameSounds::Speel(int16_t number) {
     if (number < 0 || number >= kEffectCount || !control_) return;
     int32_t handle = soundHandles_[static_cast<size_t>(number)];
-    if (handle >= 0 && soundOn_) control_->PlayStaticSound(handle, 0); // outcome ignored
-}
-
-GameSounds::SoundBox GameSounds::StartupBox() const {
-    if (!soundAvailable_) return {false, false};
-    return {soundOn_, true};
-}
-
-bool GameSounds::chkSound_Click(bool checked, bool startingUp) {
-    if (startingUp) return false;
-    soundOn_ = checked;
-    return true;
+    if (handle >= 0) control_->PlayStaticSound(handle, 0); // outcome ignored
 }
 
 } // namespace dravik::sound

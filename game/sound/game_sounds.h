@@ -1,5 +1,7 @@
 // The game's sound effects: the ten effect files, the handles the sound
-// control gave for them, and whether effects are available and switched on.
+// control gave for them, and whether effects are available. Whether sound is
+// switched on is the game's choice (its "Sounds" option): the game simply does
+// not ask for an effect while it is off.
 #pragma once
 
 #include <array>
@@ -7,6 +9,7 @@
 #include <string>
 
 #include "game/play/outside.h"
+#include "game/sound/effect_files.h"
 
 namespace dravik::sound {
 
@@ -21,8 +24,7 @@ class SoundControl {
 };
 
 // Effect numbers are the game's SoundEffect values (game/play/outside.h).
-constexpr int kEffectCount = 10;
-extern const std::array<const char*, kEffectCount> kEffectFiles;
+constexpr int kEffectCount = static_cast<int>(kEffectFiles.size());
 
 // The control's window value for a native window handle: a 32-bit value that
 // is non-zero whenever the handle is, so a handle whose low half happens to be
@@ -41,34 +43,17 @@ class GameSounds {
     // Opens the sound device and loads the ten effects.
     void Init_Sound();
 
-    // Plays one effect when it was loaded and sound is on; otherwise nothing.
+    // Plays one effect when it was loaded; otherwise nothing.
     void Speel(int16_t number);
 
     bool SoundAvailable() const { return soundAvailable_; }
-    bool SoundOn() const { return soundOn_; }
-    // From the "Sounds" setting, while the settings are read.
-    void SetSoundOn(bool on) { soundOn_ = on; }
     const std::array<int32_t, kEffectCount>& SoundHandles() const { return soundHandles_; }
-
-    // The "Sounds" check box as the start-up leaves it once the settings are
-    // read: without a device it is cleared and disabled, while SoundOn keeps
-    // the stored choice.
-    struct SoundBox {
-        bool checked;
-        bool enabled;
-    };
-    SoundBox StartupBox() const;
-
-    // A click on the check box. Ignored while the window starts up; otherwise
-    // SoundOn follows the box and the caller saves the options (true).
-    bool chkSound_Click(bool checked, bool startingUp);
 
   private:
     SoundControl* control_;
     std::string programFolder_;
     std::array<int32_t, kEffectCount> soundHandles_{};
     bool soundAvailable_ = false;
-    bool soundOn_ = true;
 };
 
 } // namespace dravik::sound

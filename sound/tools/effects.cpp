@@ -8,10 +8,6 @@
 
 namespace wavory::effects {
 
-const std::array<const char*, 10> kFileNames = {
-    "Applause.wav", "Discard.wav",  "Assign.wav", "ResetCell.wav", "Solution.wav",
-    "Label.wav",    "UndoRedo.wav", "Hint.wav",   "Error.wav",     "Giggle.wav"};
-
 namespace {
 
 constexpr double kRate = kSampleRate;

@@ -11,9 +11,6 @@ namespace wavory::effects {
 
 constexpr uint32_t kSampleRate = 44100;
 
-// File names by effect number, 0 to 9.
-extern const std::array<const char*, 10> kFileNames;
-
 std::vector<int16_t> Synthesise(int number);
 
 // A RIFF WAVE file of 16-bit mono PCM at kSampleRate. False when it cannot be written.

@@ -1,5 +1,6 @@
-// Writes the ten sound effect files into the folder given as the argument.
+// Writes the game's ten sound effect files into the folder given as the argument.
 #include "effects.h"
+#include "game/sound/effect_files.h"
 
 #include <cstdio>
 #include <string>
@@ -11,8 +12,9 @@ int main(int argc, char** argv) {
     }
     std::string folder = argv[1];
     if (!folder.empty() && folder.back() != '/') folder += '/';
-    for (int n = 0; n < 10; ++n) {
-        std::string path = folder + wavory::effects::kFileNames[static_cast<size_t>(n)];
+    const auto& names = dravik::sound::kEffectFiles;
+    for (int n = 0; n < static_cast<int>(names.size()); ++n) {
+        std::string path = folder + std::string(names[static_cast<size_t>(n)]);
         if (!wavory::effects::WriteWave(path, wavory::effects::Synthesise(n))) {
             std::fprintf(stderr, "cannot write %s\n", path.c_str());
             return 1;

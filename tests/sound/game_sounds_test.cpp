@@ -50,7 +50,7 @@ TEST(GameSounds, InitSoundLoadsTheTenEffectsInOrderAndKeepsEachOutcome) {
     EXPECT_EQ(sounds.SoundHandles()[kSoundGiggle], 110);
 }
 
-TEST(GameSounds, WithoutADeviceNothingIsLoadedAndTheBoxIsClearedAndDisabled) {
+TEST(GameSounds, WithoutADeviceNothingIsLoaded) {
     for (int32_t outcome : {-10, -11, 0, 2}) {
         RecordingControl control;
         control.initializeOutcome = outcome;
@@ -58,11 +58,6 @@ TEST(GameSounds, WithoutADeviceNothingIsLoadedAndTheBoxIsClearedAndDisabled) {
         sounds.Init_Sound();
         EXPECT_FALSE(sounds.SoundAvailable()) << outcome;
         EXPECT_TRUE(control.created.empty());
-        sounds.SetSoundOn(true); // the stored setting stays on
-        auto box = sounds.StartupBox();
-        EXPECT_FALSE(box.checked);
-        EXPECT_FALSE(box.enabled);
-        EXPECT_TRUE(sounds.SoundOn());
         // Play requests still reach the control (for handle 0), which refuses them.
         sounds.Speel(kSoundAssign);
         ASSERT_EQ(control.played.size(), 1u);
@@ -75,7 +70,7 @@ TEST(GameSounds, WithoutADeviceNothingIsLoadedAndTheBoxIsClearedAndDisabled) {
     EXPECT_FALSE(noControl.SoundAvailable());
 }
 
-TEST(GameSounds, SpeelPlaysALoadedEffectOnceOnlyWhileSoundIsOn) {
+TEST(GameSounds, SpeelPlaysALoadedEffectOnce) {
     RecordingControl control;
     GameSounds sounds(&control, "/p/");
     sounds.Init_Sound();
@@ -89,26 +84,6 @@ TEST(GameSounds, SpeelPlaysALoadedEffectOnceOnlyWhileSoundIsOn) {
     sounds.Speel(-1);         // outside 0-9: ignored
     sounds.Speel(10);
     EXPECT_EQ(control.played.size(), 2u);
-
-    sounds.SetSoundOn(false); // the box unchecked: the control is not called at all
-    for (int16_t n = 0; n < 10; ++n) sounds.Speel(n);
-    EXPECT_EQ(control.played.size(), 2u);
-}
-
-TEST(GameSounds, TheCheckBoxIsIgnoredDuringStartUpAndOtherwiseSwitchesAndSaves) {
-    RecordingControl control;
-    GameSounds sounds(&control, "/p/");
-    sounds.Init_Sound();
-    sounds.SetSoundOn(true);
-    EXPECT_FALSE(sounds.chkSound_Click(false, true)); // settings being applied
-    EXPECT_TRUE(sounds.SoundOn());
-    auto box = sounds.StartupBox();
-    EXPECT_TRUE(box.checked);
-    EXPECT_TRUE(box.enabled);
-    EXPECT_TRUE(sounds.chkSound_Click(false, false));
-    EXPECT_FALSE(sounds.SoundOn());
-    EXPECT_TRUE(sounds.chkSound_Click(true, false));
-    EXPECT_TRUE(sounds.SoundOn());
 }
 
 TEST(GameSounds, TheWindowHandleBecomesANonZeroValueWheneverThereIsAWindow) {
