@@ -44,8 +44,6 @@ struct Board {
     int BestMinutes = 0;
     int BestSeconds = 0;
     int BestPlayer = 0;
-    int PausedMinutes = 0;
-    int PausedSeconds = 0;
 
     int SelectedRow = kNoSelection;
     int SelectedColumn = kNoSelection;
@@ -61,14 +59,38 @@ struct Board {
 
     // Empties the puzzle arrays and the step counters; the step entries stay.
     void ClearSudokuData();
-    // Records a new step n = StepCount + 1 on `cell` and returns it; everything
-    // that could be redone is dropped.
-    Step& RecordStep(int cell, int type);
+    // Records `step` as the new step n = StepCount + 1; everything that could
+    // be redone is dropped.
+    void RecordStep(const Step& step);
+
+    // The moves as steps, read off the board before they are made (nothing
+    // changes until the step is applied). A placement names the marks the cell
+    // shows and, with `fromPeers`, every peer that shows `digit`, each peer in
+    // the first of its column, row and box.
+    Step PlacementStep(int cell, int digit, bool fromPeers) const;
+    Step StrikeStep(int cell, int digit) const;
+    Step ResetStep(int cell) const;
+
+    // Makes a step (forward: the move itself and Redo) or takes it back
+    // (Undo). A step of an unknown type changes nothing.
+    enum class Direction { Forward, Backward };
+    void Apply(const Step& step, Direction direction);
 };
 
 // The peer cell named by bit `bit` of a step's column, row or box mask.
 int ColumnPeer(int cell, int bit);
 int RowPeer(int cell, int bit);
 int BoxPeer(int cell, int bit);
+
+// Calls `visit(peer)` for every peer a placement step names: its column
+// record, then its row record, then its box record.
+template <typename Visit> void ForEachNamedPeer(const Step& step, Visit&& visit) {
+    for (int i = 0; i < 9; ++i)
+        if (step.ColumnMarks & (1u << i)) visit(ColumnPeer(step.Cell, i));
+    for (int i = 0; i < 9; ++i)
+        if (step.RowMarks & (1u << i)) visit(RowPeer(step.Cell, i));
+    for (int i = 0; i < 9; ++i)
+        if (step.BoxMarks & (1u << i)) visit(BoxPeer(step.Cell, i));
+}
 
 } // namespace dravik

@@ -15,6 +15,7 @@
 #include <string>
 
 #include "game/play/board.h"
+#include "game/play/game_clock.h"
 #include "game/play/outside.h"
 #include "game/play/view.h"
 #include "game/players/settings.h"
@@ -54,7 +55,8 @@ class Game {
     void FinishStartup();
 
     // --- What the window shows --------------------------------------------
-    const GameView& View() const { return view_; }
+    // Built afresh from the game's state on every call.
+    GameView View() const;
     const Board& State() const { return board_; }
     const Stock& Puzzles() const { return stock_; }
     const Options& CurrentOptions() const { return options_; }
@@ -62,7 +64,7 @@ class Game {
     const LastPuzzles& LastPuzzle() const { return last_; }
     const PlayerList& Players() const { return players_; }
     bool GameOver() const { return gameOver_; }
-    int ElapsedSeconds() const { return elapsedSeconds_; }
+    int ElapsedSeconds() const { return clock_.ElapsedSeconds(); }
     bool LoadRequested() const { return loadRequested_; }
 
     // --- The board -----------------------------------------------------------
@@ -87,7 +89,7 @@ class Game {
     // After the players dialog: the list and the chosen player.
     void PlayersChanged(const PlayerList& players);
     // The hint marker (its own feature shows it; board changes hide it).
-    void SetHintVisible(bool visible) { view_.HintVisible = visible; }
+    void SetHintVisible(bool visible) { controls_.HintVisible = visible; }
 
     // --- Clock ---------------------------------------------------------------
     void Tick();
@@ -97,8 +99,8 @@ class Game {
 
     // --- Public operations of the window ----------------------------------------
     void ClearGrid();
-    void EnableGrid() { view_.BoardEnabled = true; }
-    void DisableGrid() { view_.BoardEnabled = false; }
+    void EnableGrid() { controls_.BoardEnabled = true; }
+    void DisableGrid() { controls_.BoardEnabled = false; }
     void ClearSudokuData() {
         board_.ClearSudokuData();
         loadedLevel_ = 0;
@@ -118,24 +120,18 @@ class Game {
     void RunPass();
 
   private:
-    bool MarkShown(int cell, int digit) const;
-    void ShowMark(int cell, int digit);
-    void HideMark(int cell, int digit);
-    void RemoveFromPeers(int cell, int digit);
+    bool MarkShown(int cell, int digit) const {
+        return (board_.PencilMarks[cell] & DigitBit(digit)) != 0;
+    }
     void PlaceGivens();
     void Play(int effect);
     bool CanRecordStep() const { return board_.StepCount < kMaxSteps; }
-    Step& RecordStep(int cell, int type);
-    void ShowStepCount();
+    // Records `step`, makes it and sets the history buttons.
+    void MakeStep(const Step& step);
     void CompletionTest();
-    void StartClock();
-    void StopClock() { view_.TimerEnabled = false; }
-    void Pause();
-    void Resume();
     void GameEndedButtons();
     void FillStatusBar();
     void FillLevelStatistics();
-    void UpdateTitle();
     void SaveOptionsNow() { SaveOptions(services_.Settings, options_); }
     void OpenPuzzle(int number);
     void WriteStockFile();
@@ -143,7 +139,7 @@ class Game {
     void UpdateGenerator();
 
     GameServices services_;
-    GameView view_;
+    Controls controls_;
     Board board_;
     Stock stock_;
     Options options_;
@@ -152,11 +148,8 @@ class Game {
     int loadedLevel_ = 0; // the level of the puzzle on the board, 0 = none
     bool loadingSettings_ = false;
 
-    // Clock
+    GameClock clock_;
     bool gameOver_ = true;
-    bool wasMinimized_ = false;
-    std::int64_t startMilliseconds_ = 0;
-    int elapsedSeconds_ = 0;
 
     // Background state
     bool loadRequested_ = false;

@@ -1,5 +1,9 @@
 // Everything the game window shows, as plain values. The window draws this and
-// nothing else; the game object keeps it up to date in every handler.
+// nothing else. `Controls` is the state of the window's controls that only the
+// game keeps (which buttons are enabled, what the labels and panels say);
+// `GameView` adds what is read off the board and the clock, so it is a pure
+// projection of the game's state, rebuilt by Game::View(). Comparing two views
+// tells the window what changed.
 #pragma once
 
 #include <array>
@@ -8,6 +12,7 @@
 
 #include "game/model/grid.h"
 #include "game/model/techniques.h"
+#include "game/play/status_texts.h"
 
 namespace dravik {
 
@@ -20,6 +25,8 @@ struct CellView {
     std::uint8_t Digit = 0; // 0: the digit label is empty
     DigitColour Colour = DigitColour::Normal;
     std::uint16_t MarksShown = kAllCandidates; // bit d - 1: pencil mark d visible
+
+    friend bool operator==(const CellView&, const CellView&) = default;
 };
 
 struct ButtonStates {
@@ -39,8 +46,7 @@ struct ButtonStates {
     friend bool operator==(const ButtonStates&, const ButtonStates&) = default;
 };
 
-struct GameView {
-    std::array<CellView, kCells> Cells{};
+struct Controls {
     bool BoardEnabled = false;
     std::array<LabelColour, 9> RowLabels{};
     std::array<LabelColour, 9> ColumnLabels{};
@@ -48,13 +54,7 @@ struct GameView {
     ButtonStates Buttons;
     int SelectedLevelButton = 0; // the option button shown selected, 1..5
 
-    std::string LabelStap = "0";
-    std::string LabelTijd = "00:00";
-    bool TimerEnabled = false;
-    std::array<std::string, 5> StatusPanels{"Level: ----", "Number: --",
-                                            "Best Time: 00:00 (No Best Time Yet)",
-                                            "Level Best Time: 00:00", "Level Average Time: 00:00"};
-    std::string Title;
+    std::array<std::string, 5> StatusPanels = kDesignStatusPanels;
     // Captions of LabelCount(22 + k): how often the grading used technique k.
     std::array<std::string, kTechniqueCount> TechniqueCounts{};
     bool HintVisible = false;
@@ -68,6 +68,18 @@ struct GameView {
     // Progress of a running renewal.
     bool ProgressBar2Visible = false;
     int ProgressBar2 = 0;
+
+    friend bool operator==(const Controls&, const Controls&) = default;
+};
+
+struct GameView : Controls {
+    std::array<CellView, kCells> Cells{};
+    std::string LabelStap = "0";
+    std::string LabelTijd = "00:00";
+    bool TimerEnabled = false;
+    std::string Title;
+
+    friend bool operator==(const GameView&, const GameView&) = default;
 };
 
 } // namespace dravik

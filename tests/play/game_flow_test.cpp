@@ -19,7 +19,7 @@ void AddPlayers(MemorySettingsStore& s, int current) {
 TEST(Startup, ClearedDisabledBoardUntilTheFirstPassThenNextAndOpen) {
     PlayHarness h;
     ASSERT_TRUE(h.Start());
-    const GameView& v = h.view();
+    GameView v = h.view();
     EXPECT_EQ(v.Title, "Dravik Sudoku - Free Play (no player selected)");
     EXPECT_FALSE(v.BoardEnabled);
     for (const CellView& c : v.Cells) {
@@ -37,6 +37,7 @@ TEST(Startup, ClearedDisabledBoardUntilTheFirstPassThenNextAndOpen) {
     EXPECT_TRUE(h.game->NeedsPass());
 
     h.game->RunPass();
+    v = h.view();
     EXPECT_EQ(h.game->StockStatus(), 63);
     EXPECT_FALSE(v.StartupPanelVisible);
     EXPECT_TRUE(v.Buttons.Next && v.Buttons.Open && v.Buttons.Print);

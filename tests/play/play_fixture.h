@@ -121,7 +121,7 @@ class PlayHarness {
     void PlaceSolution();
 
     const Board& board() const { return game->State(); }
-    const GameView& view() const { return game->View(); }
+    GameView view() const { return game->View(); }
 
     MemorySettingsStore settings;
     RecordingPrompt prompt;

@@ -1,0 +1,33 @@
+// The texts of the status bar's five panels and of the window title, built
+// from plain values. Each text has one function; the game decides when a
+// panel shows it.
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string>
+
+#include "game/play/times.h"
+
+namespace dravik {
+
+// The panels as the window is designed, before a puzzle is shown.
+inline const std::array<std::string, 5> kDesignStatusPanels = {
+    "Level: ----", "Number: --", "Best Time: 00:00 (No Best Time Yet)", "Level Best Time: 00:00",
+    "Level Average Time: 00:00"};
+
+// Panel 1: "Level: Very Easy" .. "Level: Very Hard".
+std::string LevelPanelText(int level);
+// Panel 2: "Number: 7".
+std::string NumberPanelText(int number);
+// Panel 3: "Best Time: mm:ss by Name" (without " by " when the holder names
+// nobody), or the no-best-time text when `seconds` is 0.
+std::string BestTimePanelText(int seconds, const std::optional<std::string>& holder);
+// Panels 4 and 5 over a level's best times (00:00 when none has one).
+std::string LevelBestPanelText(const LevelTimes& times);
+std::string LevelAveragePanelText(const LevelTimes& times);
+
+// "Dravik Sudoku - Name is playing", or the free-play title without a player.
+std::string WindowTitle(const std::optional<std::string>& player);
+
+} // namespace dravik
