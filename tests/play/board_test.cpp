@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <bit>
 
 #include "play_fixture.h"
 
@@ -71,6 +72,37 @@ TEST(Loading, LowerLevelsKeepAKeypadUpperLevelsStrikeTheGivensFromPeers) {
             EXPECT_EQ(h.view().TechniqueCounts[k],
                       std::to_string(TestStock()(level, 1).TechniqueCounts[k]));
     }
+}
+
+// The window repaints what the views' comparison says changed: a placement
+// changes exactly its cell and the peers it struck, and Undo then Redo bring
+// back a view equal to the one after the move.
+TEST(CellEntry, TheViewChangesExactlyWhereAMoveActs) {
+    PlayHarness h;
+    h.StartAndIdle();
+    h.OpenPuzzle(4, 1);
+    int cell = EmptyCellShowing(h, 7);
+    ASSERT_GE(cell, 0);
+    const GameView before = h.view();
+    h.Place(cell, 7);
+    const GameView after = h.view();
+    EXPECT_NE(before, after);
+    int changed = 0;
+    for (int i = 0; i < kCells; ++i) {
+        if (before.Cells[i] == after.Cells[i]) continue;
+        ++changed;
+        EXPECT_TRUE(i == cell || (SeesCell(cell, i) && (before.Cells[i].MarksShown & DigitBit(7))))
+            << "cell " << i;
+    }
+    const Step& step = h.board().StepAt(1);
+    EXPECT_EQ(changed, 1 + std::popcount(unsigned(step.ColumnMarks)) +
+                           std::popcount(unsigned(step.RowMarks)) +
+                           std::popcount(unsigned(step.BoxMarks)));
+    h.game->Undo();
+    EXPECT_EQ(h.view().Cells, before.Cells);
+    h.game->Redo();
+    EXPECT_EQ(h.view().Cells, after.Cells);
+    EXPECT_EQ(h.view().LabelStap, after.LabelStap);
 }
 
 TEST(CellEntry, PlacementAtLevelThreeStrikesExactlyThePeersAndUndoRedoReplayIt) {
