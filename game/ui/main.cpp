@@ -1,13 +1,21 @@
+// Dravik Sudoku: the game program.
 #include <QApplication>
+#include <QStyle>
+#include <QStyleFactory>
 
-#include "game/model/grid.h"
-#include "game/ui/main_window.h"
+#include "game/ui/app.h"
 
 int main(int argc, char** argv) {
-    QApplication app(argc, argv);
+    QApplication application(argc, argv);
     QApplication::setApplicationName("KVXDSud");
-    dravik::InitConversionArrays();
-    dravik::ui::MainWindow window;
-    window.show();
-    return app.exec();
+    QApplication::setApplicationDisplayName("Dravik Sudoku");
+    // One look everywhere: a dark desktop theme or a style that ignores button
+    // colours must not change the game's colours or make its text unreadable.
+    if (QStyle* fusion = QStyleFactory::create("Fusion")) {
+        QApplication::setStyle(fusion);
+        QApplication::setPalette(fusion->standardPalette());
+    }
+    dravik::ui::App app;
+    if (!app.Start()) return 1;
+    return application.exec();
 }

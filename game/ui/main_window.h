@@ -1,20 +1,86 @@
+// The game window ("Main"): the board widget and the controls of the layout
+// table, each forwarding its event to the game through the controller. Apply()
+// is the only code that changes the widgets, and it draws the game's view.
 #pragma once
 
+#include <QHash>
+#include <QLabel>
 #include <QWidget>
+
+#include <array>
+#include <optional>
+
+#include "game/play/view.h"
+#include "game/ui/layout.h"
+
+class QCheckBox;
+class QProgressBar;
+class QPushButton;
+class QRadioButton;
+class QStatusBar;
 
 namespace dravik::ui {
 
-// Twips per pixel of the window's layout (15 twips = 1 pixel at 96 dpi).
-constexpr int kTwipsPerPixel = 15;
-// The game window's fixed client area, in twips.
-constexpr int kClientWidthTwips = 10725;
-constexpr int kClientHeightTwips = 9855;
+class BoardWidget;
+class GameController;
 
-// The game window ("Main").
+// A label that reports a click (press and release of the left button inside it).
+class ClickLabel : public QLabel {
+    Q_OBJECT
+  public:
+    using QLabel::QLabel;
+  signals:
+    void clicked(Qt::MouseButton button, QPoint at);
+
+  protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+  private:
+    Qt::MouseButton pressed_ = Qt::NoButton;
+};
+
 class MainWindow : public QWidget {
     Q_OBJECT
   public:
-    explicit MainWindow(QWidget* parent = nullptr);
+    explicit MainWindow(GameController& controller, QWidget* parent = nullptr);
+
+    // Shows `view`: every widget whose part of the view changed since the last call.
+    void Apply(const GameView& view);
+
+    // The widget of a layout entry by its objectName ("CommandNew", "OptionType(2)").
+    QWidget* Control(const QString& objectName) const { return controls_.value(objectName); }
+    BoardWidget* Board() const { return board_; }
+    QStatusBar* StatusBar() const { return statusBar_; }
+
+    // Centres the window on the screen it is on, keeping its top-left corner on
+    // screen when the screen is smaller than the window.
+    void CentreOnScreen();
+
+  signals:
+    // The features that arrive with their own dialogs: a click only reports itself.
+    void HelpRequested();
+    void PrintRequested();
+    void PlayersRequested();
+    void HintRequested();
+    void HintMarkerClicked(Qt::MouseButton button, QPoint at);
+    void LogoClicked();
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+  private:
+    QWidget* CreateControl(const ControlSpec& spec);
+    void Wire();
+    template <typename T> T* Find(const char* name, int index = -1) const;
+
+    GameController& controller_;
+    BoardWidget* board_ = nullptr;
+    QStatusBar* statusBar_ = nullptr;
+    std::array<QLabel*, 5> panels_{};
+    QHash<QString, QWidget*> controls_;
+    std::optional<GameView> shown_;
 };
 
 } // namespace dravik::ui

@@ -1,18 +1,53 @@
+// The game window driven as a player drives it: controls, clicks on the board
+// and the buttons, a whole game, its picture, quitting, start-up faults and a
+// renewal in the background.
 #include <gtest/gtest.h>
 
-#include <QApplication>
+#include <QCheckBox>
+#include <QImage>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStatusBar>
+#include <QTest>
 
-#include "game/ui/main_window.h"
+#include <fstream>
 
+#include "game/stock/folders.h"
+#include "game/stock/stock_file.h"
+#include "game/ui/look.h"
+#include "ui_harness.h"
+
+namespace dravik::test {
 namespace {
 
+using ui::ControlKind;
+using ui::ControlSpec;
+
+QString Text(std::string_view s) {
+    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+QColor Rgb(ui::Rgb c) {
+    return ui::ToQColor(c);
+}
+
+// The first empty cell, and a shown mark of it that is not its solution.
+std::pair<int, int> WrongMarkOfAnEmptyCell(Game& g) {
+    for (int cell = 0; cell < kCells; ++cell) {
+        if (g.State().Played[cell] != 0) continue;
+        for (int d = 1; d <= 9; ++d)
+            if (d != g.State().Solution[cell] && (g.State().PencilMarks[cell] & DigitBit(d)))
+                return {cell, d};
+    }
+    return {-1, 0};
+}
+
 TEST(MainWindow, TitleAndFixedClientSize) {
-    int argc = 1;
-    char name[] = "ui_tests";
-    char* argv[] = {name, nullptr};
-    QApplication app(argc, argv);
-    dravik::ui::MainWindow window;
-    window.show();
+    UiHarness h;
+    ASSERT_TRUE(h.Start());
+    ui::MainWindow& window = h.window();
     EXPECT_EQ(window.objectName(), "Main");
     EXPECT_EQ(window.windowTitle(), "Dravik Sudoku - Free Play (no player selected)");
     // 10725 x 9855 twips at 15 twips per pixel.
@@ -21,4 +56,305 @@ TEST(MainWindow, TitleAndFixedClientSize) {
     EXPECT_EQ(window.minimumSize(), window.maximumSize());
 }
 
+TEST(MainWindow, EveryControlOfTheLayoutIsThereWithItsCaptionPlaceAndColour) {
+    UiHarness h;
+    ASSERT_TRUE(h.Start());
+    for (const ControlSpec& spec : ui::MainControls()) {
+        const QString name = QString::fromStdString(spec.ObjectName());
+        QWidget* w = h.control(name);
+        ASSERT_NE(w, nullptr) << name.toStdString();
+        EXPECT_EQ(h.window().findChild<QWidget*>(name), w);
+        EXPECT_EQ(w->geometry(), ui::ToPixels(spec.rect)) << name.toStdString();
+        if (!spec.tooltip.empty()) {
+            EXPECT_EQ(w->toolTip(), Text(spec.tooltip));
+        }
+        QString caption;
+        if (auto* b = qobject_cast<QAbstractButton*>(w)) caption = b->text();
+        if (auto* l = qobject_cast<QLabel*>(w)) caption = l->text();
+        // The count labels' captions come with a puzzle.
+        if (spec.kind != ControlKind::Picture &&
+            !(spec.name == "LabelCount" && spec.index >= kTechniqueCount)) {
+            EXPECT_EQ(caption, Text(spec.caption)) << name.toStdString();
+        }
+        if (spec.back) {
+            const QPalette::ColorRole role =
+                spec.kind == ControlKind::Button ? QPalette::Button : QPalette::Window;
+            EXPECT_EQ(w->palette().color(role), Rgb(*spec.back)) << name.toStdString();
+        }
+    }
+    // The status bar's five panels with their design texts.
+    for (int i = 0; i < 5; ++i) {
+        auto* panel =
+            h.window().StatusBar()->findChild<QLabel*>(QStringLiteral("Panel(%1)").arg(i + 1));
+        ASSERT_NE(panel, nullptr);
+        EXPECT_EQ(panel->text(), Text(kDesignStatusPanels[static_cast<std::size_t>(i)]));
+    }
+    EXPECT_EQ(h.window().palette().color(QPalette::Window), QColor(0, 192, 192));
+    EXPECT_FALSE(h.control("LabelHint")->isVisible());
+}
+
+TEST(MainWindow, MouseReleasesOnMarksPlaceAndStrikeAsTheAreaTestAllows) {
+    UiHarness h;
+    h.StartAndIdle();
+    h.Click("OptionType(3)");
+    ASSERT_EQ(h.game().CurrentLevel(), 3);
+    h.Next();
+    ASSERT_EQ(h.game().State().PuzzleLevel, 3);
+    auto [cell, digit] = WrongMarkOfAnEmptyCell(h.game());
+    ASSERT_GE(cell, 0);
+
+    // On the mark's edge or just inside the next one: nothing is recorded.
+    for (int dx : {0, 240}) {
+        h.ReleaseOnMark(cell, 3, Qt::LeftButton, dx, 120);
+        h.ReleaseOnMark(cell, 9, Qt::LeftButton, 120, dx);
+    }
+    h.ReleaseOnMark(cell, 1, Qt::LeftButton, 120, -30); // released above the label
+    EXPECT_EQ(h.game().State().StepCount, 0);
+    EXPECT_TRUE(h.sound.played.empty());
+
+    // Right at level 3 strikes the mark; left places the digit.
+    h.ReleaseOnMark(cell, digit, Qt::RightButton);
+    EXPECT_EQ(h.game().State().StepCount, 1);
+    EXPECT_FALSE(h.game().State().PencilMarks[cell] & DigitBit(digit));
+    EXPECT_EQ(h.sound.played.back(), kSoundDiscard);
+    int solution = h.game().State().Solution[cell];
+    h.ReleaseOnMark(cell, solution, Qt::LeftButton);
+    EXPECT_EQ(h.game().State().Played[cell], solution);
+    EXPECT_EQ(h.sound.played.back(), kSoundAssign);
+    EXPECT_EQ(qobject_cast<QLabel*>(h.control("LabelStap"))->text(), "2");
+    // The cell now holds a digit: its marks take no clicks.
+    h.ReleaseOnMark(cell, 1, Qt::LeftButton);
+    EXPECT_EQ(h.game().State().StepCount, 2);
+}
+
+TEST(MainWindow, RightClicksDoNothingAtTheLowerLevelsAndLabelsSelect) {
+    UiHarness h;
+    h.StartAndIdle();
+    h.Next(); // level 2 on a fresh store
+    ASSERT_EQ(h.game().State().PuzzleLevel, 2);
+    auto [cell, digit] = WrongMarkOfAnEmptyCell(h.game());
+    h.ReleaseOnMark(cell, digit, Qt::RightButton);
+    EXPECT_EQ(h.game().State().StepCount, 0);
+
+    h.ReleaseOnColumnLabel(4);
+    h.ReleaseOnColumnLabel(6);
+    EXPECT_EQ(h.game().State().SelectedColumn, 6);
+    EXPECT_EQ(h.view().ColumnLabels[4], LabelColour::Black);
+    EXPECT_EQ(h.view().ColumnLabels[6], LabelColour::Red);
+    h.ReleaseOnColumnLabel(6);
+    EXPECT_EQ(h.game().State().SelectedColumn, kNoSelection);
+    h.ReleaseOnRowLabel(8);
+    EXPECT_EQ(h.game().State().SelectedRow, 8);
+    EXPECT_EQ(h.sound.played, (std::vector<int>{kSoundLabel, kSoundLabel, kSoundLabel}));
+}
+
+TEST(MainWindow, ButtonsFollowTheGameThroughAWholeRound) {
+    UiHarness h;
+    h.StartAndIdle();
+    auto enabled = [&](const char* name) { return h.control(name)->isEnabled(); };
+    auto expect = [&](std::initializer_list<const char*> on, std::initializer_list<const char*> off,
+                      const char* when) {
+        for (const char* n : on) EXPECT_TRUE(enabled(n)) << n << " " << when;
+        for (const char* n : off) EXPECT_FALSE(enabled(n)) << n << " " << when;
+    };
+    expect({"CommandNew", "CommandOpen", "CommandPrint", "CommandHelp", "cmdPlayers"},
+           {"CommandRestart", "CommandUndo", "CommandRedo", "CommandResetCell", "CommandSolution",
+            "CommandHint"},
+           "after start-up");
+    h.Next();
+    expect({"CommandResetCell", "CommandSolution", "CommandHint"},
+           {"CommandNew", "CommandOpen", "CommandRestart", "CommandUndo", "CommandRedo",
+            "OptionType(1)", "OptionType(5)"},
+           "after Next");
+    auto [cell, digit] = WrongMarkOfAnEmptyCell(h.game());
+    h.ReleaseOnMark(cell, digit, Qt::LeftButton);
+    expect({"CommandRestart", "CommandUndo"}, {"CommandRedo"}, "after a move");
+    h.Click("CommandUndo");
+    expect({"CommandRedo"}, {"CommandRestart", "CommandUndo"}, "after Undo");
+    h.Click("CommandRedo");
+    expect({"CommandRestart", "CommandUndo"}, {"CommandRedo"}, "after Redo");
+    h.ReleaseOnRowLabel(cell / 9);
+    h.ReleaseOnColumnLabel(cell % 9);
+    h.Click("CommandResetCell");
+    EXPECT_EQ(h.game().State().Played[cell], 0);
+    expect({"CommandRestart", "CommandUndo"}, {"CommandRedo"}, "after Reset Cell");
+    h.Click("CommandRestart");
+    expect({"CommandResetCell", "CommandSolution", "CommandHint"},
+           {"CommandRestart", "CommandUndo", "CommandRedo"}, "after Restart");
+    EXPECT_EQ(qobject_cast<QLabel*>(h.control("LabelStap"))->text(), "0");
+    h.Click("CommandSolution");
+    expect({"CommandNew", "CommandOpen", "OptionType(1)", "OptionType(5)"},
+           {"CommandRestart", "CommandUndo", "CommandRedo", "CommandResetCell", "CommandSolution",
+            "CommandHint"},
+           "after Solution");
+    h.Next();
+    EXPECT_EQ(h.game().State().PuzzleNumber, 2);
+    expect({"CommandResetCell", "CommandSolution"}, {"CommandNew", "CommandUndo"}, "after Next");
+}
+
+TEST(MainWindow, AWholeGamePlayedWithTheMouseEndsInApplause) {
+    UiHarness h;
+    h.StartAndIdle();
+    h.Next();
+    ASSERT_FALSE(h.game().GameOver());
+    EXPECT_TRUE(h.view().TimerEnabled);
+    h.PlaceSolutionByMouse();
+    EXPECT_TRUE(h.game().GameOver());
+    EXPECT_FALSE(h.view().TimerEnabled);
+    EXPECT_EQ(h.sound.played.back(), kSoundApplause);
+    EXPECT_TRUE(h.control("CommandNew")->isEnabled());
+    EXPECT_FALSE(h.control("CommandSolution")->isEnabled());
+    // Free play: no best time, no write, no message.
+    EXPECT_EQ(h.writer->writes, 0);
+    EXPECT_TRUE(h.prompt.messages.empty());
+    for (const CellView& c : h.view().Cells) EXPECT_NE(c.Digit, 0);
+}
+
+// Counts the pixels of `image` inside `r` that have exactly `colour`.
+int CountColour(const QImage& image, const QRect& r, const QColor& colour) {
+    int n = 0;
+    for (int y = r.top(); y <= r.bottom(); ++y)
+        for (int x = r.left(); x <= r.right(); ++x) n += image.pixelColor(x, y) == colour;
+    return n;
+}
+
+TEST(MainWindow, ThePictureShowsTheDesignedColoursAndLines) {
+    UiHarness h;
+    h.StartAndIdle();
+    QImage before = h.window().grab().toImage();
+    h.Next();
+    QImage after = h.window().grab().toImage();
+    after.save(QString::fromLatin1(DRAVIK_UI_TEST_OUTPUT) + "/window-after-next.png");
+    before.save(QString::fromLatin1(DRAVIK_UI_TEST_OUTPUT) + "/window-after-start.png");
+    ASSERT_EQ(after.size(), QSize(715, 657));
+
+    EXPECT_EQ(after.pixelColor(4, 300), QColor(0, 192, 192)) << "window background";
+    // The thick box line at x = 3480 twips and the outer frame at 840.
+    for (int x : {231, 232}) EXPECT_EQ(after.pixelColor(x, 300), QColor(0, 0, 0));
+    EXPECT_EQ(after.pixelColor(56, 300), QColor(0, 0, 0));
+    EXPECT_EQ(after.pixelColor(116, 300), QColor(0, 0, 0)) << "a thin cell line";
+    // Greyed marks before Next, dark blue givens after it.
+    QRect cell0 = ui::ToPixels(ui::DigitRect(0));
+    EXPECT_GT(CountColour(before, cell0, QColor(128, 128, 128)), 0);
+    EXPECT_EQ(CountColour(before, cell0, QColor(0, 0, 0)), 0);
+    int givens = 0, givenPixels = 0;
+    for (int cell = 0; cell < kCells; ++cell) {
+        if (h.game().State().Givens[cell] == 0) continue;
+        ++givens;
+        givenPixels += CountColour(after, ui::ToPixels(ui::DigitRect(cell)), QColor(0, 0, 160)) > 0;
+    }
+    EXPECT_GT(givens, 0);
+    EXPECT_EQ(givenPixels, givens);
+    // The technique panel's tier colours, in both columns.
+    for (int k = 0; k < kTechniqueCount; ++k) {
+        QColor tier = Rgb(ui::TierColour(kTechniqueTable[k].tier));
+        QRect name = ui::ToPixels(ui::FindControl("LabelCount", k)->rect);
+        QRect count = ui::ToPixels(ui::FindControl("LabelCount", kTechniqueCount + k)->rect);
+        EXPECT_EQ(after.pixelColor(name.left() + 2, name.top() + 2), tier) << k;
+        EXPECT_EQ(after.pixelColor(count.left() + 2, count.top() + 2), tier) << k;
+    }
+    // Command buttons and level buttons show their own colours.
+    QRect solution = ui::ToPixels(ui::FindControl("CommandSolution")->rect);
+    EXPECT_GT(CountColour(after, solution, QColor(255, 128, 128)), solution.width() * 10);
+    QRect panel = ui::ToPixels(ui::FindControl("Picture2")->rect);
+    QRect hard = ui::ToPixels(ui::FindControl("OptionType", 4)->rect).translated(panel.topLeft());
+    EXPECT_EQ(after.pixelColor(hard.right() - 2, hard.top() + 2), QColor(192, 255, 255));
+}
+
+TEST(MainWindow, QuitAsksAndNoKeepsTheGameRunning) {
+    UiHarness h;
+    h.StartAndIdle();
+    h.Next();
+    h.prompt.answers = {MessageAnswer::No};
+    EXPECT_FALSE(h.window().close());
+    ASSERT_EQ(h.prompt.messages.size(), 1u);
+    EXPECT_EQ(h.prompt.messages[0].text, "Do you really want to quit ?");
+    EXPECT_EQ(h.prompt.messages[0].title, "Quit Dravik Sudoku");
+    EXPECT_EQ(h.prompt.messages[0].buttons, MessageButtons::YesNo);
+    EXPECT_EQ(h.prompt.messages[0].icon, MessageIcon::None);
+    EXPECT_TRUE(h.window().isVisible());
+    EXPECT_TRUE(h.view().TimerEnabled);
+    EXPECT_FALSE(h.game().GameOver());
+    h.prompt.answers = {MessageAnswer::Yes};
+    EXPECT_TRUE(h.window().close());
+    EXPECT_FALSE(h.window().isVisible());
+}
+
+TEST(MainWindow, StartUpRecoversADamagedWorkingCopyAndEndsWithoutAnyStock) {
+    {
+        UiHarness::Setup setup;
+        setup.workingStockBytes = "not a stock file";
+        UiHarness h(setup);
+        ASSERT_TRUE(h.Start());
+        ASSERT_EQ(h.prompt.messages.size(), 1u);
+        EXPECT_EQ(h.prompt.messages[0].title, kFileErrorTitle);
+        EXPECT_TRUE(h.window().isVisible());
+        for (int i = 0; i < 50 && h.view().StartupPanelVisible; ++i) h.ProcessEvents();
+        EXPECT_TRUE(h.control("CommandNew")->isEnabled());
+    }
+    {
+        UiHarness::Setup setup;
+        setup.masterStock = false;
+        setup.workingStockBytes = "not a stock file";
+        UiHarness h(setup);
+        EXPECT_FALSE(h.Start());
+        ASSERT_EQ(h.prompt.messages.size(), 2u);
+        EXPECT_EQ(h.prompt.messages[0].text, kReadErrorMessage);
+        EXPECT_EQ(h.prompt.messages[1].text, kCriticalErrorMessage);
+        EXPECT_EQ(h.prompt.messages[1].icon, MessageIcon::Critical);
+        EXPECT_FALSE(h.window().isVisible());
+    }
+}
+
+TEST(MainWindow, ARenewalRunsWhileThePlayerPlaysAndIsFiledOnce) {
+    UiHarness::Setup setup;
+    setup.workerThreads = 2;
+    UiHarness h(setup);
+    h.StartAndIdle();
+    h.Next(); // level 2
+    const Stock before = h.game().Puzzles();
+    QTest::mouseClick(h.control("RenewLevel(1)"), Qt::LeftButton);
+    ASSERT_EQ(h.prompt.messages.size(), 1u);
+    EXPECT_EQ(h.prompt.messages[0].title, "Renew Selected Set of Sudokus");
+    ASSERT_EQ(h.game().RenewingLevel(), 1);
+    auto* bar = qobject_cast<QProgressBar*>(h.control("ProgressBar2"));
+    EXPECT_TRUE(bar->isVisible());
+    EXPECT_FALSE(h.control("RenewLevel(2)")->isEnabled());
+
+    int highest = 0, moves = 0;
+    for (int i = 0; i < 20000 && h.game().RenewingLevel() != 0; ++i) {
+        QTest::qWait(1);
+        highest = std::max(highest, bar->value());
+        // The player goes on placing digits meanwhile.
+        if (!h.game().GameOver() && i % 3 == 0) {
+            for (int cell = 0; cell < kCells; ++cell) {
+                if (h.game().State().Played[cell] != 0) continue;
+                h.ReleaseOnMark(cell, h.game().State().Solution[cell], Qt::LeftButton);
+                ++moves;
+                break;
+            }
+        }
+    }
+    ASSERT_EQ(h.game().RenewingLevel(), 0) << "the renewal did not finish";
+    EXPECT_GT(highest, 0);
+    EXPECT_GT(moves, 0);
+    EXPECT_FALSE(bar->isVisible());
+    EXPECT_TRUE(h.control("RenewLevel(2)")->isEnabled());
+    EXPECT_EQ(h.writer->writes, 1);
+    // Level 1 is all new, sorted, without best times; the file holds it.
+    const Stock& after = h.game().Puzzles();
+    for (int n = 1; n <= kPuzzlesPerLevel; ++n) {
+        EXPECT_NE(after(1, n).Givens, before(1, n).Givens);
+        EXPECT_FALSE(after(1, n).HasBestTime());
+        if (n > 1) {
+            EXPECT_LE(after(1, n - 1).Score, after(1, n).Score);
+        }
+        EXPECT_EQ(after(2, n), before(2, n));
+    }
+    Stock onDisk;
+    ASSERT_TRUE(ReadStock(h.dataHome / kDataFolderName / kStockFileName, onDisk).ok());
+    EXPECT_EQ(onDisk, after);
+}
+
 } // namespace
+} // namespace dravik::test

@@ -1,0 +1,120 @@
+#include "game/ui/app.h"
+
+#include <QTimer>
+
+#include <atomic>
+#include <chrono>
+
+#include "game/model/grid.h"
+#include "game/play/adapters.h"
+#include "game/players/qt/qsettings_store.h"
+#include "game/sound/effects_sink.h"
+#include "game/sound/game_sounds.h"
+#include "game/sound/wavo_host.h"
+#include "game/stock/folders.h"
+#include "game/stock/stock_file.h"
+#include "game/ui/controller.h"
+#include "game/ui/main_window.h"
+#include "game/ui/qt_prompt.h"
+
+namespace dravik::ui {
+
+namespace {
+
+class SteadyClock final : public ClockSource {
+  public:
+    std::int64_t NowMilliseconds() override {
+        using namespace std::chrono;
+        return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
+    }
+};
+
+std::string ProgramFolderOf(const AppOptions& o) {
+    return o.programFolder.empty() ? ExecutableFolder() : o.programFolder;
+}
+
+} // namespace
+
+struct App::Parts {
+    explicit Parts(AppOptions o)
+        : options(std::move(o)),
+          folders(SetupFolders(ProgramFolderOf(options), options.localAppData)),
+          settings(options.settingsFile.isEmpty()
+                       ? std::make_unique<QSettingsStore>()
+                       : std::make_unique<QSettingsStore>(options.settingsFile)),
+          host(options.sound ? sound::WavoHost::Create(folders.ProgramFolder) : nullptr),
+          sounds(host.get(), folders.ProgramFolder), sink(sounds), writer(folders.WorkingStock()),
+          source(options.workerThreads, [this] {
+              if (GameController* c = controller.load()) c->PuzzleReady();
+          }) {}
+
+    AppOptions options;
+    Folders folders;
+    std::unique_ptr<QSettingsStore> settings;
+    QtPrompt qtPrompt;
+    std::unique_ptr<sound::WavoHost> host;
+    sound::GameSounds sounds;
+    sound::EffectsSink sink;
+    SteadyClock clock;
+    FileStockWriter writer;
+    WorkerPuzzleSource source;
+    std::atomic<GameController*> controller{nullptr};
+    std::unique_ptr<GameController> ownedController;
+    std::unique_ptr<MainWindow> window;
+    Stock stock;
+};
+
+App::App(AppOptions options) : parts_(std::make_unique<Parts>(std::move(options))) {
+    Parts& p = *parts_;
+    Prompt& prompt = p.options.prompt ? *p.options.prompt : p.qtPrompt;
+    SoundSink& sound = p.options.soundSink ? *p.options.soundSink : p.sink;
+    StockWriter& writer = p.options.writer ? *p.options.writer : p.writer;
+    GameServices services{*p.settings, prompt, sound, p.clock, writer, p.source};
+    p.ownedController = std::make_unique<GameController>(services);
+    p.controller = p.ownedController.get();
+    p.window = std::make_unique<MainWindow>(*p.ownedController);
+    p.qtPrompt.SetParent(p.window.get());
+}
+
+App::~App() {
+    // The worker stops (and joins) before the game it reports to goes away.
+    parts_->source.Stop();
+    parts_->controller = nullptr;
+}
+
+MainWindow& App::Window() {
+    return *parts_->window;
+}
+
+GameController& App::Controller() {
+    return *parts_->ownedController;
+}
+
+bool App::Start() {
+    Parts& p = *parts_;
+    MainWindow& window = *p.window;
+    Game& game = p.ownedController->game();
+    window.CentreOnScreen();
+
+    // The sound control gets the window's handle, then the tables are built and
+    // the effects loaded. Without any effect to play the box is disabled.
+    p.sounds.SetWindow(static_cast<std::uint64_t>(window.winId()));
+    InitConversionArrays();
+    p.sounds.Init_Sound();
+    bool anyEffect = false;
+    for (std::int32_t handle : p.sounds.SoundHandles()) anyEffect = anyEffect || handle >= 0;
+    game.LoadSettings(p.sounds.SoundAvailable() && anyEffect);
+
+    StockOpenResult opened = OpenStock(p.folders.MasterStock(), p.folders.WorkingStock(), p.stock);
+    if (!game.TakeStock(opened, p.stock)) return false;
+    game.FinishStartup();
+
+    window.Apply(game.View());
+    window.show();
+    // The first pass runs from the event loop, once the window is up.
+    QTimer::singleShot(0, p.ownedController.get(),
+                       [c = p.ownedController.get()] { c->Do([](Game&) {}); });
+    return true;
+}
+
+} // namespace dravik::ui

@@ -1,0 +1,50 @@
+// The composition root: builds the game's services (settings, dialogs, sound,
+// clock, stock writer, the renewal worker) and runs the start-up in the
+// window's order through the game object.
+#pragma once
+
+#include <QString>
+
+#include <memory>
+#include <string>
+
+#include "game/play/outside.h"
+
+namespace dravik::ui {
+
+class GameController;
+class MainWindow;
+
+struct AppOptions {
+    std::string programFolder; // "" = the folder of the executable
+    std::string localAppData;  // "" = the user's local application data
+    QString settingsFile;      // "" = the user's own settings store
+    bool sound = true;         // false: no sound control at all
+    int workerThreads = 2;     // threads of a renewal
+    // Stand-ins for tests (null: the real ones).
+    Prompt* prompt = nullptr;       // Qt message boxes over the window
+    SoundSink* soundSink = nullptr; // the effects through the sound control
+    StockWriter* writer = nullptr;  // the working copy of the stock file
+};
+
+class App {
+  public:
+    explicit App(AppOptions options = {});
+    ~App();
+    App(const App&) = delete;
+    App& operator=(const App&) = delete;
+
+    // Everything up to the window shown and the first pass scheduled. False
+    // when the stock could not be read: the messages have been shown and the
+    // program must end with a non-zero status.
+    bool Start();
+
+    MainWindow& Window();
+    GameController& Controller();
+
+  private:
+    struct Parts;
+    std::unique_ptr<Parts> parts_;
+};
+
+} // namespace dravik::ui

@@ -1,0 +1,163 @@
+#include "game/ui/board_widget.h"
+
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPainter>
+
+#include <cmath>
+
+#include "game/ui/look.h"
+
+namespace dravik::ui {
+
+namespace {
+
+QColor LabelTextColour(LabelColour c) {
+    return c == LabelColour::Red ? ToQColor(kSelectedLabel) : ToQColor(kWindowText);
+}
+
+// The pixel a point lies in, in twips from the board's corner.
+QPoint TwipsOf(const QPointF& p) {
+    return QPoint(static_cast<int>(std::floor(p.x())) * kTwipsPerPixel,
+                  static_cast<int>(std::floor(p.y())) * kTwipsPerPixel);
+}
+
+} // namespace
+
+int ButtonNumber(Qt::MouseButton button) {
+    switch (button) {
+    case Qt::LeftButton:
+        return 1;
+    case Qt::RightButton:
+        return 2;
+    case Qt::MiddleButton:
+        return 4;
+    default:
+        return 0;
+    }
+}
+
+BoardWidget::BoardWidget(QWidget* parent) : QWidget(parent) {
+    setObjectName("Board");
+    setGeometry(ToPixels(kBoardArea));
+    setAttribute(Qt::WA_OpaquePaintEvent, false);
+    setContextMenuPolicy(Qt::PreventContextMenu);
+}
+
+void BoardWidget::UpdateTwips(const TwipRect& r) {
+    update(ToPixels(r));
+}
+
+void BoardWidget::SetView(const GameView& view) {
+    if (view.BoardEnabled != enabled_) {
+        enabled_ = view.BoardEnabled;
+        update();
+    }
+    for (int i = 0; i < kCells; ++i) {
+        if (cells_[i] == view.Cells[i]) continue;
+        cells_[i] = view.Cells[i];
+        UpdateTwips(DigitRect(i));
+    }
+    for (int i = 0; i < 9; ++i) {
+        if (rowLabels_[i] != view.RowLabels[i]) {
+            rowLabels_[i] = view.RowLabels[i];
+            UpdateTwips(RowLabelRect(i));
+        }
+        if (columnLabels_[i] != view.ColumnLabels[i]) {
+            columnLabels_[i] = view.ColumnLabels[i];
+            UpdateTwips(ColumnLabelRect(i));
+        }
+    }
+}
+
+void BoardWidget::paintEvent(QPaintEvent* event) {
+    QPainter p(this);
+    const QRect dirty = event->rect();
+
+    // Row and column labels: single border, bold captions.
+    p.setFont(MakeFont(kLineLabelFont));
+    for (int i = 0; i < 9; ++i) {
+        for (bool row : {true, false}) {
+            QRect r = ToPixels(row ? RowLabelRect(i) : ColumnLabelRect(i));
+            if (!r.intersects(dirty)) continue;
+            p.setPen(ToQColor(kFrameColour));
+            p.drawRect(r.adjusted(0, 0, -1, -1));
+            p.setPen(LabelTextColour(row ? rowLabels_[i] : columnLabels_[i]));
+            QString caption =
+                row ? QString::fromUtf8(kRowCaptions[i].data(), 1) : QString::number(i + 1);
+            p.drawText(r, Qt::AlignCenter, caption);
+        }
+    }
+
+    // Digits, or the cell's pencil-mark keypad.
+    const QFont digitFont = MakeFont(kDigitFont);
+    const QFont markFont = MakeFont(kMarkFont);
+    const QColor markColour = ToQColor(enabled_ ? kWindowText : kGreyText);
+    for (int cell = 0; cell < kCells; ++cell) {
+        QRect r = ToPixels(DigitRect(cell));
+        if (!r.intersects(dirty)) continue;
+        const CellView& c = cells_[cell];
+        if (c.Digit != 0) {
+            p.setFont(digitFont);
+            p.setPen(ToQColor(c.Colour == DigitColour::Given ? kGivenColour : kWindowText));
+            p.drawText(r, Qt::AlignCenter, QString::number(c.Digit));
+            continue;
+        }
+        if (c.MarksShown == 0) continue;
+        p.setFont(markFont);
+        p.setPen(markColour);
+        for (int d = 1; d <= 9; ++d)
+            if (c.MarksShown & DigitBit(d))
+                p.drawText(ToPixels(MarkRect(cell, d)), Qt::AlignCenter, QString::number(d));
+    }
+
+    // The frame on top, in black.
+    for (const FrameLine& line : FrameLines()) {
+        const int w = line.pixels;
+        QRect r = line.x1 == line.x2 ? QRect(ToPixels(line.x1) - w / 2, ToPixels(line.y1) - w / 2,
+                                             w, ToPixels(line.y2 - line.y1) + w)
+                                     : QRect(ToPixels(line.x1) - w / 2, ToPixels(line.y1) - w / 2,
+                                             ToPixels(line.x2 - line.x1) + w, w);
+        if (r.intersects(dirty)) p.fillRect(r, ToQColor(kFrameColour));
+    }
+}
+
+std::array<std::uint16_t, kCells> BoardWidget::ClickableMarks() const {
+    std::array<std::uint16_t, kCells> marks{};
+    // A disabled mark ignores the mouse; a hidden one is not there.
+    if (enabled_)
+        for (int i = 0; i < kCells; ++i) marks[i] = cells_[i].Digit ? 0 : cells_[i].MarksShown;
+    return marks;
+}
+
+void BoardWidget::mousePressEvent(QMouseEvent* event) {
+    // The label under the first button pressed catches the mouse until every
+    // button is released.
+    if ((event->buttons() & ~event->button()) == Qt::NoButton) {
+        QPoint t = TwipsOf(event->position());
+        pressed_ = HitBoard(t.x(), t.y(), ClickableMarks());
+    }
+    event->accept();
+}
+
+void BoardWidget::mouseReleaseEvent(QMouseEvent* event) {
+    QPoint t = TwipsOf(event->position());
+    BoardHit hit = Relative(pressed_, t.x(), t.y());
+    if (event->buttons() == Qt::NoButton) pressed_ = BoardHit{};
+    event->accept();
+    switch (hit.kind) {
+    case BoardHit::Kind::Mark:
+        emit MarkReleased(hit.digit, hit.cell, ButtonNumber(event->button()), hit.x, hit.y);
+        break;
+    case BoardHit::Kind::RowLabel:
+        emit RowLabelReleased(hit.line, hit.x, hit.y);
+        break;
+    case BoardHit::Kind::ColumnLabel:
+        emit ColumnLabelReleased(hit.line, hit.x, hit.y);
+        break;
+    case BoardHit::Kind::None:
+        break;
+    }
+}
+
+} // namespace dravik::ui

@@ -1,0 +1,52 @@
+#include "game/ui/controller.h"
+
+namespace dravik::ui {
+
+GameController::GameController(const GameServices& services, QObject* parent)
+    : QObject(parent), game_(std::make_unique<Game>(services)) {
+    timer_.setInterval(250);
+    connect(&timer_, &QTimer::timeout, this, &GameController::Tick);
+}
+
+GameController::~GameController() = default;
+
+void GameController::PuzzleReady() {
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            ++readyWaiting_;
+            Settle();
+        },
+        Qt::QueuedConnection);
+}
+
+void GameController::Settle() {
+    if (depth_ > 0) return; // inside a handler: its end settles
+    {
+        Busy busy(depth_);
+        // One pass per reported puzzle, then as long as the game has work. A
+        // pass can show a message (a failed write), so this stays guarded.
+        for (;;) {
+            if (readyWaiting_ > 0) {
+                --readyWaiting_;
+            } else if (!game_->NeedsPass()) {
+                break;
+            }
+            game_->RunPass();
+            ++passesRun_;
+        }
+    }
+    if (game_->View().TimerEnabled) {
+        if (!timer_.isActive()) timer_.start();
+    } else {
+        timer_.stop();
+    }
+    emit ViewChanged();
+}
+
+void GameController::Tick() {
+    game_->Tick();
+    emit ViewChanged();
+}
+
+} // namespace dravik::ui

@@ -1,0 +1,26 @@
+#include "game/ui/look.h"
+
+#include <QFontDatabase>
+
+#include <cmath>
+
+namespace dravik::ui {
+
+QFont MakeFont(const FontSpec& spec) {
+    QFont font;
+    switch (spec.face) {
+    case FontFace::Arial:
+        font = QFont(QStringLiteral("Liberation Sans"));
+        break;
+    case FontFace::SansSerif:
+    case FontFace::Default:
+        font = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
+        break;
+    }
+    font.setStyleHint(QFont::SansSerif);
+    font.setPixelSize(static_cast<int>(std::lround(spec.points * 96.0 / 72.0)));
+    font.setBold(spec.bold);
+    return font;
+}
+
+} // namespace dravik::ui

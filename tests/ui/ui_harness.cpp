@@ -1,0 +1,132 @@
+#include "ui_harness.h"
+
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QPushButton>
+#include <QTest>
+
+#include <fstream>
+#include <random>
+
+#include "game/stock/folders.h"
+#include "game/stock/stock_file.h"
+#include "game/ui/look.h"
+
+namespace dravik::test {
+
+namespace fs = std::filesystem;
+
+MessageAnswer ScriptedPrompt::ShowMessage(std::string_view text, std::string_view title,
+                                          MessageIcon icon, MessageButtons buttons) {
+    messages.push_back({std::string(text), std::string(title), icon, buttons});
+    if (!answers.empty()) {
+        MessageAnswer a = answers.front();
+        answers.pop_front();
+        return a;
+    }
+    return buttons == MessageButtons::YesNo ? MessageAnswer::Yes : MessageAnswer::Ok;
+}
+
+std::string ScriptedPrompt::AskText(std::string_view, std::string_view, std::string_view) {
+    if (texts.empty()) return {};
+    std::string t = texts.front();
+    texts.pop_front();
+    return t;
+}
+
+ScratchFolder::ScratchFolder() {
+    std::random_device seed;
+    path_ = fs::temp_directory_path() / ("dravik-ui-" + std::to_string(seed()));
+    fs::create_directories(path_);
+}
+
+ScratchFolder::~ScratchFolder() {
+    std::error_code ignored;
+    fs::remove_all(path_, ignored);
+}
+
+UiHarness::UiHarness(const Setup& setup) {
+    programFolder = folder.path() / "program";
+    dataHome = folder.path() / "data";
+    settingsFile = folder.path() / "settings.ini";
+    fs::create_directories(programFolder);
+    fs::create_directories(dataHome);
+    if (setup.masterStock)
+        fs::copy_file(fs::path(DRAVIK_OUTPUT_DIR) / kStockFileName, programFolder / kStockFileName);
+    if (!setup.workingStockBytes.empty()) {
+        fs::create_directories(dataHome / kDataFolderName);
+        std::ofstream(dataHome / kDataFolderName / kStockFileName, std::ios::binary)
+            << setup.workingStockBytes;
+    }
+    writer = std::make_unique<CountingWriter>(dataHome / kDataFolderName / kStockFileName);
+    ui::AppOptions options;
+    options.programFolder = programFolder.string() + "/";
+    options.localAppData = dataHome.string();
+    options.settingsFile = QString::fromStdString(settingsFile.string());
+    options.sound = false;
+    options.workerThreads = setup.workerThreads;
+    options.prompt = &prompt;
+    options.soundSink = &sound;
+    options.writer = writer.get();
+    app = std::make_unique<ui::App>(options);
+}
+
+UiHarness::~UiHarness() {
+    app.reset();
+}
+
+bool UiHarness::Start() {
+    return app->Start();
+}
+
+void UiHarness::StartAndIdle() {
+    ASSERT_TRUE(Start());
+    for (int i = 0; i < 100 && view().StartupPanelVisible; ++i) ProcessEvents();
+    ASSERT_FALSE(view().StartupPanelVisible);
+}
+
+void UiHarness::ProcessEvents() {
+    QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+}
+
+QPoint BoardPixel(const ui::TwipRect& label, int dx, int dy) {
+    return QPoint((label.left + dx) / ui::kTwipsPerPixel, (label.top + dy) / ui::kTwipsPerPixel);
+}
+
+void UiHarness::ReleaseOnMark(int cell, int digit, Qt::MouseButton button, int dx, int dy) {
+    const ui::TwipRect mark = ui::MarkRect(cell, digit);
+    // Pressed at the mark's centre, released where asked.
+    QTest::mousePress(&board(), button, Qt::NoModifier, BoardPixel(mark, 120, 120));
+    QTest::mouseRelease(&board(), button, Qt::NoModifier, BoardPixel(mark, dx, dy));
+}
+
+void UiHarness::ReleaseOnRowLabel(int row) {
+    QTest::mouseClick(&board(), Qt::LeftButton, Qt::NoModifier,
+                      BoardPixel(ui::RowLabelRect(row), 255, 255));
+}
+
+void UiHarness::ReleaseOnColumnLabel(int column) {
+    QTest::mouseClick(&board(), Qt::LeftButton, Qt::NoModifier,
+                      BoardPixel(ui::ColumnLabelRect(column), 255, 255));
+}
+
+void UiHarness::Click(const QString& name) {
+    QWidget* w = control(name);
+    ASSERT_NE(w, nullptr) << name.toStdString();
+    QTest::mouseClick(w, Qt::LeftButton, Qt::NoModifier, w->rect().center());
+}
+
+void UiHarness::Next() {
+    Click("CommandNew");
+    for (int i = 0; i < 20 && game().LoadRequested(); ++i) ProcessEvents();
+}
+
+void UiHarness::PlaceSolutionByMouse() {
+    for (int cell = 0; cell < kCells && !game().GameOver(); ++cell) {
+        if (game().State().Played[cell] != 0) continue;
+        ReleaseOnMark(cell, game().State().Solution[cell], Qt::LeftButton);
+    }
+}
+
+} // namespace dravik::test

@@ -1,0 +1,115 @@
+// The real game window over fresh settings and data folders, with the dialogs
+// answered by script, the effects recorded and the stock writes counted.
+#pragma once
+
+#include <QPoint>
+#include <QString>
+
+#include <deque>
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "game/play/adapters.h"
+#include "game/play/game.h"
+#include "game/ui/app.h"
+#include "game/ui/board_widget.h"
+#include "game/ui/controller.h"
+#include "game/ui/layout.h"
+#include "game/ui/main_window.h"
+
+namespace dravik::test {
+
+struct ShownMessage {
+    std::string text, title;
+    MessageIcon icon;
+    MessageButtons buttons;
+};
+
+class ScriptedPrompt final : public Prompt {
+  public:
+    MessageAnswer ShowMessage(std::string_view text, std::string_view title, MessageIcon icon,
+                              MessageButtons buttons) override;
+    std::string AskText(std::string_view prompt, std::string_view title,
+                        std::string_view defaultText) override;
+    std::deque<MessageAnswer> answers; // OK / Yes when empty
+    std::deque<std::string> texts;     // "" (Cancel) when empty
+    std::vector<ShownMessage> messages;
+};
+
+class RecordingSound final : public SoundSink {
+  public:
+    void Speel(int effect) override { played.push_back(effect); }
+    std::vector<int> played;
+};
+
+class CountingWriter final : public StockWriter {
+  public:
+    explicit CountingWriter(std::filesystem::path file) : file_(std::move(file)) {}
+    bool WriteStock(const Stock& stock) override {
+        ++writes;
+        return file_.WriteStock(stock);
+    }
+    int writes = 0;
+
+  private:
+    FileStockWriter file_;
+};
+
+// A folder of its own under the system's temporary folder, removed at the end.
+class ScratchFolder {
+  public:
+    ScratchFolder();
+    ~ScratchFolder();
+    const std::filesystem::path& path() const { return path_; }
+
+  private:
+    std::filesystem::path path_;
+};
+
+class UiHarness {
+  public:
+    struct Setup {
+        bool masterStock = true;       // the program folder holds the master stock
+        std::string workingStockBytes; // non-empty: the working copy as found
+        int workerThreads = 1;
+    };
+    UiHarness() : UiHarness(Setup{}) {}
+    explicit UiHarness(const Setup& setup);
+    ~UiHarness();
+
+    bool Start();
+    // Start-up, then the event loop until the start-up panel has gone.
+    void StartAndIdle();
+
+    ui::MainWindow& window() { return app->Window(); }
+    Game& game() { return app->Controller().game(); }
+    GameView view() { return app->Controller().View(); }
+    ui::BoardWidget& board() { return *window().Board(); }
+    QWidget* control(const QString& name) { return window().Control(name); }
+
+    // A press and release of `button` with the release at (dx, dy) twips
+    // inside mark `digit` of `cell`.
+    void ReleaseOnMark(int cell, int digit, Qt::MouseButton button, int dx = 120, int dy = 120);
+    void ReleaseOnRowLabel(int row);
+    void ReleaseOnColumnLabel(int column);
+    void Click(const QString& name);
+    // Next and the pass that loads the puzzle.
+    void Next();
+    // Places the solution digit in every empty cell through the board.
+    void PlaceSolutionByMouse();
+    void ProcessEvents();
+
+    ScratchFolder folder;
+    std::filesystem::path programFolder, dataHome, settingsFile;
+    ScriptedPrompt prompt;
+    RecordingSound sound;
+    std::unique_ptr<CountingWriter> writer;
+    std::unique_ptr<ui::App> app;
+};
+
+// The board point of (dx, dy) twips inside a label, in the board's pixels.
+QPoint BoardPixel(const ui::TwipRect& label, int dx, int dy);
+
+} // namespace dravik::test
