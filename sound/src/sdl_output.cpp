@@ -13,6 +13,9 @@ class SdlOutputDevice : public OutputDevice {
 
     bool Open(Mixer& mixer) override {
         if (device_ != 0) return true;
+        // The host owns its process: SDL must not catch SIGINT and SIGTERM for
+        // a quit event that nobody reads, or the host could not be ended.
+        SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
         if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return false;
         SDL_AudioSpec want{};
         want.freq = static_cast<int>(mixer.OutputRate());

@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <csignal>
 #include <chrono>
 #include <cmath>
 #include <cstdlib>
@@ -55,6 +56,24 @@ TEST(WholePath, TheGameLoadsTheTenEffectsAndPlaysEffectTwo) {
     int32_t handle = sounds.SoundHandles()[kSoundAssign];
     EXPECT_EQ(host->PlayStaticSound(handle, 0), 1);
     EXPECT_EQ(host->CreateStaticSound(kProgramFolder + "NoSuchEffect.wav"), -12);
+}
+
+// The library plays sound for a host that is not an SDL program: opening the
+// device must leave the host's termination signals alone, or the game could
+// no longer be ended with SIGTERM or Ctrl+C.
+TEST(WholePath, OpeningTheDeviceLeavesTheHostsSignalsAlone) {
+    struct sigaction after[2];
+    const int signals[2] = {SIGTERM, SIGINT};
+    auto host = WavoHost::Create(kProgramFolder, TempPath("no-registry.reg"));
+    ASSERT_NE(host, nullptr);
+    GameSounds sounds(host.get(), kProgramFolder);
+    sounds.SetWindow(0x5A5A);
+    sounds.Init_Sound();
+    ASSERT_TRUE(sounds.SoundAvailable());
+    for (int i = 0; i < 2; ++i) {
+        sigaction(signals[i], nullptr, &after[i]);
+        EXPECT_EQ(after[i].sa_handler, SIG_DFL) << "signal " << signals[i];
+    }
 }
 
 TEST(WholePath, TheClassRegistryFileDecidesWhichLibraryServesTheClass) {
