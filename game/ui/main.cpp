@@ -8,7 +8,6 @@
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
     QApplication::setApplicationName("KVXDSud");
-    QApplication::setApplicationDisplayName("Dravik Sudoku");
     // One look everywhere: a dark desktop theme or a style that ignores button
     // colours must not change the game's colours or make its text unreadable.
     if (QStyle* fusion = QStyleFactory::create("Fusion")) {

@@ -306,6 +306,37 @@ TEST(MainWindow, StartUpRecoversADamagedWorkingCopyAndEndsWithoutAnyStock) {
     }
 }
 
+TEST(MainWindow, TheSoundsBoxFollowsTheDeviceAndTheEffects) {
+    {
+        UiHarness::Setup setup;
+        setup.sound = true;
+        UiHarness h(setup);
+        ASSERT_TRUE(h.Start());
+        auto* box = qobject_cast<QCheckBox*>(h.control("chkSound"));
+        EXPECT_TRUE(box->isEnabled());
+        EXPECT_TRUE(box->isChecked());
+        // A click switches the effects off and is saved at once.
+        QTest::mouseClick(box, Qt::LeftButton, Qt::NoModifier, QPoint(6, box->height() / 2));
+        EXPECT_FALSE(h.game().CurrentOptions().SoundOn);
+        h.Next();
+        h.ReleaseOnRowLabel(0);
+        EXPECT_TRUE(h.sound.played.empty()) << "no effect while the box is cleared";
+    }
+    {
+        // Without the effect files there is nothing to play: the box is
+        // cleared and disabled, and the stored choice stays as it was.
+        UiHarness::Setup setup;
+        setup.sound = true;
+        setup.effectFiles = false;
+        UiHarness h(setup);
+        ASSERT_TRUE(h.Start());
+        auto* box = qobject_cast<QCheckBox*>(h.control("chkSound"));
+        EXPECT_FALSE(box->isEnabled());
+        EXPECT_FALSE(box->isChecked());
+        EXPECT_TRUE(h.game().CurrentOptions().SoundOn);
+    }
+}
+
 TEST(MainWindow, ARenewalRunsWhileThePlayerPlaysAndIsFiledOnce) {
     UiHarness::Setup setup;
     setup.workerThreads = 2;

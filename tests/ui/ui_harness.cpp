@@ -9,6 +9,7 @@
 #include <fstream>
 #include <random>
 
+#include "game/sound/effect_files.h"
 #include "game/stock/folders.h"
 #include "game/stock/stock_file.h"
 #include "game/ui/look.h"
@@ -59,12 +60,19 @@ UiHarness::UiHarness(const Setup& setup) {
         std::ofstream(dataHome / kDataFolderName / kStockFileName, std::ios::binary)
             << setup.workingStockBytes;
     }
+    if (setup.sound) {
+        const fs::path built(DRAVIK_OUTPUT_DIR);
+        fs::copy_file(built / "libwavory.so", programFolder / "libwavory.so");
+        if (setup.effectFiles)
+            for (std::string_view name : sound::kEffectFiles)
+                fs::copy_file(built / name, programFolder / name);
+    }
     writer = std::make_unique<CountingWriter>(dataHome / kDataFolderName / kStockFileName);
     ui::AppOptions options;
     options.programFolder = programFolder.string() + "/";
     options.localAppData = dataHome.string();
     options.settingsFile = QString::fromStdString(settingsFile.string());
-    options.sound = false;
+    options.sound = setup.sound;
     options.workerThreads = setup.workerThreads;
     options.prompt = &prompt;
     options.soundSink = &sound;

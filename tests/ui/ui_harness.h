@@ -74,6 +74,10 @@ class UiHarness {
         bool masterStock = true;       // the program folder holds the master stock
         std::string workingStockBytes; // non-empty: the working copy as found
         int workerThreads = 1;
+        // The sound control and the effects, copied into the program folder
+        // (run under SDL's dummy driver); the game's effects are still recorded.
+        bool sound = false;
+        bool effectFiles = true; // with `sound`: the ten effect files too
     };
     UiHarness() : UiHarness(Setup{}) {}
     explicit UiHarness(const Setup& setup);

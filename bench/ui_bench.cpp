@@ -1,0 +1,165 @@
+// The window's costs, offscreen: one full repaint of the board, a mark release
+// with its repaint, and the longest stall of the event loop while a Very Hard
+// renewal runs on two worker threads and the player clicks. Prints one line
+// per figure; the targets are 2 ms, 5 ms and 30 ms.
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QImage>
+#include <QPainter>
+#include <QStyle>
+#include <QStyleFactory>
+#include <QTest>
+#include <QTimer>
+
+#include <algorithm>
+#include <cstdio>
+#include <filesystem>
+#include <random>
+#include <vector>
+
+#include "game/stock/folders.h"
+#include "game/stock/stock_file.h"
+#include "game/ui/app.h"
+#include "game/ui/board_widget.h"
+#include "game/ui/controller.h"
+#include "game/ui/layout.h"
+#include "game/ui/main_window.h"
+
+namespace fs = std::filesystem;
+using namespace dravik;
+
+namespace {
+
+class AnswerOk final : public Prompt {
+  public:
+    MessageAnswer ShowMessage(std::string_view, std::string_view, MessageIcon,
+                              MessageButtons) override {
+        return MessageAnswer::Ok;
+    }
+    std::string AskText(std::string_view, std::string_view, std::string_view) override {
+        return {};
+    }
+};
+
+struct Figures {
+    double mean = 0, worst = 0;
+};
+
+Figures Summarise(std::vector<double> ms) {
+    Figures f;
+    for (double v : ms) f.mean += v;
+    f.mean /= static_cast<double>(ms.size());
+    f.worst = *std::max_element(ms.begin(), ms.end());
+    return f;
+}
+
+QPoint MarkPixel(int cell, int digit) {
+    ui::TwipRect r = ui::MarkRect(cell, digit);
+    return QPoint((r.left + 120) / ui::kTwipsPerPixel, (r.top + 120) / ui::kTwipsPerPixel);
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    QApplication::setStyle(QStyleFactory::create("Fusion"));
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    const fs::path root =
+        fs::temp_directory_path() / ("dravik-ui-bench-" + std::to_string(std::random_device{}()));
+    fs::create_directories(root / "program");
+    fs::copy_file(fs::path(DRAVIK_OUTPUT_DIR) / kStockFileName, root / "program" / kStockFileName);
+    AnswerOk prompt;
+    ui::AppOptions options;
+    options.programFolder = (root / "program").string() + "/";
+    options.localAppData = (root / "data").string();
+    options.settingsFile = QString::fromStdString((root / "settings.ini").string());
+    options.sound = false;
+    options.prompt = &prompt;
+    options.workerThreads = 2;
+    {
+        ui::App app(options);
+        if (!app.Start()) return 1;
+        ui::MainWindow& window = app.Window();
+        Game& game = app.Controller().game();
+        for (int i = 0; i < 50 && game.View().StartupPanelVisible; ++i)
+            QApplication::processEvents();
+        app.Controller().Do([](Game& g) { g.SelectLevel(3); });
+        app.Controller().Do([](Game& g) { g.Next(); });
+        QApplication::processEvents();
+
+        // A full repaint of the board, into an image of its size.
+        ui::BoardWidget& board = *window.Board();
+        QImage image(board.size() * board.devicePixelRatio(), QImage::Format_ARGB32_Premultiplied);
+        std::vector<double> repaint;
+        QElapsedTimer t;
+        for (int i = 0; i < 300; ++i) {
+            t.start();
+            board.render(&image);
+            repaint.push_back(static_cast<double>(t.nsecsElapsed()) / 1e6);
+        }
+        Figures f = Summarise(repaint);
+        std::printf("board full repaint: mean %.3f ms, worst %.3f ms (300 runs)\n", f.mean,
+                    f.worst);
+
+        // Release on a mark: the game's handler, the view, and the repaint.
+        std::vector<double> release;
+        for (int round = 0; round < 40 && !game.GameOver(); ++round) {
+            int cell = 0;
+            while (cell < kCells && game.State().Played[cell] != 0) ++cell;
+            if (cell == kCells) break;
+            QPoint at = MarkPixel(cell, game.State().Solution[cell]);
+            QTest::mousePress(&board, Qt::LeftButton, Qt::NoModifier, at);
+            t.start();
+            QTest::mouseRelease(&board, Qt::LeftButton, Qt::NoModifier, at);
+            board.repaint();
+            release.push_back(static_cast<double>(t.nsecsElapsed()) / 1e6);
+        }
+        f = Summarise(release);
+        std::printf("mark release with repaint: mean %.3f ms, worst %.3f ms (%zu releases)\n",
+                    f.mean, f.worst, release.size());
+
+        // A Very Hard renewal on two threads while the player clicks: the gaps
+        // between turns of the event loop, seen by a 1 ms timer.
+        app.Controller().Do([](Game& g) { g.Solution(); });
+        app.Controller().Do([](Game& g) { g.Next(); });
+        QApplication::processEvents();
+        app.Controller().Do([](Game& g) { g.Renew(5); });
+        QElapsedTimer clock;
+        clock.start();
+        std::vector<double> gaps;
+        qint64 last = clock.nsecsElapsed();
+        QTimer beat;
+        beat.setInterval(1);
+        QObject::connect(&beat, &QTimer::timeout, [&] {
+            qint64 now = clock.nsecsElapsed();
+            gaps.push_back(static_cast<double>(now - last) / 1e6);
+            last = now;
+        });
+        QTimer clicks;
+        clicks.setInterval(20);
+        QObject::connect(&clicks, &QTimer::timeout, [&] {
+            for (int cell = 0; cell < kCells; ++cell) {
+                if (game.State().Played[cell] != 0 || game.GameOver()) continue;
+                QPoint at = MarkPixel(cell, game.State().Solution[cell]);
+                QTest::mouseClick(&board, Qt::LeftButton, Qt::NoModifier, at);
+                break;
+            }
+        });
+        beat.start();
+        clicks.start();
+        while (game.RenewingLevel() != 0 && clock.elapsed() < 120000)
+            QApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
+        beat.stop();
+        clicks.stop();
+        std::sort(gaps.begin(), gaps.end());
+        std::printf("Very Hard renewal with 2 threads: %.2f s, %d passes run, event loop gaps: "
+                    "median %.2f ms, 99th percentile %.2f ms, longest %.2f ms (%zu turns)\n",
+                    static_cast<double>(clock.elapsed()) / 1000.0, app.Controller().PassesRun(),
+                    gaps[gaps.size() / 2], gaps[gaps.size() * 99 / 100], gaps.back(), gaps.size());
+    }
+    std::error_code ignored;
+    fs::remove_all(root, ignored);
+    return 0;
+}
