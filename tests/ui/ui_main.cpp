@@ -7,6 +7,8 @@
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Sound goes to SDL's silent driver: no sound card is needed.
+    qputenv("SDL_AUDIODRIVER", "dummy");
     QApplication app(argc, argv);
     QApplication::setStyle(QStyleFactory::create("Fusion"));
     QApplication::setPalette(QApplication::style()->standardPalette());
