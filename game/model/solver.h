@@ -100,6 +100,8 @@ class Solver {
     bool EmptyRectangle();
     bool UniqueRectangle();
     bool AvoidableRectangle();
+    // Subset(naked, size) as a rung of the ladder.
+    template <bool naked, int size> bool SubsetRung();
 
     // Shared elimination routines.
     // kind: 1 row, 2 column, 3 box of cells[0].

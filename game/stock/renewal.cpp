@@ -10,7 +10,7 @@ int FilePuzzle(Stock& stock, int level, const GeneratedPuzzle& puzzle) {
         for (int j = 1; j < i; ++j) stock(level, j) = stock(level, j + 1);
         StockRecord& r = stock(level, i);
         r.Level = static_cast<std::int16_t>(level);
-        for (int t = 0; t <= kLastTechniqueOfLevel[level]; ++t)
+        for (int t = 0; t <= LastTechniqueOfLevel(level); ++t)
             r.TechniqueCounts[t] = puzzle.grading.counts[t];
         r.Reserved2 = 0;
         r.BestMinutes = 0;

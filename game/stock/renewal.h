@@ -13,9 +13,6 @@
 
 namespace dravik {
 
-// Last technique index of each level's tier (level 0 = the whole ladder).
-inline constexpr std::array<int, 6> kLastTechniqueOfLevel = {21, 1, 3, 9, 15, 21};
-
 // Files a graded puzzle of `level` (1..5) into that level's set, which is sorted
 // ascending by score: it takes the place of the highest record with a strictly
 // lower score, records below it move up one place and record 1 is dropped. A

@@ -43,13 +43,17 @@ TEST(CellNames, SkipTheLetterI) {
     EXPECT_STREQ(CellName(9 * 7 + 4).data(), "H5");
 }
 
-TEST(TechniqueTable, TiersRiseWithIndexAndCaptionsAreUnique) {
-    for (int i = 1; i < kTechniqueCount; ++i)
-        EXPECT_GE(kTechniqueTable[i].tier, kTechniqueTable[i - 1].tier);
+// The technique table is checked where it is compiled: tiers rise with the index
+// (techniques.h), captions are unique, and each level's cut ends at its tier.
+constexpr bool CaptionsAreUnique() {
     for (int i = 0; i < kTechniqueCount; ++i)
-        EXPECT_EQ(TechniqueByCaption(kTechniqueTable[i].caption), i);
-    EXPECT_EQ(TechniqueByCaption("Nonsense"), -1);
+        if (TechniqueByCaption(kTechniqueTable[i].caption) != i) return false;
+    return TechniqueByCaption("Nonsense") == -1;
 }
+static_assert(CaptionsAreUnique());
+static_assert(LastTechniqueOfLevel(1) == kNakedSingle && LastTechniqueOfLevel(2) == kBoxLine &&
+              LastTechniqueOfLevel(3) == kNakedQuint && LastTechniqueOfLevel(4) == kMultiXWing &&
+              LastTechniqueOfLevel(5) == kJellyfish && LastTechniqueOfLevel(0) == kJellyfish);
 
 TEST(PuzzleScore, WeightsCutAtTheLevelsTier) {
     std::array<std::int16_t, kTechniqueCount> counts{};
