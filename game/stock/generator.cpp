@@ -127,9 +127,9 @@ class SolutionCounter {
             if (changed) continue;
             if (best < 0) return true;
             // Hidden singles: a digit that fits only one cell of a unit.
-            for (int u = 0; u < 27 && !changed; ++u) {
+            for (int u = 0; u < kUnits && !changed; ++u) {
                 Mask once = 0, twice = 0;
-                const int* cells = UnitCells(u);
+                const auto& cells = kUnitCells[u];
                 for (int i = 0; i < 9; ++i) {
                     const Mask m = cand[cells[i]];
                     twice |= once & m;
@@ -172,20 +172,6 @@ class SolutionCounter {
             child.Place(best, d);
             Search(child);
         }
-    }
-
-    static const int* UnitCells(int u) {
-        static const auto kUnits = [] {
-            std::array<std::array<int, 9>, 27> units{};
-            for (int i = 0; i < 9; ++i)
-                for (int j = 0; j < 9; ++j) {
-                    units[i][j] = RowColumnCell(i, j);
-                    units[9 + i][j] = RowColumnCell(j, i);
-                    units[18 + i][j] = BoxPositionCell(i, j);
-                }
-            return units;
-        }();
-        return kUnits[u].data();
     }
 
     int limit_;

@@ -37,6 +37,22 @@ TEST(ConversionTables, AgreeWithEachOther) {
     for (unsigned m = 0; m < 512; ++m) EXPECT_EQ(BitCount(m), __builtin_popcount(m));
 }
 
+TEST(Units, EachCellStandsOnceInItsRowColumnAndBoxAndNowhereElse) {
+    int seen[81] = {};
+    for (int u = 0; u < kUnits; ++u)
+        for (int i = 0; i < 9; ++i) {
+            const int c = kUnitCells[u][i];
+            ++seen[c];
+            EXPECT_EQ(kCellUnits[c][u / 9], u) << "cell " << c;
+            EXPECT_EQ(u < 9 ? CellRow(c) : u < 18 ? CellColumn(c) : CellBox(c), u % 9);
+        }
+    for (int c = 0; c < 81; ++c) EXPECT_EQ(seen[c], 3);
+    // The order within a unit: rows left to right, columns top down, boxes row by row.
+    EXPECT_EQ(kUnitCells[RowUnit(2)][4], 22);
+    EXPECT_EQ(kUnitCells[ColumnUnit(2)][4], 38);
+    EXPECT_EQ(kUnitCells[BoxUnit(5)][4], BoxPositionCell(5, 4));
+}
+
 TEST(CellNames, SkipTheLetterI) {
     EXPECT_STREQ(CellName(0).data(), "A1");
     EXPECT_STREQ(CellName(80).data(), "J9");
