@@ -5,15 +5,8 @@
 namespace dravik {
 
 std::uint64_t PassSeed(std::uint64_t seed, std::uint64_t pass) {
-    // Two rounds of a 64-bit mix so that neighbouring seeds and passes are unrelated.
-    std::uint64_t x = seed ^ (pass * 0xD1B54A32D192ED03ull);
-    for (int round = 0; round < 2; ++round) {
-        x += 0x9E3779B97F4A7C15ull;
-        x = (x ^ (x >> 30)) * 0xBF58476D1CE4E5B9ull;
-        x = (x ^ (x >> 27)) * 0x94D049BB133111EBull;
-        x ^= x >> 31;
-    }
-    return x;
+    // Two rounds of the mixer so that neighbouring seeds and passes are unrelated.
+    return SplitMix(SplitMix(seed ^ (pass * 0xD1B54A32D192ED03ull)));
 }
 
 RenewalWorker::RenewalWorker(int threads, std::optional<std::uint64_t> seed)

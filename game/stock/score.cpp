@@ -13,14 +13,10 @@ std::int32_t PuzzleScore(int level, const std::array<std::int16_t, kTechniqueCou
     return sum;
 }
 
-} // namespace dravik
-
-namespace dravik {
-
-Grading GradePuzzle(Solver& solver, const Grid& puzzle) {
+Grading GradePuzzle(Solver& solver, const Grid& puzzle, const StepCallback& onStep) {
     solver.Puzzle = puzzle;
     Grading g;
-    g.result = solver.Solve();
+    g.result = solver.Solve(onStep);
     g.counts = solver.TechniqueCount();
     g.score = PuzzleScore(g.result, g.counts);
     return g;
