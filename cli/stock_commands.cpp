@@ -59,7 +59,7 @@ int Build(const Args& args, std::ostream& err, bool live) {
         if (!r) break;
         ++passes;
         ++byResult[r->puzzle.grading.result];
-        outcome = state.Accept(stock, r->puzzle, outFile);
+        outcome = state.Accept(stock, r->puzzle);
         int filled = 0;
         std::string note;
         for (int l = 1; l <= kLevels; ++l) {
@@ -83,8 +83,13 @@ int Build(const Args& args, std::ostream& err, bool live) {
         err << line;
     }
     err << '\n';
-    if (!outcome.wrote || !outcome.write.ok) {
-        err << "dravik: " << kWriteErrorMessage << ' ' << outcome.write.detail << '\n';
+    if (!outcome.completed) {
+        err << "dravik: " << kWriteErrorMessage << " the stock was not completed\n";
+        return 1;
+    }
+    const StockWriteResult written = WriteStock(outFile, stock);
+    if (!written.ok) {
+        err << "dravik: " << kWriteErrorMessage << ' ' << written.detail << '\n';
         return 1;
     }
     return 0;

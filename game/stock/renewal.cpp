@@ -65,8 +65,7 @@ void RenewalState::BeginBuild() {
     building_ = true;
 }
 
-RenewalState::Outcome RenewalState::Accept(Stock& stock, const GeneratedPuzzle& puzzle,
-                                           const std::filesystem::path& file) {
+RenewalState::Outcome RenewalState::Accept(Stock& stock, const GeneratedPuzzle& puzzle) {
     Outcome out;
     if (!Generating()) return out;
     const int level = puzzle.grading.result;
@@ -81,13 +80,7 @@ RenewalState::Outcome RenewalState::Accept(Stock& stock, const GeneratedPuzzle& 
         out.count = ++GeneratedCount[level];
         if (out.count == kPuzzlesPerLevel) {
             StockStatus |= 1 << level;
-            if (StockStatus == kStatusComplete) {
-                out.completed = true;
-                if (!file.empty()) {
-                    out.wrote = true;
-                    out.write = WriteStock(file, stock);
-                }
-            }
+            out.completed = StockStatus == kStatusComplete;
         }
     }
     return out;

@@ -1,6 +1,7 @@
 #include "game/stock/renewal_worker.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace dravik {
 
@@ -9,8 +10,9 @@ std::uint64_t PassSeed(std::uint64_t seed, std::uint64_t pass) {
     return SplitMix(SplitMix(seed ^ (pass * 0xD1B54A32D192ED03ull)));
 }
 
-RenewalWorker::RenewalWorker(int threads, std::optional<std::uint64_t> seed)
-    : seed_(seed), window_(4 * static_cast<std::uint64_t>(std::max(threads, 1))) {
+RenewalWorker::RenewalWorker(int threads, std::optional<std::uint64_t> seed, ReadyCallback ready)
+    : seed_(seed), onReady_(std::move(ready)),
+      window_(4 * static_cast<std::uint64_t>(std::max(threads, 1))) {
     const int n = std::max(threads, 1);
     threads_.reserve(static_cast<std::size_t>(n));
     for (int i = 0; i < n; ++i) threads_.emplace_back([this] { Work(); });
@@ -49,14 +51,22 @@ void RenewalWorker::Work() {
         else
             generator.ClearSeed();
         std::optional<GeneratedPuzzle> result = generator.Pass(solver, &stop_);
-        if (!result) return; // stopped during the pass
+        if (!result) return;        // stopped during the pass
+        std::uint64_t nowReady = 0; // results that this one put next in order
         {
             std::lock_guard lock(mutex_);
             if (stop_) return;
             finished_.emplace(pass, std::move(*result));
             ++done_;
+            while (finished_.count(nextReady_) != 0) {
+                ++nextReady_;
+                ++nowReady;
+            }
         }
+        if (nowReady == 0) continue;
         ready_.notify_all();
+        if (onReady_)
+            for (std::uint64_t i = 0; i < nowReady; ++i) onReady_();
     }
 }
 
