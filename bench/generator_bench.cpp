@@ -72,7 +72,7 @@ void BM_RenewVeryHard(benchmark::State& state) {
             auto r = worker.Take();
             ++passes;
             ++byResult[r->puzzle.grading.result];
-            renewal.Accept(stock, r->puzzle, {});
+            renewal.Accept(stock, r->puzzle);
         }
     }
     state.counters["passes"] =

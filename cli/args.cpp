@@ -44,6 +44,25 @@ PuzzleInput ReadPuzzles(std::istream& in, std::ostream& err) {
     return input;
 }
 
+void AppendCounts(std::string& line, const std::array<std::int16_t, kTechniqueCount>& counts) {
+    for (const auto c : counts) {
+        line += ' ';
+        line += std::to_string(c);
+    }
+}
+
+void AppendGrading(std::string& line, const Grading& grading) {
+    line += ' ';
+    line += std::to_string(grading.result);
+    line += ' ';
+    line += std::to_string(grading.score);
+    AppendCounts(line, grading.counts);
+}
+
+std::string CountColumns() {
+    return "C0..C" + std::to_string(kTechniqueCount - 1);
+}
+
 int DefaultThreads() {
     const unsigned n = std::thread::hardware_concurrency();
     return n == 0 ? 1 : static_cast<int>(n);

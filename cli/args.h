@@ -9,6 +9,8 @@
 #include <vector>
 
 #include "game/model/puzzle_text.h"
+#include "game/model/techniques.h"
+#include "game/stock/score.h"
 
 namespace dravik::cli {
 
@@ -31,6 +33,13 @@ struct PuzzleInput {
 
 // Reads puzzle lines from `in`, reporting malformed ones as "line N: reason" on `err`.
 PuzzleInput ReadPuzzles(std::istream& in, std::ostream& err);
+
+// The technique counts of an output line: " C0 C1 ... C21", in table order.
+void AppendCounts(std::string& line, const std::array<std::int16_t, kTechniqueCount>& counts);
+// " RESULT SCORE C0 ... C21": how a grading ends the lines of grade and generate.
+void AppendGrading(std::string& line, const Grading& grading);
+// The counts' column names in headings and the usage text: "C0..C21".
+std::string CountColumns();
 
 // Number of worker threads to use when the caller gave none.
 int DefaultThreads();

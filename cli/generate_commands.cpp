@@ -21,14 +21,7 @@ std::string PassLine(const GeneratedPuzzle& p) {
     std::string line = GridText(p.givens);
     line += ' ';
     line += GridText(p.solution);
-    line += ' ';
-    line += std::to_string(p.grading.result);
-    line += ' ';
-    line += std::to_string(p.grading.score);
-    for (auto c : p.grading.counts) {
-        line += ' ';
-        line += std::to_string(c);
-    }
+    AppendGrading(line, p.grading);
     line += '\n';
     return line;
 }

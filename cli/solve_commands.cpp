@@ -45,16 +45,8 @@ int RunGrade(const Args& args, std::istream& in, std::ostream& out, std::ostream
 
     std::string line;
     for (std::size_t k = 0; k < n; ++k) {
-        const Grading& g = results[k];
         line.assign(input.texts[k]);
-        line += ' ';
-        line += std::to_string(g.result);
-        line += ' ';
-        line += std::to_string(g.score);
-        for (auto c : g.counts) {
-            line += ' ';
-            line += std::to_string(c);
-        }
+        AppendGrading(line, results[k]);
         line += '\n';
         out << line;
     }
@@ -113,7 +105,7 @@ int RunSolve(const Args& args, std::istream& in, std::ostream& out, std::ostream
             out << "# " << input.texts[k] << '\n';
             int number = 0;
             result = solver.Solve([&](const SolveStep& step) {
-                out << ++number << ". " << kTechniqueTable[step.technique].caption << ": "
+                out << ++number << ". " << TechniqueCaption(step.technique) << ": "
                     << DescribeChanges(step.changes) << '\n';
                 return true;
             });

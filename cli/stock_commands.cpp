@@ -51,7 +51,7 @@ int Build(const Args& args, std::ostream& err, bool live) {
     state.BeginBuild();
     Progress progress(err, live, "stock build", kLevels * kPuzzlesPerLevel);
     RenewalWorker worker(threads, seed);
-    std::array<std::uint64_t, 7> byResult{}; // passes per solver result 1..6
+    std::array<std::uint64_t, kResultStuck + 1> byResult{}; // passes per solver result 1..6
     std::uint64_t passes = 0;
     RenewalState::Outcome outcome;
     while (!outcome.completed) {
@@ -59,7 +59,7 @@ int Build(const Args& args, std::ostream& err, bool live) {
         if (!r) break;
         ++passes;
         ++byResult[r->puzzle.grading.result];
-        outcome = state.Accept(stock, r->puzzle, outFile);
+        outcome = state.Accept(stock, r->puzzle);
         int filled = 0;
         std::string note;
         for (int l = 1; l <= kLevels; ++l) {
@@ -77,14 +77,19 @@ int Build(const Args& args, std::ostream& err, bool live) {
     std::snprintf(line, sizeof line, "%llu passes in %.1f s; share by result:",
                   static_cast<unsigned long long>(passes), seconds);
     err << line;
-    for (int l = 1; l <= 6; ++l) {
+    for (int l = 1; l <= kResultStuck; ++l) {
         std::snprintf(line, sizeof line, " %d:%.1f%%", l,
                       passes ? 100.0 * static_cast<double>(byResult[l]) / passes : 0.0);
         err << line;
     }
     err << '\n';
-    if (!outcome.wrote || !outcome.write.ok) {
-        err << "dravik: " << kWriteErrorMessage << ' ' << outcome.write.detail << '\n';
+    if (!outcome.completed) {
+        err << "dravik: " << kWriteErrorMessage << " the stock was not completed\n";
+        return 1;
+    }
+    const StockWriteResult written = WriteStock(outFile, stock);
+    if (!written.ok) {
+        err << "dravik: " << kWriteErrorMessage << ' ' << written.detail << '\n';
         return 1;
     }
     return 0;
@@ -111,7 +116,7 @@ int Show(const Args& args, std::ostream& out, std::ostream& err) {
         err << "dravik: " << kReadErrorMessage << ' ' << read.detail << '\n';
         return 1;
     }
-    out << "# LEVEL NUMBER PUZZLE SOLUTION SCORE BEST_TIME BEST_PLAYER C0..C21\n";
+    out << "# LEVEL NUMBER PUZZLE SOLUTION SCORE BEST_TIME BEST_PLAYER " << CountColumns() << '\n';
     for (int l = 1; l <= kLevels; ++l) {
         if (level && l != level) continue;
         for (int n = 1; n <= kPuzzlesPerLevel; ++n) {
@@ -119,10 +124,13 @@ int Show(const Args& args, std::ostream& out, std::ostream& err) {
             const StockRecord& r = stock(l, n);
             char time[32];
             std::snprintf(time, sizeof time, "%d:%02d", r.BestMinutes, r.BestSeconds);
-            out << l << ' ' << n << ' ' << RecordText(r.Givens) << ' ' << RecordText(r.Solution)
-                << ' ' << r.Score << ' ' << (r.HasBestTime() ? time : "-") << ' ' << r.BestPlayer;
-            for (auto c : r.TechniqueCounts) out << ' ' << c;
-            out << '\n';
+            std::string line = std::to_string(l) + ' ' + std::to_string(n) + ' ' +
+                               RecordText(r.Givens) + ' ' + RecordText(r.Solution) + ' ' +
+                               std::to_string(r.Score) + ' ' + (r.HasBestTime() ? time : "-") +
+                               ' ' + std::to_string(r.BestPlayer);
+            AppendCounts(line, r.TechniqueCounts);
+            line += '\n';
+            out << line;
         }
     }
     out.flush();

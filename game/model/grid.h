@@ -95,6 +95,45 @@ constexpr bool SeesCell(int a, int b) {
     return CellRow(a) == CellRow(b) || CellColumn(a) == CellColumn(b) || CellBox(a) == CellBox(b);
 }
 
+// The 27 units by id: rows 0-8, columns 9-17, boxes 18-26.
+constexpr int kUnits = 27;
+constexpr int RowUnit(int row) {
+    return row;
+}
+constexpr int ColumnUnit(int column) {
+    return 9 + column;
+}
+constexpr int BoxUnit(int box) {
+    return 18 + box;
+}
+
+// The cells of every unit, by unit id: a row left to right, a column top down,
+// a box row by row.
+using UnitTable = std::array<std::array<std::int8_t, 9>, kUnits>;
+constexpr UnitTable MakeUnitCells() {
+    UnitTable u{};
+    for (int i = 0; i < 9; ++i)
+        for (int j = 0; j < 9; ++j) {
+            u[RowUnit(i)][j] = static_cast<std::int8_t>(RowColumnCell(i, j));
+            u[ColumnUnit(i)][j] = static_cast<std::int8_t>(RowColumnCell(j, i));
+            u[BoxUnit(i)][j] = static_cast<std::int8_t>(BoxPositionCell(i, j));
+        }
+    return u;
+}
+inline constexpr UnitTable kUnitCells = MakeUnitCells();
+
+// The units of every cell: its row's, column's and box's ids, in that order.
+constexpr std::array<std::array<std::int8_t, 3>, kCells> MakeCellUnits() {
+    std::array<std::array<std::int8_t, 3>, kCells> t{};
+    for (int c = 0; c < kCells; ++c) {
+        t[c][0] = static_cast<std::int8_t>(RowUnit(CellRow(c)));
+        t[c][1] = static_cast<std::int8_t>(ColumnUnit(CellColumn(c)));
+        t[c][2] = static_cast<std::int8_t>(BoxUnit(CellBox(c)));
+    }
+    return t;
+}
+inline constexpr auto kCellUnits = MakeCellUnits();
+
 // Cell name as the player reads it: rows A-H and J, columns 1-9 ("A1".."J9").
 std::array<char, 3> CellName(int cell);
 

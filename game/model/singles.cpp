@@ -3,28 +3,11 @@
 
 namespace dravik {
 
-namespace {
-
-// The 27 units in Hidden Single's scan order: boxes, rows, columns.
-constexpr std::array<std::array<std::int8_t, 9>, 27> MakeSingleUnits() {
-    std::array<std::array<std::int8_t, 9>, 27> u{};
-    for (int b = 0; b < 9; ++b)
-        for (int p = 0; p < 9; ++p) u[b][p] = static_cast<std::int8_t>(BoxPositionCell(b, p));
-    for (int r = 0; r < 9; ++r)
-        for (int i = 0; i < 9; ++i) u[9 + r][i] = static_cast<std::int8_t>(9 * r + i);
-    for (int c = 0; c < 9; ++c)
-        for (int i = 0; i < 9; ++i) u[18 + c][i] = static_cast<std::int8_t>(c + 9 * i);
-    return u;
-}
-constexpr auto kSingleUnits = MakeSingleUnits();
-
-} // namespace
-
 bool Solver::HiddenSingle() {
-    for (int u = 0; u < 27; ++u) {
-        const auto& unit = kSingleUnits[u];
+    for (int u = 0; u < kUnits; ++u) {
         // Scan order boxes, rows, columns; unit ids are rows, columns, boxes.
-        const int id = u < 9 ? 18 + u : u - 9;
+        const int id = u < 9 ? BoxUnit(u) : u - 9;
+        const auto& unit = kUnitCells[id];
         if (UnitUnchanged(hiddenSingleSeen_[id], id)) continue;
         // A digit is hidden single when it lies in exactly one cell of the unit:
         // seen once -> `once`, seen again -> `twice`.

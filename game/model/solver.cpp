@@ -1,5 +1,7 @@
 #include "game/model/solver.h"
 
+#include <utility>
+
 namespace dravik {
 
 Solver::Solver() {
@@ -84,55 +86,56 @@ bool Solver::RemoveCandidate(int d, int c) {
     return true;
 }
 
+// The ladder's rungs in technique table order. The subset technique stands on
+// six rungs, one per size and kind.
+template <bool naked, int size> bool Solver::SubsetRung() {
+    return Subset(naked, size);
+}
+
+namespace {
+
+struct Rung {
+    Technique technique;
+    bool (Solver::*apply)();
+};
+
+constexpr std::array<Rung, kTechniqueCount> kLadder = {{
+    {kHiddenSingle, &Solver::HiddenSingle},
+    {kNakedSingle, &Solver::NakedSingle},
+    {kPointingPair, &Solver::PointingPair},
+    {kBoxLine, &Solver::BoxLine},
+    {kNakedPair, &Solver::SubsetRung<true, 2>},
+    {kNakedTriple, &Solver::SubsetRung<true, 3>},
+    {kHiddenPair, &Solver::SubsetRung<false, 2>},
+    {kNakedQuad, &Solver::SubsetRung<true, 4>},
+    {kHiddenTriple, &Solver::SubsetRung<false, 3>},
+    {kNakedQuint, &Solver::SubsetRung<true, 5>},
+    {kXWing, &Solver::XWing},
+    {kXYWing, &Solver::XYWing},
+    {kTwoStringKite, &Solver::TwoStringKite},
+    {kSkyscraper, &Solver::Skyscraper},
+    {kSwordfish, &Solver::Swordfish},
+    {kMultiXWing, &Solver::MultiXWing},
+    {kFinnedXWing, &Solver::FinnedXWing},
+    {kUniqueRectangle, &Solver::UniqueRectangle},
+    {kAvoidableRectangle, &Solver::AvoidableRectangle},
+    {kXYZWing, &Solver::XYZWing},
+    {kEmptyRectangle, &Solver::EmptyRectangle},
+    {kJellyfish, &Solver::Jellyfish},
+}};
+
+constexpr bool LadderFollowsTheTable() {
+    for (int i = 0; i < kTechniqueCount; ++i)
+        if (kLadder[i].technique != i) return false;
+    return true;
+}
+static_assert(LadderFollowsTheTable(), "the ladder's rungs stand in technique table order");
+
+} // namespace
+
 bool Solver::ApplyTechnique(int t) {
-    switch (t) {
-    case kHiddenSingle:
-        return HiddenSingle();
-    case kNakedSingle:
-        return NakedSingle();
-    case kPointingPair:
-        return PointingPair();
-    case kBoxLine:
-        return BoxLine();
-    case kNakedPair:
-        return Subset(true, 2);
-    case kNakedTriple:
-        return Subset(true, 3);
-    case kHiddenPair:
-        return Subset(false, 2);
-    case kNakedQuad:
-        return Subset(true, 4);
-    case kHiddenTriple:
-        return Subset(false, 3);
-    case kNakedQuint:
-        return Subset(true, 5);
-    case kXWing:
-        return XWing();
-    case kXYWing:
-        return XYWing();
-    case kTwoStringKite:
-        return TwoStringKite();
-    case kSkyscraper:
-        return Skyscraper();
-    case kSwordfish:
-        return Swordfish();
-    case kMultiXWing:
-        return MultiXWing();
-    case kFinnedXWing:
-        return FinnedXWing();
-    case kUniqueRectangle:
-        return UniqueRectangle();
-    case kAvoidableRectangle:
-        return AvoidableRectangle();
-    case kXYZWing:
-        return XYZWing();
-    case kEmptyRectangle:
-        return EmptyRectangle();
-    case kJellyfish:
-        return Jellyfish();
-    default:
-        return false;
-    }
+    if (t < 0 || t >= kTechniqueCount) return false;
+    return (this->*kLadder[t].apply)();
 }
 
 int Solver::Solve(const StepCallback& onStep) {
@@ -144,23 +147,28 @@ int Solver::Solve(const StepCallback& onStep) {
         log.reserve(128);
         record_ = &log;
     }
+    // One rung: raise the level to the rung's tier, then try it (when enabled).
+    auto tryRung = [&]<std::size_t t>() {
+        constexpr int tier = TechniqueTier(t);
+        if (level < tier) level = tier;
+        if (!(enabled_ & (1u << t))) return false;
+        if (onStep) log.clear();
+        return (this->*kLadder[t].apply)();
+    };
+    // The first rung that reports progress, climbing in index order; -1 for none.
+    auto climb = [&]<std::size_t... t>(std::index_sequence<t...>) {
+        int fired = -1;
+        (void)((tryRung.template operator()<t>() ? (fired = static_cast<int>(t), true) : false) ||
+               ...);
+        return fired;
+    };
     int result = kResultStuck;
     for (;;) {
         if (Solved()) {
             result = level;
             break;
         }
-        int fired = -1;
-        for (int t = 0; t < kTechniqueCount; ++t) {
-            const int tier = kTechniqueTable[t].tier;
-            if (level < tier) level = tier;
-            if (!(enabled_ & (1u << t))) continue;
-            if (onStep) log.clear();
-            if (ApplyTechnique(t)) {
-                fired = t;
-                break;
-            }
-        }
+        const int fired = climb(std::make_index_sequence<kTechniqueCount>());
         if (fired < 0) break;
         ++counts_[fired];
         if (onStep && !onStep(SolveStep{fired, level, std::span<const GridChange>(log)})) {

@@ -100,6 +100,8 @@ class Solver {
     bool EmptyRectangle();
     bool UniqueRectangle();
     bool AvoidableRectangle();
+    // Subset(naked, size) as a rung of the ladder.
+    template <bool naked, int size> bool SubsetRung();
 
     // Shared elimination routines.
     // kind: 1 row, 2 column, 3 box of cells[0].
@@ -130,11 +132,11 @@ class Solver {
     // one digit's candidates) remembers the version at which it found nothing
     // and skips that unit (digit) until something in it changes. The skipped
     // work could only have failed again, so results are unchanged.
-    static constexpr int kUnitIds = 27; // rows 0-8, columns 9-17, boxes 18-26
+    // Versions are kept per unit id (grid.h).
     void Touch(int cell) {
-        ++unitVersion_[CellRow(cell)];
-        ++unitVersion_[9 + CellColumn(cell)];
-        ++unitVersion_[18 + CellBox(cell)];
+        ++unitVersion_[RowUnit(CellRow(cell))];
+        ++unitVersion_[ColumnUnit(CellColumn(cell))];
+        ++unitVersion_[BoxUnit(CellBox(cell))];
     }
     void TouchAll();
     bool DigitUnchanged(const std::uint64_t& seen, int digit) const {
@@ -144,11 +146,11 @@ class Solver {
         return seen == unitVersion_[unit];
     }
 
-    std::array<std::uint64_t, kUnitIds> unitVersion_{};
+    std::array<std::uint64_t, kUnits> unitVersion_{};
     std::array<std::uint64_t, 10> digitVersion_{};
     // Versions at which a search last found nothing.
-    std::array<std::uint64_t, kUnitIds> hiddenSingleSeen_{};
-    std::array<std::array<std::uint64_t, kUnitIds>, 6> subsetSeen_{};        // by ladder position
+    std::array<std::uint64_t, kUnits> hiddenSingleSeen_{};
+    std::array<std::array<std::uint64_t, kUnits>, 6> subsetSeen_{};          // by ladder position
     std::array<std::array<std::array<std::uint64_t, 10>, 2>, 3> fishSeen_{}; // size, half, digit
     std::array<std::uint64_t, 10> pointingSeen_{};
     std::array<std::array<std::uint64_t, 10>, 2> boxLineSeen_{}; // rows, columns

@@ -4,48 +4,9 @@
 
 namespace dravik {
 
-namespace {
-
-// Units in the subset scan order: rows, columns, boxes; with their kind
-// (1 row, 2 column, 3 box).
-struct Unit {
-    std::array<std::int8_t, 9> cells;
-    int kind;
-};
-
-constexpr std::array<Unit, 27> MakeSubsetUnits() {
-    std::array<Unit, 27> u{};
-    for (int r = 0; r < 9; ++r) {
-        u[r].kind = 1;
-        for (int i = 0; i < 9; ++i) u[r].cells[i] = static_cast<std::int8_t>(9 * r + i);
-    }
-    for (int c = 0; c < 9; ++c) {
-        u[9 + c].kind = 2;
-        for (int i = 0; i < 9; ++i) u[9 + c].cells[i] = static_cast<std::int8_t>(c + 9 * i);
-    }
-    for (int b = 0; b < 9; ++b) {
-        u[18 + b].kind = 3;
-        for (int p = 0; p < 9; ++p)
-            u[18 + b].cells[p] = static_cast<std::int8_t>(BoxPositionCell(b, p));
-    }
-    return u;
-}
-constexpr auto kSubsetUnits = MakeSubsetUnits();
-
-} // namespace
-
 bool Solver::NakedEliminate(const int* digits, int digitCount, const int* cells, int cellCount,
                             int kind) {
-    const int first = cells[0];
-    int unit[9];
-    for (int i = 0; i < 9; ++i) {
-        if (kind == 1)
-            unit[i] = 9 * CellRow(first) + i;
-        else if (kind == 2)
-            unit[i] = CellColumn(first) + 9 * i;
-        else
-            unit[i] = BoxPositionCell(CellBox(first), i);
-    }
+    const auto& unit = kUnitCells[kCellUnits[cells[0]][kind - 1]];
     bool changed = false;
     for (int i = 0; i < 9; ++i) {
         const int cell = unit[i];
@@ -135,12 +96,13 @@ bool Solver::Subset(bool naked, int size) {
                                           : 5)
                            : (size == 2 ? 2 : 4);
     auto& seen = subsetSeen_[slot];
-    for (int u = 0; u < 27; ++u) {
-        if (UnitUnchanged(seen[u], u)) continue; // kSubsetUnits is in unit id order
-        const auto& unit = kSubsetUnits[u];
+    // Units in id order: rows, columns, boxes (kind 1, 2, 3).
+    for (int u = 0; u < kUnits; ++u) {
+        if (UnitUnchanged(seen[u], u)) continue;
+        const auto& unit = kUnitCells[u];
         int cells[9];
-        for (int i = 0; i < 9; ++i) cells[i] = unit.cells[i];
-        if (naked ? NakedSubsetInUnit(cells, unit.kind, size) : HiddenSubsetInUnit(cells, size))
+        for (int i = 0; i < 9; ++i) cells[i] = unit[i];
+        if (naked ? NakedSubsetInUnit(cells, 1 + u / 9, size) : HiddenSubsetInUnit(cells, size))
             return true;
         seen[u] = unitVersion_[u];
     }

@@ -1,5 +1,7 @@
 // The technique ladder: index, caption, print code, help page, tier and score weight.
-// The index identifies a technique everywhere (counts, stock records, hint codes).
+// The index identifies a technique everywhere (counts, stock records, hint codes);
+// the solver's ladder, the score, the stock's counts, the command line and the
+// window all read this one table.
 #pragma once
 
 #include <array>
@@ -38,13 +40,72 @@ struct TechniqueInfo {
     std::string_view caption;
     std::string_view printCode;
     std::string_view helpPage;
-    int tier;
-    int weight;
+    int tier;   // the level a solve rises to once the ladder reaches this technique
+    int weight; // factor of the technique's count in the score
 };
 
-extern const std::array<TechniqueInfo, kTechniqueCount> kTechniqueTable;
+inline constexpr std::array<TechniqueInfo, kTechniqueCount> kTechniqueTable = {{
+    {"Hidden Single", "HS", "hidden_single.html", 1, 1},
+    {"Naked Single", "NS", "naked_single.html", 1, 2},
+    {"Pointing Pair", "PP", "pointing_pair___triple.html", 2, 3},
+    {"Box Line", "BL", "box_line_reduction.html", 2, 3},
+    {"Naked Pair", "N2", "naked_subset.html", 3, 4},
+    {"Naked Triple", "N3", "naked_subset.html", 3, 5},
+    {"Hidden Pair", "H2", "hidden_subset.html", 3, 5},
+    {"Naked Quad", "N4", "naked_subset.html", 3, 6},
+    {"Hidden Triple", "H3", "hidden_subset.html", 3, 6},
+    {"Naked Quint", "N5", "naked_subset.html", 3, 7},
+    {"X-Wing", "XW", "x_wing.html", 4, 8},
+    {"XY-Wing", "YW", "xy_wing.html", 4, 9},
+    {"2 String Kite", "TS", "two_string_kite.html", 4, 10},
+    {"Skyscraper", "SS", "skyscraper.html", 4, 11},
+    {"Swordfish", "SF", "swordfish.html", 4, 12},
+    {"Multi X-Wing", "MX", "multi_value_x_wing.html", 4, 13},
+    {"Finned X-Wing", "FX", "finned_x_wing.html", 5, 12},
+    {"Unique Rectangle", "UR", "unique_rectangle.html", 5, 13},
+    {"Avoidable Rect.", "AR", "avoidable_rectangle.html", 5, 14},
+    {"XYZ-Wing", "ZW", "xyz_wing.html", 5, 15},
+    {"Empty Rectangle", "ER", "empty_rectangle.html", 5, 16},
+    {"Jellyfish", "JF", "jellyfish.html", 5, 17},
+}};
+
+constexpr std::string_view TechniqueCaption(int technique) {
+    return kTechniqueTable[technique].caption;
+}
+constexpr int TechniqueTier(int technique) {
+    return kTechniqueTable[technique].tier;
+}
+constexpr int TechniqueWeight(int technique) {
+    return kTechniqueTable[technique].weight;
+}
+
+// The ladder climbs: a technique never stands in a lower tier than the one before
+// it. The level cut below and the solver's tier raising rely on this.
+constexpr bool TiersRiseWithIndex() {
+    for (int i = 1; i < kTechniqueCount; ++i)
+        if (TechniqueTier(i) < TechniqueTier(i - 1)) return false;
+    return true;
+}
+static_assert(TiersRiseWithIndex());
+
+// The highest tier, which is also the highest level (Very Hard).
+inline constexpr int kHighestTier = TechniqueTier(kTechniqueCount - 1);
+
+// Last technique index of a level's tier: the techniques 0..that index are the
+// ones a solve of that level can have used. Level 0 stands for the whole ladder.
+constexpr int LastTechniqueOfLevel(int level) {
+    if (level == 0) return kTechniqueCount - 1;
+    int last = -1;
+    for (int i = 0; i < kTechniqueCount; ++i)
+        if (TechniqueTier(i) <= level) last = i;
+    return last;
+}
 
 // Index of the technique whose caption is `caption`, or -1.
-int TechniqueByCaption(std::string_view caption);
+constexpr int TechniqueByCaption(std::string_view caption) {
+    for (int i = 0; i < kTechniqueCount; ++i)
+        if (TechniqueCaption(i) == caption) return i;
+    return -1;
+}
 
 } // namespace dravik

@@ -5,19 +5,6 @@ namespace dravik {
 
 namespace {
 
-// The cells of each cell's units, in scan order: 0 row, 1 column, 2 box.
-constexpr std::array<std::array<std::array<std::int8_t, 9>, 3>, 81> MakeUnitsOfCell() {
-    std::array<std::array<std::array<std::int8_t, 9>, 3>, 81> t{};
-    for (int c = 0; c < 81; ++c)
-        for (int i = 0; i < 9; ++i) {
-            t[c][0][i] = static_cast<std::int8_t>(9 * CellRow(c) + i);
-            t[c][1][i] = static_cast<std::int8_t>(CellColumn(c) + 9 * i);
-            t[c][2][i] = static_cast<std::int8_t>(BoxPositionCell(CellBox(c), i));
-        }
-    return t;
-}
-constexpr auto kUnitsOfCell = MakeUnitsOfCell();
-
 // Which candidate masks occur on the board: bit m of word m / 64.
 struct MaskSet {
     std::uint64_t words[8] = {};
@@ -49,8 +36,9 @@ bool Solver::XYZEliminate(int pivot, int wing1, int wing2, int digit) {
 
 bool Solver::FindWings(int pivot, std::uint16_t wing1, std::uint16_t wing2, int digit, bool xyz) {
     for (const auto& placement : kWingPlacements) {
-        const auto& first = kUnitsOfCell[pivot][placement[0]];
-        const auto& second = kUnitsOfCell[pivot][placement[1]];
+        // Placements name the pivot's units: 0 row, 1 column, 2 box.
+        const auto& first = kUnitCells[kCellUnits[pivot][placement[0]]];
+        const auto& second = kUnitCells[kCellUnits[pivot][placement[1]]];
         for (int i = 0; i < 9; ++i) {
             if (mask_[first[i]] != wing1) continue;
             for (int j = 0; j < 9; ++j) {

@@ -17,36 +17,18 @@ WorkerPuzzleSource::~WorkerPuzzleSource() {
 }
 
 void WorkerPuzzleSource::Start() {
-    if (worker_) return;
-    worker_ = std::make_unique<RenewalWorker>(threads_);
-    relay_ = std::thread([this, worker = worker_.get()] { Relay(worker); });
+    if (!worker_) worker_ = std::make_unique<RenewalWorker>(threads_, std::nullopt, ready_);
 }
 
 void WorkerPuzzleSource::Stop() {
-    if (!worker_) return;
-    worker_->Stop(); // Take() in the relay returns nullopt from now on
-    if (relay_.joinable()) relay_.join();
-    worker_.reset();
-    std::lock_guard lock(mutex_);
-    waiting_.clear();
+    worker_.reset(); // stops and joins; what it had finished is dropped
 }
 
 std::optional<GeneratedPuzzle> WorkerPuzzleSource::TryTake() {
-    std::lock_guard lock(mutex_);
-    if (waiting_.empty()) return std::nullopt;
-    GeneratedPuzzle puzzle = std::move(waiting_.front());
-    waiting_.pop_front();
-    return puzzle;
-}
-
-void WorkerPuzzleSource::Relay(RenewalWorker* worker) {
-    while (auto result = worker->Take()) {
-        {
-            std::lock_guard lock(mutex_);
-            waiting_.push_back(std::move(result->puzzle));
-        }
-        if (ready_) ready_();
-    }
+    if (!worker_) return std::nullopt;
+    std::optional<PassResult> result = worker_->TryTake();
+    if (!result) return std::nullopt;
+    return std::move(result->puzzle);
 }
 
 } // namespace dravik

@@ -2,12 +2,9 @@
 // the puzzle source over the renewal worker threads.
 #pragma once
 
-#include <deque>
 #include <filesystem>
 #include <functional>
 #include <memory>
-#include <mutex>
-#include <thread>
 
 #include "game/play/outside.h"
 
@@ -25,11 +22,11 @@ class FileStockWriter final : public StockWriter {
     std::filesystem::path file_;
 };
 
-// Generates on RenewalWorker threads. A relay thread waits for each result and
-// calls `ready` from that thread; the window answers by scheduling one pass on
-// its own thread. Nothing on the window's side waits or polls. `ready` must
-// not wait for the window (post an event, never a blocking call): Stop joins
-// the relay thread.
+// Generates on RenewalWorker threads. The worker calls `ready` from one of its
+// threads once for every result that is next in line; the window answers by
+// scheduling one pass on its own thread, which takes it. Nothing on the
+// window's side waits or polls. `ready` must not wait for the window (post an
+// event, never a blocking call): Stop joins the worker threads.
 class WorkerPuzzleSource final : public PuzzleSource {
   public:
     WorkerPuzzleSource(int threads, std::function<void()> ready);
@@ -42,14 +39,9 @@ class WorkerPuzzleSource final : public PuzzleSource {
     std::optional<GeneratedPuzzle> TryTake() override;
 
   private:
-    void Relay(RenewalWorker* worker);
-
     const int threads_;
     const std::function<void()> ready_;
     std::unique_ptr<RenewalWorker> worker_;
-    std::thread relay_;
-    std::mutex mutex_;
-    std::deque<GeneratedPuzzle> waiting_;
 };
 
 } // namespace dravik

@@ -493,7 +493,7 @@ void Game::RunPass() {
 
 void Game::FileResult(const GeneratedPuzzle& puzzle) {
     int before = renewal_.GeneratedCount[renewal_.RenewingLevel];
-    RenewalState::Outcome outcome = renewal_.Accept(stock_, puzzle, {});
+    RenewalState::Outcome outcome = renewal_.Accept(stock_, puzzle);
     if (outcome.level == 0) return;
     controls_.ProgressBar2 = before;
     controls_.ProgressBar1[outcome.level] = outcome.count;

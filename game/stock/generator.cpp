@@ -47,13 +47,6 @@ struct Availability {
     }
 };
 
-std::uint64_t SplitMix(std::uint64_t x) {
-    x += 0x9E3779B97F4A7C15ull;
-    x = (x ^ (x >> 30)) * 0xBF58476D1CE4E5B9ull;
-    x = (x ^ (x >> 27)) * 0x94D049BB133111EBull;
-    return x ^ (x >> 31);
-}
-
 // Exact search for solutions of a grid of givens, stopping at `limit`.
 // Bit masks per unit; each node places every naked and hidden single it can
 // find, then branches on the empty cell with the fewest candidates.
@@ -127,9 +120,9 @@ class SolutionCounter {
             if (changed) continue;
             if (best < 0) return true;
             // Hidden singles: a digit that fits only one cell of a unit.
-            for (int u = 0; u < 27 && !changed; ++u) {
+            for (int u = 0; u < kUnits && !changed; ++u) {
                 Mask once = 0, twice = 0;
-                const int* cells = UnitCells(u);
+                const auto& cells = kUnitCells[u];
                 for (int i = 0; i < 9; ++i) {
                     const Mask m = cand[cells[i]];
                     twice |= once & m;
@@ -172,20 +165,6 @@ class SolutionCounter {
             child.Place(best, d);
             Search(child);
         }
-    }
-
-    static const int* UnitCells(int u) {
-        static const auto kUnits = [] {
-            std::array<std::array<int, 9>, 27> units{};
-            for (int i = 0; i < 9; ++i)
-                for (int j = 0; j < 9; ++j) {
-                    units[i][j] = RowColumnCell(i, j);
-                    units[9 + i][j] = RowColumnCell(j, i);
-                    units[18 + i][j] = BoxPositionCell(i, j);
-                }
-            return units;
-        }();
-        return kUnits[u].data();
     }
 
     int limit_;
@@ -321,13 +300,9 @@ std::optional<GeneratedPuzzle> Generator::Pass(Solver& solver, const std::atomic
     GeneratedPuzzle out;
     out.givens = Puzzle;
     out.solution = GeneratedGrid;
-    solver.Puzzle = Puzzle;
-    const int result =
-        stop ? solver.Solve([&](const SolveStep&) { return !stopped(); }) : solver.Solve();
-    if (result == kResultCancelled) return std::nullopt;
-    out.grading.result = result;
-    out.grading.counts = solver.TechniqueCount();
-    out.grading.score = PuzzleScore(result, out.grading.counts);
+    out.grading = stop ? GradePuzzle(solver, Puzzle, [&](const SolveStep&) { return !stopped(); })
+                       : GradePuzzle(solver, Puzzle);
+    if (out.grading.result == kResultCancelled) return std::nullopt;
     return out;
 }
 

@@ -68,6 +68,16 @@ class Generator {
     std::mt19937_64 engine_;
 };
 
+// One round of the SplitMix64 mixer. Every seed the generator uses (and every
+// pass seed of the renewal worker) goes through it, so a seed gives the same
+// grids on every platform.
+constexpr std::uint64_t SplitMix(std::uint64_t x) {
+    x += 0x9E3779B97F4A7C15ull;
+    x = (x ^ (x >> 30)) * 0xBF58476D1CE4E5B9ull;
+    x = (x ^ (x >> 27)) * 0x94D049BB133111EBull;
+    return x ^ (x >> 31);
+}
+
 // Exact uniqueness test on any grid of givens: the number of solutions, counting
 // no further than 2 (0, 1 or 2). Grids whose givens clash count 0.
 int CountSolutionsUpTo2(const Grid& puzzle);

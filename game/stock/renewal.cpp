@@ -10,7 +10,7 @@ int FilePuzzle(Stock& stock, int level, const GeneratedPuzzle& puzzle) {
         for (int j = 1; j < i; ++j) stock(level, j) = stock(level, j + 1);
         StockRecord& r = stock(level, i);
         r.Level = static_cast<std::int16_t>(level);
-        for (int t = 0; t <= kLastTechniqueOfLevel[level]; ++t)
+        for (int t = 0; t <= LastTechniqueOfLevel(level); ++t)
             r.TechniqueCounts[t] = puzzle.grading.counts[t];
         r.Reserved2 = 0;
         r.BestMinutes = 0;
@@ -65,8 +65,7 @@ void RenewalState::BeginBuild() {
     building_ = true;
 }
 
-RenewalState::Outcome RenewalState::Accept(Stock& stock, const GeneratedPuzzle& puzzle,
-                                           const std::filesystem::path& file) {
+RenewalState::Outcome RenewalState::Accept(Stock& stock, const GeneratedPuzzle& puzzle) {
     Outcome out;
     if (!Generating()) return out;
     const int level = puzzle.grading.result;
@@ -81,13 +80,7 @@ RenewalState::Outcome RenewalState::Accept(Stock& stock, const GeneratedPuzzle& 
         out.count = ++GeneratedCount[level];
         if (out.count == kPuzzlesPerLevel) {
             StockStatus |= 1 << level;
-            if (StockStatus == kStatusComplete) {
-                out.completed = true;
-                if (!file.empty()) {
-                    out.wrote = true;
-                    out.write = WriteStock(file, stock);
-                }
-            }
+            out.completed = StockStatus == kStatusComplete;
         }
     }
     return out;

@@ -5,16 +5,11 @@
 
 #include <array>
 #include <cstdint>
-#include <filesystem>
 
 #include "game/stock/generator.h"
-#include "game/stock/stock_file.h"
 #include "game/stock/stock_record.h"
 
 namespace dravik {
-
-// Last technique index of each level's tier (level 0 = the whole ladder).
-inline constexpr std::array<int, 6> kLastTechniqueOfLevel = {21, 1, 3, 9, 15, 21};
 
 // Files a graded puzzle of `level` (1..5) into that level's set, which is sorted
 // ascending by score: it takes the place of the highest record with a strictly
@@ -71,17 +66,16 @@ class RenewalState {
         int filedAt = 0;        // 1..100 where the puzzle went; 0 discarded or dropped
         int level = 0;          // the level whose count moved, 0 none
         int count = 0;          // that level's new count
-        bool completed = false; // every set is complete again (status 62)
-        bool wrote = false;     // the stock file was written
-        StockWriteResult write; // result of that write (show kWriteErrorMessage if !ok)
+        bool completed = false; // every set is complete again (status 62): the
+                                // caller writes the stock file now
     };
 
     // Files one pass result (filing rule above) when it belongs to a set being
     // filled: the renewed level, or during a build any level whose set is not
-    // yet complete. Other levels and stuck puzzles are discarded. When the last
-    // set completes, the stock is written to `file` (skipped when `file` is
-    // empty).
-    Outcome Accept(Stock& stock, const GeneratedPuzzle& puzzle, const std::filesystem::path& file);
+    // yet complete. Other levels and stuck puzzles are discarded. Only reports:
+    // the stock file has one writer, the caller, which writes it when the
+    // outcome says `completed`.
+    Outcome Accept(Stock& stock, const GeneratedPuzzle& puzzle);
 
   private:
     int pendingLevel_ = 0; // renewal asked for before the first idle step

@@ -1,23 +1,18 @@
 #include "game/stock/renewal_worker.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace dravik {
 
 std::uint64_t PassSeed(std::uint64_t seed, std::uint64_t pass) {
-    // Two rounds of a 64-bit mix so that neighbouring seeds and passes are unrelated.
-    std::uint64_t x = seed ^ (pass * 0xD1B54A32D192ED03ull);
-    for (int round = 0; round < 2; ++round) {
-        x += 0x9E3779B97F4A7C15ull;
-        x = (x ^ (x >> 30)) * 0xBF58476D1CE4E5B9ull;
-        x = (x ^ (x >> 27)) * 0x94D049BB133111EBull;
-        x ^= x >> 31;
-    }
-    return x;
+    // Two rounds of the mixer so that neighbouring seeds and passes are unrelated.
+    return SplitMix(SplitMix(seed ^ (pass * 0xD1B54A32D192ED03ull)));
 }
 
-RenewalWorker::RenewalWorker(int threads, std::optional<std::uint64_t> seed)
-    : seed_(seed), window_(4 * static_cast<std::uint64_t>(std::max(threads, 1))) {
+RenewalWorker::RenewalWorker(int threads, std::optional<std::uint64_t> seed, ReadyCallback ready)
+    : seed_(seed), onReady_(std::move(ready)),
+      window_(4 * static_cast<std::uint64_t>(std::max(threads, 1))) {
     const int n = std::max(threads, 1);
     threads_.reserve(static_cast<std::size_t>(n));
     for (int i = 0; i < n; ++i) threads_.emplace_back([this] { Work(); });
@@ -56,14 +51,22 @@ void RenewalWorker::Work() {
         else
             generator.ClearSeed();
         std::optional<GeneratedPuzzle> result = generator.Pass(solver, &stop_);
-        if (!result) return; // stopped during the pass
+        if (!result) return;        // stopped during the pass
+        std::uint64_t nowReady = 0; // results that this one put next in order
         {
             std::lock_guard lock(mutex_);
             if (stop_) return;
             finished_.emplace(pass, std::move(*result));
             ++done_;
+            while (finished_.count(nextReady_) != 0) {
+                ++nextReady_;
+                ++nowReady;
+            }
         }
+        if (nowReady == 0) continue;
         ready_.notify_all();
+        if (onReady_)
+            for (std::uint64_t i = 0; i < nowReady; ++i) onReady_();
     }
 }
 

@@ -5,15 +5,18 @@
 // seed the sequence of results is the same whatever the number of threads.
 // Without a seed the passes are seeded from the clock.
 //
-// The owner takes results with TryTake (never blocks) or Take (blocks). Stop()
-// (also run by the destructor) returns promptly: passes in progress are
-// abandoned and nothing more is delivered, so a result is either handed over
-// whole or not at all. Filing is the owner's business (RenewalState::Accept).
+// The owner takes results with TryTake (never blocks) or Take (blocks), and may
+// give a ready callback to learn when to call TryTake. Workers run at most a
+// bounded number of passes ahead of what the owner has taken. Stop() (also run
+// by the destructor) returns promptly: passes in progress are abandoned and
+// nothing more is delivered, so a result is either handed over whole or not at
+// all. Filing is the owner's business (RenewalState::Accept).
 #pragma once
 
 #include <atomic>
 #include <condition_variable>
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <mutex>
 #include <optional>
@@ -31,8 +34,15 @@ struct PassResult {
 
 class RenewalWorker {
   public:
+    // Called on a worker thread once for every result as it becomes the next in
+    // pass order to be taken (so one TryTake per call never falls behind). It must
+    // not block and must not wait for the owner's thread: Stop() joins the
+    // workers, and after Stop() returns it is not called again.
+    using ReadyCallback = std::function<void()>;
+
     // Starts `threads` (at least 1) worker threads at once.
-    explicit RenewalWorker(int threads, std::optional<std::uint64_t> seed = std::nullopt);
+    explicit RenewalWorker(int threads, std::optional<std::uint64_t> seed = std::nullopt,
+                           ReadyCallback ready = {});
     ~RenewalWorker();
     RenewalWorker(const RenewalWorker&) = delete;
     RenewalWorker& operator=(const RenewalWorker&) = delete;
@@ -52,6 +62,7 @@ class RenewalWorker {
     void Work();
 
     const std::optional<std::uint64_t> seed_;
+    const ReadyCallback onReady_;
     const std::uint64_t window_; // how far passes may run ahead of delivery
     std::atomic<bool> stop_{false};
     std::atomic<std::uint64_t> done_{0};
@@ -60,6 +71,7 @@ class RenewalWorker {
     std::condition_variable room_;  // the owner took a result or stop
     std::uint64_t nextPass_ = 0;    // next pass number to hand to a worker
     std::uint64_t nextDeliver_ = 0; // next pass number the owner gets
+    std::uint64_t nextReady_ = 0;   // passes below this are finished (taken or waiting)
     std::map<std::uint64_t, GeneratedPuzzle> finished_;
     std::vector<std::thread> threads_;
 };

@@ -24,7 +24,8 @@ struct Grading {
     std::array<std::int16_t, kTechniqueCount> counts{};
 };
 
-// Solves `puzzle` with `solver` and scores the result.
-Grading GradePuzzle(Solver& solver, const Grid& puzzle);
+// Solves `puzzle` with `solver` and scores the result. `onStep` is passed on to
+// Solve; when it stops the solve the result is kResultCancelled.
+Grading GradePuzzle(Solver& solver, const Grid& puzzle, const StepCallback& onStep = {});
 
 } // namespace dravik

@@ -52,17 +52,15 @@ std::int32_t Get32(std::span<const std::uint8_t, kStockRecordSize> b, std::size_
 }
 
 bool IsValidCompleteGrid(const std::array<std::uint8_t, 81>& g) {
-    for (int u = 0; u < 9; ++u) {
-        unsigned row = 0, column = 0, box = 0;
-        for (int i = 0; i < 9; ++i) {
-            const int r = g[RowColumnCell(u, i)], c = g[RowColumnCell(i, u)],
-                      b = g[BoxPositionCell(u, i)];
-            if (r < 1 || r > 9 || c < 1 || c > 9 || b < 1 || b > 9) return false;
-            row |= 1u << r;
-            column |= 1u << c;
-            box |= 1u << b;
+    // Every row, column and box holds the digits 1..9 once.
+    for (const auto& unit : kUnitCells) {
+        unsigned seen = 0;
+        for (const int cell : unit) {
+            const int d = g[cell];
+            if (d < 1 || d > 9) return false;
+            seen |= 1u << d;
         }
-        if (row != 0x3FE || column != 0x3FE || box != 0x3FE) return false;
+        if (seen != 0x3FE) return false;
     }
     return true;
 }

@@ -7,25 +7,20 @@
 
 #include "cli/args.h"
 #include "cli/commands.h"
+#include "support/command_run.h"
 #include "support/testdata.h"
 
 namespace dravik::cli {
 namespace {
 
-struct CommandRun {
-    int status = -1;
-    std::string out, err;
-};
+using test::CommandRun;
 
 CommandRun Call(int (*command)(const Args&, std::istream&, std::ostream&, std::ostream&),
                 const Args& args, const std::string& input) {
-    std::istringstream in(input);
-    std::ostringstream out, err;
-    CommandRun r;
-    r.status = command(args, in, out, err);
-    r.out = out.str();
-    r.err = err.str();
-    return r;
+    return test::RunCommand([&](std::ostream& out, std::ostream& err) {
+        std::istringstream in(input);
+        return command(args, in, out, err);
+    });
 }
 
 std::vector<std::string> Lines(const std::string& text) {

@@ -37,19 +37,39 @@ TEST(ConversionTables, AgreeWithEachOther) {
     for (unsigned m = 0; m < 512; ++m) EXPECT_EQ(BitCount(m), __builtin_popcount(m));
 }
 
+TEST(Units, EachCellStandsOnceInItsRowColumnAndBoxAndNowhereElse) {
+    int seen[81] = {};
+    for (int u = 0; u < kUnits; ++u)
+        for (int i = 0; i < 9; ++i) {
+            const int c = kUnitCells[u][i];
+            ++seen[c];
+            EXPECT_EQ(kCellUnits[c][u / 9], u) << "cell " << c;
+            EXPECT_EQ(u < 9 ? CellRow(c) : u < 18 ? CellColumn(c) : CellBox(c), u % 9);
+        }
+    for (int c = 0; c < 81; ++c) EXPECT_EQ(seen[c], 3);
+    // The order within a unit: rows left to right, columns top down, boxes row by row.
+    EXPECT_EQ(kUnitCells[RowUnit(2)][4], 22);
+    EXPECT_EQ(kUnitCells[ColumnUnit(2)][4], 38);
+    EXPECT_EQ(kUnitCells[BoxUnit(5)][4], BoxPositionCell(5, 4));
+}
+
 TEST(CellNames, SkipTheLetterI) {
     EXPECT_STREQ(CellName(0).data(), "A1");
     EXPECT_STREQ(CellName(80).data(), "J9");
     EXPECT_STREQ(CellName(9 * 7 + 4).data(), "H5");
 }
 
-TEST(TechniqueTable, TiersRiseWithIndexAndCaptionsAreUnique) {
-    for (int i = 1; i < kTechniqueCount; ++i)
-        EXPECT_GE(kTechniqueTable[i].tier, kTechniqueTable[i - 1].tier);
+// The technique table is checked where it is compiled: tiers rise with the index
+// (techniques.h), captions are unique, and each level's cut ends at its tier.
+constexpr bool CaptionsAreUnique() {
     for (int i = 0; i < kTechniqueCount; ++i)
-        EXPECT_EQ(TechniqueByCaption(kTechniqueTable[i].caption), i);
-    EXPECT_EQ(TechniqueByCaption("Nonsense"), -1);
+        if (TechniqueByCaption(kTechniqueTable[i].caption) != i) return false;
+    return TechniqueByCaption("Nonsense") == -1;
 }
+static_assert(CaptionsAreUnique());
+static_assert(LastTechniqueOfLevel(1) == kNakedSingle && LastTechniqueOfLevel(2) == kBoxLine &&
+              LastTechniqueOfLevel(3) == kNakedQuint && LastTechniqueOfLevel(4) == kMultiXWing &&
+              LastTechniqueOfLevel(5) == kJellyfish && LastTechniqueOfLevel(0) == kJellyfish);
 
 TEST(PuzzleScore, WeightsCutAtTheLevelsTier) {
     std::array<std::int16_t, kTechniqueCount> counts{};

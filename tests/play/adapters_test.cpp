@@ -11,15 +11,14 @@
 #include "game/play/adapters.h"
 #include "game/stock/stock_file.h"
 #include "play_fixture.h"
+#include "support/temp_folder.h"
 
 namespace dravik::test {
 namespace {
 
 TEST(FileStockWriter, WritesTheWholeStockAndReportsAFolderThatIsNotThere) {
-    const auto dir = std::filesystem::temp_directory_path() /
-                     ("dravik-play-" +
-                      std::to_string(std::chrono::steady_clock::now().time_since_epoch().count()));
-    std::filesystem::create_directories(dir);
+    const TempFolder folder("dravik-play");
+    const auto& dir = folder.path();
     FileStockWriter writer(dir / "sudstock.kds");
     Stock stock = TestStock();
     stock(3, 9).BestMinutes = 4;
@@ -31,13 +30,11 @@ TEST(FileStockWriter, WritesTheWholeStockAndReportsAFolderThatIsNotThere) {
 
     FileStockWriter nowhere(dir / "missing" / "sudstock.kds");
     EXPECT_FALSE(nowhere.WriteStock(stock));
-    std::filesystem::remove_all(dir);
 }
 
 TEST(StartupStock, ADamagedWorkingCopyIsSetAsideReportedAndThePlayGoesOnFromTheMaster) {
-    const auto dir = std::filesystem::temp_directory_path() /
-                     ("dravik-start-" +
-                      std::to_string(std::chrono::steady_clock::now().time_since_epoch().count()));
+    const TempFolder folder("dravik-start");
+    const auto& dir = folder.path();
     std::filesystem::create_directories(dir / "program");
     std::filesystem::create_directories(dir / "data");
     const auto master = dir / "program" / "sudstock.kds";
@@ -75,7 +72,6 @@ TEST(StartupStock, ADamagedWorkingCopyIsSetAsideReportedAndThePlayGoesOnFromTheM
     EXPECT_FALSE(h2.game->TakeStock(OpenStock(master, working, none), none));
     ASSERT_EQ(h2.prompt.messages.size(), 2u);
     EXPECT_EQ(h2.prompt.messages[1].title, "Critical Error!");
-    std::filesystem::remove_all(dir);
 }
 
 TEST(WorkerPuzzleSource, ReportsEachFinishedPuzzleAndStopsPromptly) {

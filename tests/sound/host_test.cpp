@@ -7,6 +7,8 @@
 
 #include <wavory/wavory.h>
 
+#include "support/temp_folder.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -26,9 +28,10 @@ namespace {
 
 const std::string kProgramFolder = std::string(DRAVIK_OUTPUT_DIR) + "/";
 
+// A file name in a folder of this test program's own, removed when it ends.
 std::string TempPath(const std::string& name) {
-    return (std::filesystem::temp_directory_path() / (name + "-" + std::to_string(::getpid())))
-        .string();
+    static const dravik::test::TempFolder folder("wavory-host-test");
+    return (folder / name).string();
 }
 
 std::vector<int16_t> ReadSamples(const std::string& path, size_t skipBytes) {

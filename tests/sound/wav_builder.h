@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "support/temp_folder.h"
+
 namespace wavtest {
 
 using Bytes = std::vector<uint8_t>;
@@ -90,27 +92,17 @@ inline std::vector<int16_t> TestSignal(size_t frames, uint32_t seed = 1) {
 // A folder of its own under the system's temporary folder, removed at the end.
 class TempDir {
   public:
-    TempDir() {
-        std::random_device seed;
-        path_ = std::filesystem::temp_directory_path() /
-                ("wavory-test-" + std::to_string(seed()) + std::to_string(seed()));
-        std::filesystem::create_directories(path_);
-    }
-    ~TempDir() {
-        std::error_code error;
-        std::filesystem::remove_all(path_, error);
-    }
     std::string File(const std::string& name, const Bytes& bytes) const {
-        std::string full = (path_ / name).string();
+        std::string full = Path(name);
         std::ofstream(full, std::ios::binary)
             .write(reinterpret_cast<const char*>(bytes.data()),
                    static_cast<std::streamsize>(bytes.size()));
         return full;
     }
-    std::string Path(const std::string& name) const { return (path_ / name).string(); }
+    std::string Path(const std::string& name) const { return (folder_ / name).string(); }
 
   private:
-    std::filesystem::path path_;
+    dravik::test::TempFolder folder_{"wavory-test"};
 };
 
 } // namespace wavtest

@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <condition_variable>
 #include <fstream>
 #include <iterator>
 #include <map>
+#include <mutex>
 #include <set>
 #include <thread>
 #include <vector>
@@ -11,6 +13,7 @@
 #include "game/model/puzzle_text.h"
 #include "game/stock/renewal.h"
 #include "game/stock/renewal_worker.h"
+#include "game/stock/stock_file.h"
 #include "stock/stock_fixtures.h"
 
 namespace dravik {
@@ -141,26 +144,30 @@ TEST_F(RenewalTest, AfterAHundredNewPuzzlesTheSetIsNewSortedAndWrittenOnce) {
 
     // Other levels and stuck puzzles do not count and change nothing.
     for (int level : {1, 2, 3, 4, 6}) {
-        const auto out = state_.Accept(stock_, FakePuzzle(level, 50, level), file);
+        const auto out = state_.Accept(stock_, FakePuzzle(level, 50, level));
         EXPECT_EQ(out.filedAt, 0);
         EXPECT_EQ(out.level, 0);
     }
     EXPECT_EQ(stock_, before);
     EXPECT_EQ(state_.GeneratedCount, (std::array<int, 6>{}));
 
-    // Scores that repeat and come in no order, all at least 1.
+    // Scores that repeat and come in no order, all at least 1. Accept only
+    // reports; the stock's one writer (here the test, as the game and the
+    // command line do) writes the file when the outcome says completed.
     int writes = 0;
     for (int i = 0; i < kPuzzlesPerLevel; ++i) {
         const std::int32_t score = 1 + (i * 37) % 23;
-        const auto out = state_.Accept(stock_, FakePuzzle(5, score, i), file);
+        const auto out = state_.Accept(stock_, FakePuzzle(5, score, i));
+        EXPECT_FALSE(std::filesystem::exists(file)) << "Accept wrote the file itself";
         EXPECT_GE(out.filedAt, 1);
         EXPECT_EQ(out.level, 5);
         EXPECT_EQ(out.count, i + 1);
         EXPECT_EQ(state_.GeneratedCount[5], i + 1);
         EXPECT_EQ(out.completed, i == kPuzzlesPerLevel - 1);
-        if (out.wrote) {
+        if (out.completed) {
             ++writes;
-            EXPECT_TRUE(out.write.ok) << out.write.detail;
+            const StockWriteResult written = WriteStock(file, stock_);
+            EXPECT_TRUE(written.ok) << written.detail;
         }
         if (i < kPuzzlesPerLevel - 1) {
             EXPECT_EQ(state_.StockStatus, 62 - 32);
@@ -188,7 +195,7 @@ TEST_F(RenewalTest, AfterAHundredNewPuzzlesTheSetIsNewSortedAndWrittenOnce) {
 
     // Once complete, nothing more is filed, and the next idle step ends the renewal.
     const Stock done = stock_;
-    EXPECT_EQ(state_.Accept(stock_, FakePuzzle(5, 999, 1), file).filedAt, 0);
+    EXPECT_EQ(state_.Accept(stock_, FakePuzzle(5, 999, 1)).filedAt, 0);
     EXPECT_EQ(stock_, done);
     EXPECT_EQ(state_.EnterIdle(), RenewalState::IdleEntry::kRenewalFinished);
     EXPECT_EQ(state_.StockStatus, 63);
@@ -202,7 +209,7 @@ TEST_F(RenewalTest, TheFloorWalksDownAndPushesOutOldPuzzlesOnePerNewOne) {
     // Old records score 10..990 and the floor (record 100) 0. However low a new
     // score is, it beats the floor; the old records above the floor move down.
     for (int k = 1; k <= 3; ++k) {
-        const auto out = state_.Accept(stock_, FakePuzzle(2, 5, k), {});
+        const auto out = state_.Accept(stock_, FakePuzzle(2, 5, k));
         EXPECT_EQ(out.filedAt, 101 - k) << "a new score equal to the others goes below them";
         EXPECT_EQ(out.count, k);
         EXPECT_EQ(stock_(2, 100 - k).Score, 0) << "the floor";
@@ -238,8 +245,7 @@ TEST(Renewal, BuildFillsEveryEmptySetAsARenewalWould) {
     int tag = 0;
     for (int round = 0; round < kPuzzlesPerLevel + 5; ++round)
         for (int level = 5; level >= 1; --level) {
-            const auto out =
-                state.Accept(stock, FakePuzzle(level, 1 + (round * 7) % 13, ++tag), {});
+            const auto out = state.Accept(stock, FakePuzzle(level, 1 + (round * 7) % 13, ++tag));
             if (round < kPuzzlesPerLevel) {
                 EXPECT_EQ(out.count, round + 1);
                 EXPECT_EQ(out.completed, round == kPuzzlesPerLevel - 1 && level == 1);
@@ -309,6 +315,41 @@ TEST(RenewalWorker, StopsPromptlyAndDeliversNothingAfterwards) {
     EXPECT_FALSE(worker.TryTake().has_value());
     EXPECT_FALSE(worker.Take().has_value());
     worker.Stop(); // twice is harmless
+}
+
+TEST(RenewalWorker, ReadyComesOncePerResultInPassOrderAndNeverAfterStop) {
+    std::mutex mutex;
+    std::condition_variable cv;
+    int ready = 0;
+    RenewalWorker worker(3, 99, [&] {
+        std::lock_guard lock(mutex);
+        ++ready;
+        cv.notify_all();
+    });
+    RenewalWorker reference(1, 99);
+    // One TryTake per call, as the window does, well past the run-ahead bound
+    // (a missed call would stall the workers and time out here).
+    for (int i = 0; i < 30; ++i) {
+        {
+            std::unique_lock lock(mutex);
+            ASSERT_TRUE(cv.wait_for(lock, std::chrono::seconds(120), [&] { return ready > i; }))
+                << "no ready call for pass " << i;
+        }
+        const auto r = worker.TryTake();
+        ASSERT_TRUE(r.has_value()) << "ready came before its result, pass " << i;
+        EXPECT_EQ(r->pass, static_cast<std::uint64_t>(i));
+        EXPECT_EQ(r->puzzle.givens, reference.Take()->puzzle.givens) << "pass " << i;
+    }
+    worker.Stop();
+    int afterStop;
+    {
+        std::lock_guard lock(mutex);
+        afterStop = ready;
+    }
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    std::lock_guard lock(mutex);
+    EXPECT_EQ(ready, afterStop) << "called after Stop";
+    EXPECT_LE(ready, 30 + 12) << "more calls than results the bounded run-ahead allows";
 }
 
 TEST(RenewalWorker, UnseededWorkersDiffer) {

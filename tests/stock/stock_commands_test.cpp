@@ -10,33 +10,24 @@
 #include "game/stock/stock_file.h"
 #include "stock/stock_fixtures.h"
 #include "support/brute_force.h"
+#include "support/command_run.h"
 
 namespace dravik {
 namespace {
 
 using cli::Args;
 
-struct CommandRun {
-    int status = -1;
-    std::string out, err;
-};
+using test::CommandRun;
 
 CommandRun Generate(const Args& args) {
-    std::ostringstream out, err;
-    CommandRun r;
-    r.status = cli::RunGenerate(args, out, err, false);
-    r.out = out.str();
-    r.err = err.str();
-    return r;
+    return test::RunCommand([&](std::ostream& out, std::ostream& err) {
+        return cli::RunGenerate(args, out, err, false);
+    });
 }
 
 CommandRun StockCommand(const Args& args) {
-    std::ostringstream out, err;
-    CommandRun r;
-    r.status = cli::RunStock(args, out, err, false);
-    r.out = out.str();
-    r.err = err.str();
-    return r;
+    return test::RunCommand(
+        [&](std::ostream& out, std::ostream& err) { return cli::RunStock(args, out, err, false); });
 }
 
 std::vector<std::vector<std::string>> Lines(const std::string& text) {

@@ -1,9 +1,5 @@
 #include "stock/stock_fixtures.h"
 
-#include <atomic>
-#include <chrono>
-#include <system_error>
-
 namespace dravik::test {
 
 StockRecord MakeRecord(int level, const GeneratedPuzzle& puzzle, int shift) {
@@ -42,21 +38,6 @@ Stock MakeValidStock() {
             stock(level, number) = r;
         }
     return stock;
-}
-
-TempFolder::TempFolder() {
-    static std::atomic<int> counter{0};
-    const auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
-    path_ = std::filesystem::temp_directory_path() /
-            ("dravik-stock-test-" + std::to_string(stamp) + "-" + std::to_string(counter++));
-    std::filesystem::create_directories(path_);
-}
-
-TempFolder::~TempFolder() {
-    std::error_code ignored;
-    std::filesystem::permissions(path_, std::filesystem::perms::owner_all,
-                                 std::filesystem::perm_options::add, ignored);
-    std::filesystem::remove_all(path_, ignored);
 }
 
 } // namespace dravik::test

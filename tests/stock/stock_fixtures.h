@@ -1,11 +1,9 @@
 // Stocks and records for the stock tests, made quickly from a few generated puzzles.
 #pragma once
 
-#include <filesystem>
-#include <string>
-
 #include "game/stock/generator.h"
 #include "game/stock/stock_record.h"
+#include "support/temp_folder.h"
 
 namespace dravik::test {
 
@@ -16,19 +14,5 @@ StockRecord MakeRecord(int level, const GeneratedPuzzle& puzzle, int shift);
 // 500 valid records whose every field differs from record to record, including
 // values that need all 16 or 32 bits (negative numbers, high bytes).
 Stock MakeValidStock();
-
-// A fresh empty folder under the system temp folder, removed by the destructor.
-class TempFolder {
-  public:
-    TempFolder();
-    ~TempFolder();
-    TempFolder(const TempFolder&) = delete;
-    TempFolder& operator=(const TempFolder&) = delete;
-    const std::filesystem::path& path() const { return path_; }
-    std::filesystem::path operator/(const std::string& name) const { return path_ / name; }
-
-  private:
-    std::filesystem::path path_;
-};
 
 } // namespace dravik::test
