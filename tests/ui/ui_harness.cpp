@@ -7,7 +7,6 @@
 #include <QTest>
 
 #include <fstream>
-#include <random>
 
 #include "game/sound/effect_files.h"
 #include "game/stock/folders.h"
@@ -34,17 +33,6 @@ std::string ScriptedPrompt::AskText(std::string_view, std::string_view, std::str
     std::string t = texts.front();
     texts.pop_front();
     return t;
-}
-
-ScratchFolder::ScratchFolder() {
-    std::random_device seed;
-    path_ = fs::temp_directory_path() / ("dravik-ui-" + std::to_string(seed()));
-    fs::create_directories(path_);
-}
-
-ScratchFolder::~ScratchFolder() {
-    std::error_code ignored;
-    fs::remove_all(path_, ignored);
 }
 
 UiHarness::UiHarness(const Setup& setup) {

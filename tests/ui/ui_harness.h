@@ -18,6 +18,7 @@
 #include "game/ui/controller.h"
 #include "game/ui/layout.h"
 #include "game/ui/main_window.h"
+#include "support/temp_folder.h"
 
 namespace dravik::test {
 
@@ -57,17 +58,6 @@ class CountingWriter final : public StockWriter {
     FileStockWriter file_;
 };
 
-// A folder of its own under the system's temporary folder, removed at the end.
-class ScratchFolder {
-  public:
-    ScratchFolder();
-    ~ScratchFolder();
-    const std::filesystem::path& path() const { return path_; }
-
-  private:
-    std::filesystem::path path_;
-};
-
 class UiHarness {
   public:
     struct Setup {
@@ -105,7 +95,7 @@ class UiHarness {
     void PlaceSolutionByMouse();
     void ProcessEvents();
 
-    ScratchFolder folder;
+    TempFolder folder{"dravik-ui"};
     std::filesystem::path programFolder, dataHome, settingsFile;
     ScriptedPrompt prompt;
     RecordingSound sound;
