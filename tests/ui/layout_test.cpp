@@ -15,6 +15,11 @@ std::array<std::uint16_t, kCells> AllMarksShown() {
     return m;
 }
 
+// The table is built at compile time.
+static_assert(kMainControls[0].name == "CommandHelp");
+static_assert(kMainControls[kMainControlCount - 1].name == "ProgressBar1");
+static_assert(kFrameLines[0].pixels == 4);
+
 TEST(Layout, EveryControlHasAUniqueNameAndLiesInsideItsParent) {
     std::set<std::string> names;
     for (const ControlSpec& c : MainControls()) {
