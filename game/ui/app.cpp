@@ -69,7 +69,8 @@ App::App(AppOptions options) : parts_(std::make_unique<Parts>(std::move(options)
     Prompt& prompt = p.options.prompt ? *p.options.prompt : p.qtPrompt;
     SoundSink& sound = p.options.soundSink ? *p.options.soundSink : p.sink;
     StockWriter& writer = p.options.writer ? *p.options.writer : p.writer;
-    GameServices services{*p.settings, prompt, sound, p.clock, writer, p.source};
+    ClockSource& clock = p.options.clock ? *p.options.clock : p.clock;
+    GameServices services{*p.settings, prompt, sound, clock, writer, p.source};
     p.ownedController = std::make_unique<GameController>(services);
     p.controller = p.ownedController.get();
     p.window = std::make_unique<MainWindow>(*p.ownedController);

@@ -25,6 +25,7 @@ struct AppOptions {
     Prompt* prompt = nullptr;       // Qt message boxes over the window
     SoundSink* soundSink = nullptr; // the effects through the sound control
     StockWriter* writer = nullptr;  // the working copy of the stock file
+    ClockSource* clock = nullptr;   // a steady clock
 };
 
 class App {

@@ -280,6 +280,26 @@ TEST(MainWindow, QuitAsksAndNoKeepsTheGameRunning) {
     EXPECT_FALSE(h.window().isVisible());
 }
 
+TEST(MainWindow, TheClockPausesWhileTheWindowIsMinimized) {
+    UiHarness::Setup setup;
+    setup.manualClock = true;
+    UiHarness h(setup);
+    h.StartAndIdle();
+    h.Next();
+    h.clock.AdvanceSeconds(75);
+    QTest::qWait(300); // a tick of the 250 ms timer
+    EXPECT_EQ(qobject_cast<QLabel*>(h.control("LabelTijd"))->text(), "01:15");
+    h.window().setWindowState(Qt::WindowMinimized);
+    h.ProcessEvents();
+    h.clock.AdvanceSeconds(300);
+    h.window().setWindowState(Qt::WindowNoState);
+    h.ProcessEvents();
+    h.clock.AdvanceSeconds(2);
+    QTest::qWait(300);
+    EXPECT_EQ(qobject_cast<QLabel*>(h.control("LabelTijd"))->text(), "01:17")
+        << "the five minutes minimized are not counted";
+}
+
 TEST(MainWindow, StartUpRecoversADamagedWorkingCopyAndEndsWithoutAnyStock) {
     {
         UiHarness::Setup setup;

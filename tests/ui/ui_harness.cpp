@@ -65,6 +65,7 @@ UiHarness::UiHarness(const Setup& setup) {
     options.prompt = &prompt;
     options.soundSink = &sound;
     options.writer = writer.get();
+    if (setup.manualClock) options.clock = &clock;
     app = std::make_unique<ui::App>(options);
 }
 

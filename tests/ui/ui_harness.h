@@ -45,6 +45,13 @@ class RecordingSound final : public SoundSink {
     std::vector<int> played;
 };
 
+class ManualClock final : public ClockSource {
+  public:
+    std::int64_t NowMilliseconds() override { return now; }
+    void AdvanceSeconds(int seconds) { now += 1000LL * seconds; }
+    std::int64_t now = 1'000'000;
+};
+
 class CountingWriter final : public StockWriter {
   public:
     explicit CountingWriter(std::filesystem::path file) : file_(std::move(file)) {}
@@ -67,7 +74,8 @@ class UiHarness {
         // The sound control and the effects, copied into the program folder
         // (run under SDL's dummy driver); the game's effects are still recorded.
         bool sound = false;
-        bool effectFiles = true; // with `sound`: the ten effect files too
+        bool effectFiles = true;  // with `sound`: the ten effect files too
+        bool manualClock = false; // the game's clock moves only when the test says
     };
     UiHarness() : UiHarness(Setup{}) {}
     explicit UiHarness(const Setup& setup);
@@ -99,6 +107,7 @@ class UiHarness {
     std::filesystem::path programFolder, dataHome, settingsFile;
     ScriptedPrompt prompt;
     RecordingSound sound;
+    ManualClock clock;
     std::unique_ptr<CountingWriter> writer;
     std::unique_ptr<ui::App> app;
 };
