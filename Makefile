@@ -9,7 +9,9 @@ ASAN_BUILD ?= build-asan
 FUZZ_BUILD ?= build-fuzz
 FUZZ_SECONDS ?= 60
 
-.PHONY: all deps build run test test-release test-asan fuzz bench clean
+PACKAGE_BUILD ?= build-package
+
+.PHONY: all deps build run test test-release test-asan fuzz bench package clean
 
 all: build
 
@@ -54,5 +56,13 @@ fuzz: deps
 bench: build
 	bash scripts/bench.sh $(BUILD)
 
+# A Debian package (dravik-sudoku_VERSION_ARCH.deb in $(PACKAGE_BUILD)), built
+# without the tests; install it with apt install ./$(PACKAGE_BUILD)/dravik-sudoku_*.deb
+package: deps
+	cmake -S . -B $(PACKAGE_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release \
+	    -DDRAVIK_BUILD_TESTS=OFF -DDRAVIK_BUILD_BENCH=OFF
+	cmake --build $(PACKAGE_BUILD) -j $(JOBS)
+	cd $(PACKAGE_BUILD) && cpack -G DEB
+
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD) $(PACKAGE_BUILD)

@@ -8,7 +8,8 @@ packages=(
     qt6-base-dev libgl1-mesa-dev
     libsdl2-dev
     libgtest-dev libgmock-dev libbenchmark-dev
-    fonts-liberation xvfb xauth
+    fonts-liberation xvfb xauth xdotool
+    desktop-file-utils appstream dpkg-dev
 )
 if [[ "${DRAVIK_EXTRA_PACKAGES:-}" != "" ]]; then
     read -r -a extra <<<"$DRAVIK_EXTRA_PACKAGES"

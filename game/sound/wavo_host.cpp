@@ -104,12 +104,12 @@ struct WavoHost::Library {
     }
 };
 
-std::unique_ptr<WavoHost> WavoHost::Create(const std::string& programFolder,
+std::unique_ptr<WavoHost> WavoHost::Create(const std::string& libraryFolder,
                                            const std::string& registryPath) {
     std::vector<std::string> candidates;
     auto keys = registry::Load(registryPath.empty() ? registry::DefaultPath() : registryPath);
     if (auto server = registry::InprocServer(keys, kClsidWavoText)) candidates.push_back(*server);
-    candidates.push_back(programFolder + "libwavory.so");
+    candidates.push_back(libraryFolder + "libwavory.so");
 
     for (const std::string& path : candidates) {
         auto library = std::make_unique<Library>();

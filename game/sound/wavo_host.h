@@ -1,5 +1,5 @@
 // The host side of the sound control: finds the wavory library through the
-// per-user class registry (or beside the program), creates Wavo by its class
+// per-user class registry (or in the program's library folder), creates Wavo by its class
 // and calls it late-bound, by DISPID, through IDispatch.
 #pragma once
 
@@ -13,8 +13,10 @@ namespace dravik::sound {
 class WavoHost : public SoundControl {
   public:
     // Null when no library could be loaded or it would not create the class.
-    // `registryPath` empty: the per-user default.
-    static std::unique_ptr<WavoHost> Create(const std::string& programFolder,
+    // `libraryFolder` (ending in the separator) holds the library that serves
+    // when the registry names none that loads; `registryPath` empty: the
+    // per-user default.
+    static std::unique_ptr<WavoHost> Create(const std::string& libraryFolder,
                                             const std::string& registryPath = {});
     ~WavoHost() override;
     WavoHost(const WavoHost&) = delete;

@@ -47,6 +47,44 @@ std::string ExecutableFolder() {
     return {};
 }
 
+namespace {
+
+// Set by the build from the install layout: the data and library folders as
+// seen from the programs' folder ("../share/dravik-sudoku" and the like).
+#ifndef DRAVIK_DATADIR_FROM_BINDIR
+#define DRAVIK_DATADIR_FROM_BINDIR "../share/dravik-sudoku"
+#endif
+#ifndef DRAVIK_LIBDIR_FROM_BINDIR
+#define DRAVIK_LIBDIR_FROM_BINDIR "../lib/dravik-sudoku"
+#endif
+
+// `relative` below `executableFolder` when `marker` is there, else the programs' folder.
+std::string InstalledOr(const std::string& executableFolder, const char* relative,
+                        const std::string& marker) {
+    if (executableFolder.empty()) return executableFolder;
+    const fs::path installed = (fs::path(executableFolder) / relative).lexically_normal();
+    if (FileExists(installed / marker)) return AddBackslash(installed.string());
+    return executableFolder;
+}
+
+} // namespace
+
+std::string DataFolderFor(const std::string& executableFolder) {
+    return InstalledOr(executableFolder, DRAVIK_DATADIR_FROM_BINDIR, std::string(kStockFileName));
+}
+
+std::string LibraryFolderFor(const std::string& executableFolder) {
+    return InstalledOr(executableFolder, DRAVIK_LIBDIR_FROM_BINDIR, "libwavory.so");
+}
+
+std::string ProgramDataFolder() {
+    return DataFolderFor(ExecutableFolder());
+}
+
+std::string ProgramLibraryFolder() {
+    return LibraryFolderFor(ExecutableFolder());
+}
+
 fs::path Folders::MasterStock() const {
     return fs::path(ProgramFolder + std::string(kStockFileName));
 }

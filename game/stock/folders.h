@@ -34,6 +34,16 @@ std::string GetSpecialFolder(int folderId);
 // The folder of the running program, with the separator; "" when unknown.
 std::string ExecutableFolder();
 
+// Where the program's data files (master stock, effects, help pages) and its
+// sound library are. In the build tree they lie beside the programs; an
+// installed copy keeps them in its data and library folders, found from the
+// programs' own folder, so any install prefix works. Both end in the separator.
+std::string ProgramDataFolder();
+std::string ProgramLibraryFolder();
+// The same rule for a given programs' folder (tests).
+std::string DataFolderFor(const std::string& executableFolder);
+std::string LibraryFolderFor(const std::string& executableFolder);
+
 struct Folders {
     std::string ProgramFolder;      // master stock and other data files
     std::string LocalAppDataFolder; // the user's local application data

@@ -30,7 +30,12 @@ class SteadyClock final : public ClockSource {
 };
 
 std::string ProgramFolderOf(const AppOptions& o) {
-    return o.programFolder.empty() ? ExecutableFolder() : o.programFolder;
+    return o.programFolder.empty() ? ProgramDataFolder() : o.programFolder;
+}
+
+std::string LibraryFolderOf(const AppOptions& o) {
+    if (!o.libraryFolder.empty()) return o.libraryFolder;
+    return o.programFolder.empty() ? ProgramLibraryFolder() : o.programFolder;
 }
 
 } // namespace
@@ -42,7 +47,7 @@ struct App::Parts {
           settings(options.settingsFile.isEmpty()
                        ? std::make_unique<QSettingsStore>()
                        : std::make_unique<QSettingsStore>(options.settingsFile)),
-          host(options.sound ? sound::WavoHost::Create(folders.ProgramFolder) : nullptr),
+          host(options.sound ? sound::WavoHost::Create(LibraryFolderOf(options)) : nullptr),
           sounds(host.get(), folders.ProgramFolder), sink(sounds), writer(folders.WorkingStock()),
           source(options.workerThreads, [this] {
               if (GameController* c = controller.load()) c->PuzzleReady();

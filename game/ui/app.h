@@ -16,7 +16,9 @@ class GameController;
 class MainWindow;
 
 struct AppOptions {
-    std::string programFolder; // "" = the folder of the executable
+    std::string programFolder; // "" = the program's data folder (ProgramDataFolder)
+    std::string libraryFolder; // "" = the program's library folder; with programFolder
+                               // set, that folder
     std::string localAppData;  // "" = the user's local application data
     QString settingsFile;      // "" = the user's own settings store
     bool sound = true;         // false: no sound control at all

@@ -3,11 +3,72 @@
 #include <QStyle>
 #include <QStyleFactory>
 
+#include <cstdio>
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+#include "game/sound/effect_files.h"
+#include "game/stock/folders.h"
+#include "game/stock/stock_file.h"
 #include "game/ui/app.h"
 
+namespace {
+
+// Where this copy looks for its files, and whether each is there: for
+// packagers and for anyone whose game starts without sound or help.
+int PrintPaths() {
+    namespace fs = std::filesystem;
+    auto line = [](const char* what, const std::string& path) {
+        std::error_code ec;
+        std::printf("%-14s %s (%s)\n", what, path.c_str(),
+                    fs::exists(path, ec) ? "found" : "missing");
+    };
+    const std::string data = dravik::ProgramDataFolder();
+    line("stock", data + std::string(dravik::kStockFileName));
+    int effects = 0;
+    for (std::string_view name : dravik::sound::kEffectFiles) {
+        std::error_code ec;
+        effects += fs::exists(data + std::string(name), ec);
+    }
+    std::printf("%-14s %s (%d of %zu found)\n", "effects", data.c_str(), effects,
+                dravik::sound::kEffectFiles.size());
+    line("help", data + "help/index.html");
+    line("sound library", dravik::ProgramLibraryFolder() + "libwavory.so");
+    const std::string player =
+        dravik::AddBackslash(dravik::GetSpecialFolder(dravik::kLocalAppDataFolderId)) +
+        dravik::kDataFolderName + dravik::kPathSeparator;
+    std::printf("%-14s %s\n", "player data", player.c_str());
+    return 0;
+}
+
+constexpr const char* kUsage = "usage: dravik-sudoku [--paths | --version | --help]\n"
+                               "  --paths    show where the game finds its files, and exit\n"
+                               "  --version  show the version, and exit\n";
+
+} // namespace
+
 int main(int argc, char** argv) {
+    // The options that need no window are answered before a display is opened.
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view arg = argv[i];
+        if (arg == "--paths") return PrintPaths();
+        if (arg == "--version") {
+            std::printf("dravik-sudoku %s\n", DRAVIK_VERSION);
+            return 0;
+        }
+        if (arg == "--help" || arg == "-h") {
+            std::fputs(kUsage, stdout);
+            return 0;
+        }
+        if (arg.starts_with("-")) {
+            std::fprintf(stderr, "dravik-sudoku: unknown option '%s'\n%s", argv[i], kUsage);
+            return 2;
+        }
+    }
     QApplication application(argc, argv);
     QApplication::setApplicationName("KVXDSud");
+
     // One look everywhere: a dark desktop theme or a style that ignores button
     // colours must not change the game's colours or make its text unreadable.
     if (QStyle* fusion = QStyleFactory::create("Fusion")) {

@@ -1,0 +1,67 @@
+#!/usr/bin/env bash
+# Installs the build into a fresh prefix and checks it as a desktop would: the
+# desktop entry and the AppStream file validate, every file the game needs is
+# found from the installed programs' own folder (also after the whole tree is
+# moved elsewhere), and the installed game starts under a virtual display,
+# shows its window and makes the player's copy of the stock.
+# Usage: install_test.sh BUILD_DIR
+set -euo pipefail
+build=$1
+work=$(mktemp -d)
+cleanup() {
+    [[ -n ${game:-} ]] && kill -9 "$game" 2>/dev/null
+    [[ -n ${xvfb:-} ]] && kill "$xvfb" 2>/dev/null
+    rm -rf "$work"
+}
+trap cleanup EXIT
+fail() { echo "install test: $*" >&2; exit 1; }
+
+cmake --install "$build" --prefix "$work/first" >/dev/null
+desktop-file-validate "$work/first/share/applications/org.dravik.Sudoku.desktop" ||
+    fail "the desktop entry does not validate"
+appstreamcli validate --no-net "$work/first/share/metainfo/org.dravik.Sudoku.metainfo.xml" ||
+    fail "the AppStream file does not validate"
+for size in 48 64 128 256; do
+    [[ -s $work/first/share/icons/hicolor/${size}x${size}/apps/org.dravik.Sudoku.png ]] ||
+        fail "no ${size}px icon"
+done
+[[ -s $work/first/share/icons/hicolor/scalable/apps/org.dravik.Sudoku.svg ]] || fail "no scalable icon"
+for page in dravik.6 dravik-sudoku.6; do
+    [[ -s $work/first/share/man/man6/$page ]] || fail "no manual page $page"
+done
+
+# Any prefix: the tree moved after installing still finds everything.
+mv "$work/first" "$work/moved"
+prefix=$work/moved
+paths=$("$prefix/bin/dravik-sudoku" --paths)
+echo "$paths"
+grep -v "^help" <<<"$paths" | grep -q "missing" && fail "the installed game misses some of its files"
+grep -q "^stock .*$prefix/share/dravik-sudoku/sudstock.kds" <<<"$paths" || fail "stock not in the data folder"
+grep -q "10 of 10 found" <<<"$paths" || fail "effects not found"
+"$prefix/bin/dravik" stock verify "$prefix/share/dravik-sudoku/sudstock.kds" >/dev/null ||
+    fail "the installed master stock does not verify"
+
+# The window, under a virtual display.
+command -v Xvfb >/dev/null || fail "Xvfb is not installed"
+number=100
+while [[ -e /tmp/.X$number-lock ]]; do number=$((number + 1)); done
+Xvfb ":$number" -screen 0 1024x768x24 </dev/null >/dev/null 2>&1 &
+xvfb=$!
+for _ in $(seq 1 100); do [[ -S /tmp/.X11-unix/X$number ]] && break; sleep 0.05; done
+mkdir -p "$work/data" "$work/config"
+DISPLAY=:$number XDG_DATA_HOME=$work/data XDG_CONFIG_HOME=$work/config SDL_AUDIODRIVER=dummy \
+    "$prefix/bin/dravik-sudoku" </dev/null >"$work/game.log" 2>&1 &
+game=$!
+shown=0
+for _ in $(seq 1 200); do
+    kill -0 "$game" 2>/dev/null || { cat "$work/game.log" >&2; fail "the game ended at start-up"; }
+    if DISPLAY=:$number xdotool search --onlyvisible --name "^Dravik Sudoku - " >/dev/null 2>&1; then
+        shown=1
+        break
+    fi
+    sleep 0.05
+done
+[[ $shown == 1 ]] || fail "the window did not show"
+cmp -s "$work/data/DravikSudoku/sudstock.kds" "$prefix/share/dravik-sudoku/sudstock.kds" ||
+    fail "the player's copy of the stock was not made from the master"
+echo "install test: ok"
