@@ -3,8 +3,9 @@
 //
 // Reading is strict: the file is used only when it is exactly 111,000 bytes and
 // every record can be a puzzle of its set. Writing is atomic: the whole file goes
-// to a temporary file in the same folder, which then replaces the old one, so a
-// failed write leaves the previous file as it was.
+// to a temporary file of its own in the same folder, which then replaces the old
+// one (safe_files.h), so a failed write leaves the previous file as it was and
+// two programs writing at once never damage it.
 //
 // Nothing here shows a message; every outcome comes back as a value, and the
 // texts the window shows for them are below.
@@ -77,17 +78,16 @@ struct StockWriteResult {
     std::string detail;
 };
 
-// Writes all 500 records: temporary file beside `file`, flushed, then renamed
-// over it. On failure the temporary file is removed and `file` is untouched.
+// Writes all 500 records: a temporary file of this write beside `file`, synced,
+// then renamed over it. On failure the temporary file is removed and `file` is
+// untouched.
 StockWriteResult WriteStock(const std::filesystem::path& file, const Stock& stock);
-
-// The temporary file WriteStock uses for `file`.
-std::filesystem::path StockTempPath(const std::filesystem::path& file);
 
 // --- Start-up --------------------------------------------------------------
 
-// Copies `master` to `working` when `working` does not exist. False when the copy
-// was needed and failed.
+// Copies `master` to `working` when nothing exists under the name `working`.
+// False when the copy was needed and failed (no master, or one that is not
+// 111,000 bytes). A working copy that another program makes meanwhile is kept.
 bool EnsureStockFile(const std::filesystem::path& master, const std::filesystem::path& working);
 
 enum class StockOpenStatus {
@@ -103,10 +103,13 @@ struct StockOpenResult {
     bool ok() const { return status != StockOpenStatus::kFailed; }
 };
 
-// The stock part of start-up: make sure the working copy exists (copying the
-// master when it is missing), read it, and when it is unreadable rename it with a
-// ".bad" suffix (never deleting anything), copy the master again and read that.
-// kFailed means: show kReadErrorMessage, then kCriticalErrorMessage, and end.
+// The stock part of start-up: remove temporary files that killed writers left
+// beside the working copy, make sure the working copy exists (copying the master
+// when it is missing), read it, and when it is unreadable move it aside to
+// "<file>.bad" (or "<file>.N.bad", the first free N; never deleting anything),
+// copy the master again and read that. Only the master decides whether this can
+// fail: kFailed means no readable stock could be had; show kReadErrorMessage,
+// then kCriticalErrorMessage, and end.
 StockOpenResult OpenStock(const std::filesystem::path& master, const std::filesystem::path& working,
                           Stock& stock);
 
