@@ -1,8 +1,10 @@
 // Several programs at the player's files at once: the game and the command
-// rewriting the stock while others read it and start up.
+// rewriting the stock while others read it and start up, and the lock that keeps
+// a second game window from starting.
 #include <gtest/gtest.h>
 
 #include <signal.h>
+#include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -13,9 +15,12 @@
 #include <string>
 #include <vector>
 
+#include "game/stock/instance_lock.h"
 #include "game/stock/safe_files.h"
 #include "game/stock/stock_file.h"
 #include "stock/stock_fixtures.h"
+
+extern char** environ;
 
 namespace dravik {
 namespace {
@@ -132,6 +137,76 @@ TEST(StockConcurrency, TwoWritersAReaderAndAStartUpNeverSeeAPartOrAFailure) {
     EXPECT_FALSE(fs::exists(folder / "sudstock.kds.bad")) << "a start-up set the file aside";
     for (const auto& entry : fs::directory_iterator(folder.path()))
         EXPECT_FALSE(IsTemporaryFileOf(working, entry.path().filename().string())) << entry.path();
+}
+
+// A child that takes the lock, says so through the pipe, and waits to be killed.
+pid_t HoldLockInChild(const fs::path& folder) {
+    int fds[2];
+    if (::pipe(fds) != 0) return -1;
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        ::close(fds[0]);
+        InstanceLock lock(folder);
+        const char held = lock.acquired() ? 'y' : 'n';
+        if (::write(fds[1], &held, 1) != 1) ::_exit(2);
+        for (;;) ::pause();
+    }
+    ::close(fds[1]);
+    char held = 0;
+    const bool told = ::read(fds[0], &held, 1) == 1 && held == 'y';
+    ::close(fds[0]);
+    return told ? pid : -1;
+}
+
+TEST(InstanceLock, OneHolderAtATimeAndFreeAgainHoweverTheHolderEnds) {
+    test::TempFolder folder;
+    using State = InstanceLock::State;
+    {
+        InstanceLock first(folder.path());
+        EXPECT_EQ(first.state(), State::kAcquired) << first.detail();
+        InstanceLock second(folder.path()); // even a second handle in this process
+        EXPECT_EQ(second.state(), State::kHeldElsewhere);
+    }
+    EXPECT_TRUE(InstanceLock(folder.path()).acquired()) << "not released by the destructor";
+    EXPECT_TRUE(fs::is_regular_file(folder / std::string(kInstanceLockFileName)));
+
+    // Another process holds it until it is killed outright.
+    const pid_t holder = HoldLockInChild(folder.path());
+    ASSERT_GT(holder, 0);
+    EXPECT_EQ(InstanceLock(folder.path()).state(), State::kHeldElsewhere);
+    ::kill(holder, SIGKILL);
+    ASSERT_EQ(::waitpid(holder, nullptr, 0), holder);
+    EXPECT_TRUE(InstanceLock(folder.path()).acquired()) << "still held after SIGKILL";
+
+    // ... or ends normally.
+    const pid_t quitter = ::fork();
+    if (quitter == 0) ::_exit(InstanceLock(folder.path()).acquired() ? 0 : 1);
+    int status = 0;
+    ASSERT_EQ(::waitpid(quitter, &status, 0), quitter);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    EXPECT_TRUE(InstanceLock(folder.path()).acquired());
+
+    // A program the game starts does not keep the lock after the game is gone.
+    pid_t sleeper = -1;
+    {
+        InstanceLock game(folder.path());
+        ASSERT_TRUE(game.acquired());
+        char arg0[] = "sleep", arg1[] = "30";
+        char* argv[] = {arg0, arg1, nullptr};
+        ASSERT_EQ(::posix_spawnp(&sleeper, "sleep", nullptr, nullptr, argv, environ), 0);
+    }
+    EXPECT_TRUE(InstanceLock(folder.path()).acquired()) << "inherited by a started program";
+    ::kill(sleeper, SIGKILL);
+    ::waitpid(sleeper, nullptr, 0);
+}
+
+TEST(InstanceLock, AFolderThatCannotHoldTheLockDoesNotStopTheGame) {
+    test::TempFolder folder;
+    fs::create_directories(folder / std::string(kInstanceLockFileName) / "inside");
+    const InstanceLock blocked(folder.path());
+    EXPECT_EQ(blocked.state(), InstanceLock::State::kUnavailable);
+    EXPECT_FALSE(blocked.detail().empty());
+    EXPECT_EQ(InstanceLock(folder / "missing").state(), InstanceLock::State::kUnavailable);
 }
 
 } // namespace
