@@ -129,6 +129,9 @@ Stock DecodeStock(std::span<const std::uint8_t, kStockFileSize> bytes) {
     return stock;
 }
 
+// No puzzle with fewer givens has a single solution.
+constexpr int kMinimumGivens = 17;
+
 std::string RecordProblem(const StockRecord& r, int level) {
     if (r.Level != level)
         return "level field is " + std::to_string(r.Level) + ", not " + std::to_string(level);
@@ -141,7 +144,17 @@ std::string RecordProblem(const StockRecord& r, int level) {
     for (int c = 0; c < kCells; ++c)
         if (r.Givens[c] != 0 && r.Givens[c] != r.Solution[c])
             return "given does not match the solution at cell " + std::to_string(c);
+    int givens = 0;
+    for (const auto g : r.Givens) givens += g != 0;
+    if (givens < kMinimumGivens)
+        return "only " + std::to_string(givens) + " givens, fewer than " +
+               std::to_string(kMinimumGivens);
+    if (givens == kCells) return "no empty cell";
     return {};
+}
+
+bool BestTimePossible(const StockRecord& r) {
+    return r.BestMinutes >= 0 && r.BestSeconds >= 0 && r.BestSeconds <= 59 && r.BestPlayer >= 0;
 }
 
 StockReadResult ReadStock(const fs::path& file, Stock& stock) {
@@ -183,6 +196,16 @@ StockReadResult ReadStock(const fs::path& file, Stock& stock) {
                 result.detail = "record " + std::to_string(result.record) + ": " + why;
                 return result;
             }
+        }
+    // An impossible best time would block every new one for its puzzle; the
+    // puzzle itself is fine, so only the time goes.
+    for (int level = 1; level <= kLevels; ++level)
+        for (int number = 1; number <= kPuzzlesPerLevel; ++number) {
+            StockRecord& r = read(level, number);
+            if (BestTimePossible(r)) continue;
+            result.clearedBestTimes.push_back(
+                {Stock::RecordNumber(level, number), r.BestMinutes, r.BestSeconds, r.BestPlayer});
+            r.BestMinutes = r.BestSeconds = r.BestPlayer = 0;
         }
     stock = read;
     return result;

@@ -203,6 +203,22 @@ TEST_F(StockFileTest, ReadRejectsEveryFileThatCannotBeAStock) {
         {"all-zero record",
          [&](auto& b) { std::fill_n(b.begin() + at(300, 0), kStockRecordSize, 0); },
          StockReadError::kBadRecord, 300},
+        {"16 givens",
+         [&](auto& b) {
+             int givens = 0;
+             for (int c = 0; c < kCells; ++c) givens += b[at(9, 6 + c)] != 0;
+             for (int c = 0; c < kCells && givens > 16; ++c)
+                 if (b[at(9, 6 + c)] != 0) {
+                     b[at(9, 6 + c)] = 0;
+                     --givens;
+                 }
+         },
+         StockReadError::kBadRecord, 9},
+        {"every cell given",
+         [&](auto& b) {
+             for (int c = 0; c < kCells; ++c) b[at(450, 6 + c)] = b[at(450, 87 + c)];
+         },
+         StockReadError::kBadRecord, 450},
         {"solution with a repeated digit in a column",
          [&](auto& b) {
              // Swap two solution cells of one row: the row stays a permutation,
@@ -229,6 +245,16 @@ TEST_F(StockFileTest, ReadRejectsEveryFileThatCannotBeAStock) {
         EXPECT_EQ(stock(3, 3).BestMinutes, 77) << "a failed read changed the stock";
         EXPECT_EQ(stock(1, 7), sentinel(1, 7));
     }
+
+    // Seventeen givens and one empty cell are the bounds a puzzle may have.
+    StockRecord bounds = Valid()(1, 9);
+    int givens = 0;
+    for (auto& g : bounds.Givens)
+        if (g != 0 && ++givens > 17) g = 0;
+    EXPECT_EQ(RecordProblem(bounds, 1), "");
+    bounds.Givens = bounds.Solution;
+    bounds.Givens[40] = 0;
+    EXPECT_EQ(RecordProblem(bounds, 1), "");
 
     Stock stock;
     EXPECT_EQ(ReadStock(folder_ / "missing.kds", stock).error, StockReadError::kMissing);
@@ -365,6 +391,53 @@ TEST_F(StockFileTest, StartUpFailsOnlyWhenNoReadableStockCanBeHad) {
     open = OpenStock(master, working, stock);
     EXPECT_EQ(open.status, StockOpenStatus::kFailed);
     EXPECT_EQ(stock(1, 1).BestPlayer, 4) << "a failed start-up changed the stock";
+}
+
+TEST_F(StockFileTest, ImpossibleBestTimesReadAsNoBestTimeAndTheRestAsStored) {
+    struct Case {
+        int level, number;
+        int minutes, seconds, player;
+        bool possible;
+    };
+    const Case cases[] = {
+        {1, 1, -1, 5, 2, false}, {1, 2, 3, 75, 2, false},      {2, 1, 3, -1, 2, false},
+        {2, 2, 3, 60, 1, false}, {3, 1, 3, 12, -1, false},     {3, 2, -32768, 0, 0, false},
+        {4, 1, 0, 59, 1, true},  {4, 2, 32767, 0, 5000, true}, // a long list may number 5000
+        {5, 1, 0, 0, 7, true}, // no best time; the player field means nothing then
+    };
+    Stock written = Valid();
+    for (const Case& c : cases) {
+        StockRecord& r = written(c.level, c.number);
+        r.BestMinutes = static_cast<std::int16_t>(c.minutes);
+        r.BestSeconds = static_cast<std::int16_t>(c.seconds);
+        r.BestPlayer = static_cast<std::int16_t>(c.player);
+    }
+    const fs::path file = folder_ / "sudstock.kds";
+    ASSERT_TRUE(WriteStock(file, written).ok);
+
+    Stock read;
+    const StockReadResult result = ReadStock(file, read);
+    ASSERT_TRUE(result.ok()) << result.detail;
+    std::vector<int> cleared;
+    for (const auto& c : result.clearedBestTimes) cleared.push_back(c.record);
+    EXPECT_EQ(cleared, (std::vector<int>{1, 2, 101, 102, 201, 202}));
+    ASSERT_FALSE(result.clearedBestTimes.empty());
+    EXPECT_EQ(result.clearedBestTimes[0].minutes, -1);
+    EXPECT_EQ(result.clearedBestTimes[0].seconds, 5);
+    EXPECT_EQ(result.clearedBestTimes[0].player, 2);
+
+    Stock expected = written;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::to_string(c.level) + "/" + std::to_string(c.number));
+        EXPECT_EQ(BestTimePossible(written(c.level, c.number)), c.possible);
+        if (c.possible) continue;
+        StockRecord& r = expected(c.level, c.number);
+        r.BestMinutes = r.BestSeconds = r.BestPlayer = 0;
+        EXPECT_FALSE(read(c.level, c.number).HasBestTime());
+    }
+    EXPECT_EQ(read, expected);
+    // The file keeps what it held until the game next writes it.
+    EXPECT_EQ(ReadBytes(file), EncodeStock(written));
 }
 
 TEST_F(StockFileTest, StartUpRemovesLeftoverTemporaryFilesOfOursOnly) {
