@@ -36,6 +36,11 @@ PuzzleInput ReadPuzzles(std::istream& in, std::ostream& err) {
             input.hadErrors = true;
             continue;
         }
+        if (const std::string clash = GivensClash(parsed.puzzle); !clash.empty()) {
+            err << "line " << number << ": givens clash: " << clash << '\n';
+            input.hadErrors = true;
+            continue;
+        }
         input.puzzles.push_back(parsed.puzzle);
         // The 81 characters as the user wrote them (after leading white space).
         const auto start = line.find_first_not_of(" \t\r\n\f\v");

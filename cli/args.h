@@ -31,7 +31,9 @@ struct PuzzleInput {
     bool hadErrors = false;
 };
 
-// Reads puzzle lines from `in`, reporting malformed ones as "line N: reason" on `err`.
+// Reads puzzle lines from `in`, reporting malformed ones as "line N: reason" on
+// `err`, among them puzzles whose givens break the rules ("line N: givens
+// clash: two 7s in row J").
 PuzzleInput ReadPuzzles(std::istream& in, std::ostream& err);
 
 // The technique counts of an output line: " C0 C1 ... C21", in table order.

@@ -1,5 +1,7 @@
 #include "game/model/puzzle_text.h"
 
+#include "game/model/grid.h"
+
 namespace dravik {
 
 namespace {
@@ -43,6 +45,29 @@ ParsedLine ParsePuzzleLine(std::string_view line) {
     }
     out.kind = ParsedLine::kPuzzle;
     return out;
+}
+
+std::string GivensClash(const Grid& puzzle) {
+    static constexpr const char* kKinds[] = {"row", "column", "box"};
+    for (int kind = 0; kind < 3; ++kind)
+        for (int unit = 0; unit < 9; ++unit) {
+            unsigned seen = 0;
+            for (int i = 0; i < 9; ++i) {
+                const int cell = kind == 0   ? RowColumnCell(unit, i)
+                                 : kind == 1 ? RowColumnCell(i, unit)
+                                             : BoxPositionCell(unit, i);
+                const int d = puzzle[cell];
+                if (d < 1 || d > 9) continue;
+                if (!(seen & (1u << d))) {
+                    seen |= 1u << d;
+                    continue;
+                }
+                const char name = kind == 0 ? CellName(cell)[0] : static_cast<char>('1' + unit);
+                return std::string("two ") + static_cast<char>('0' + d) + "s in " + kKinds[kind] +
+                       ' ' + name;
+            }
+        }
+    return {};
 }
 
 std::string GridText(const Grid& grid) {

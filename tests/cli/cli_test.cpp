@@ -60,21 +60,55 @@ TEST(Grade, MalformedLinesAreReportedAndSkipped) {
                               binary + "\n" +                         // 5: binary bytes
                               contradictory + "   trailing words\n" + // 6: runs
                               "   \t\n";                              // 7: blank
-    const CommandRun r = Call(RunGrade, {}, input);
+    const CommandRun r = Call(RunGrade, {}, input + kSolved + "\n");  // 8: all given
     EXPECT_EQ(r.status, 1);
     const auto errors = Lines(r.err);
-    ASSERT_EQ(errors.size(), 4u) << r.err;
+    ASSERT_EQ(errors.size(), 5u) << r.err;
     EXPECT_EQ(errors[0].rfind("line 2: ", 0), 0u);
     EXPECT_EQ(errors[1].rfind("line 3: ", 0), 0u);
     EXPECT_EQ(errors[2], "line 4: cell 81: unexpected character 'x'");
     EXPECT_EQ(errors[3].rfind("line 5: cell 1: unexpected character (byte 0)", 0), 0u);
+    EXPECT_EQ(errors[4], "line 6: givens clash: two 5s in row A");
 
     const auto lines = Lines(r.out);
     ASSERT_EQ(lines.size(), 2u);
     std::string allGiven = std::string(kSolved) + " 1 0";
     for (int i = 0; i < 22; ++i) allGiven += " 0";
     EXPECT_EQ(lines[0], allGiven);
-    EXPECT_EQ(lines[1].substr(0, 82), contradictory + " ");
+    EXPECT_EQ(lines[1], allGiven);
+}
+
+TEST(GradeAndSolve, ClashingGivensInARowAColumnOrABoxAreReportedAndSkipped) {
+    auto with = [](std::initializer_list<std::pair<int, char>> givens) {
+        std::string p(81, '.');
+        for (auto [cell, digit] : givens) p[cell] = digit;
+        return p;
+    };
+    std::string fine = kSolved;
+    for (int c = 0; c < 81; c += 10) fine[c] = '0';
+    const std::string input = with({{72, '7'}, {76, '7'}}) + "\n" +          // J1, J5
+                              with({{2, '4'}, {47, '4'}}) + "\n" +           // A3, F3
+                              fine + "\n" +                                  //
+                              with({{30, '9'}, {50, '9'}}) + "\n" +          // D4, F6
+                              with({{0, '1'}, {1, '1'}}) + "\n" +            // A1, A2: row and box
+                              with({{0, '2'}, {40, '3'}, {80, '2'}}) + "\n"; // no clash
+    const std::vector<std::string> errors = {
+        "line 1: givens clash: two 7s in row J", "line 2: givens clash: two 4s in column 3",
+        "line 4: givens clash: two 9s in box 5", "line 5: givens clash: two 1s in row A"};
+    for (auto command : {RunGrade, RunSolve}) {
+        const CommandRun r = Call(command, {}, input);
+        EXPECT_EQ(r.status, 1);
+        EXPECT_EQ(Lines(r.err), errors);
+        const auto lines = Lines(r.out);
+        ASSERT_EQ(lines.size(), 2u) << r.out;
+        EXPECT_EQ(lines[0].substr(0, 81), command == RunGrade ? fine : std::string(kSolved));
+    }
+    // The other eight boxes are numbered left to right, top to bottom.
+    for (int box = 0; box < 9; ++box) {
+        const int corner = 27 * (box / 3) + 3 * (box % 3);
+        const CommandRun r = Call(RunGrade, {}, with({{corner, '6'}, {corner + 10, '6'}}));
+        EXPECT_EQ(r.err, "line 1: givens clash: two 6s in box " + std::to_string(box + 1) + "\n");
+    }
 }
 
 TEST(Grade, EmptyInputAndBadOptions) {
