@@ -2,13 +2,22 @@
 // that is not a puzzle at all.
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/wait.h>
+
+#include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <sstream>
 
 #include "cli/args.h"
 #include "cli/commands.h"
 #include "support/command_run.h"
+#include "support/temp_folder.h"
 #include "support/testdata.h"
+
+extern char** environ;
 
 namespace dravik::cli {
 namespace {
@@ -149,6 +158,74 @@ TEST(Solve, StepsNameTheRemovedCandidates) {
             << r.out;
         EXPECT_EQ(Lines(r.out).back().size(), 81u); // solved grid last
         break;
+    }
+}
+
+// Runs the dravik program with `input` on stdin and stdout going to `stdoutPath`,
+// keeping its files in `folder`; the exit status, and what it wrote on stderr
+// in `err`.
+int RunProgram(const std::vector<std::string>& args, const std::string& input,
+               const char* stdoutPath, const test::TempFolder& folder, std::string& err) {
+    const std::string inPath = (folder / "stdin").string();
+    const std::string errPath = (folder / "stderr").string();
+    std::ofstream(inPath, std::ios::binary) << input;
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, 0, inPath.c_str(), O_RDONLY, 0);
+    posix_spawn_file_actions_addopen(&actions, 1, stdoutPath, O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    posix_spawn_file_actions_addopen(&actions, 2, errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
+                                     0644);
+    std::vector<std::string> words = {DRAVIK_BINARY};
+    words.insert(words.end(), args.begin(), args.end());
+    std::vector<char*> argv;
+    for (auto& w : words) argv.push_back(w.data());
+    argv.push_back(nullptr);
+    pid_t pid = -1;
+    int status = -1;
+    if (::posix_spawn(&pid, DRAVIK_BINARY, &actions, nullptr, argv.data(), environ) == 0)
+        ::waitpid(pid, &status, 0);
+    posix_spawn_file_actions_destroy(&actions);
+    std::ifstream in(errPath, std::ios::binary);
+    err.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    return WIFEXITED(status) ? WEXITSTATUS(status) : 1000 + status;
+}
+
+TEST(Command, EveryCommandWhoseOutputIsLostSaysSoAndFails) {
+    std::string easy = kSolved;
+    easy[0] = easy[40] = '0';
+    const std::string puzzles = easy + "\nnot a puzzle\n" + easy + "\n";
+    const std::string master = DRAVIK_MASTER_STOCK;
+    struct Case {
+        std::vector<std::string> args;
+        int statusWhenWritten;
+    };
+    const Case cases[] = {
+        {{"grade"}, 1},
+        {{"grade", "--threads", "2"}, 1},
+        {{"solve"}, 1},
+        {{"solve", "--steps"}, 1},
+        {{"generate", "--count", "2", "--seed", "5"}, 0},
+        {{"stock", "show", master, "--level", "1"}, 0},
+        {{"stock", "verify", master}, 0},
+        {{"--help"}, 0},
+    };
+    const test::TempFolder folder("dravik-command");
+    const std::string written = (folder / "stdout").string();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.args[0] + (c.args.size() > 1 ? " " + c.args[1] : ""));
+        std::string err;
+        EXPECT_EQ(RunProgram(c.args, puzzles, written.c_str(), folder, err), c.statusWhenWritten)
+            << err;
+        EXPECT_GT(std::filesystem::file_size(written), 0u);
+        EXPECT_EQ(err.find("write error"), std::string::npos) << err;
+
+        EXPECT_EQ(RunProgram(c.args, puzzles, "/dev/full", folder, err), 1);
+        EXPECT_NE(err.find("dravik: write error: No space left on device\n"), std::string::npos)
+            << err;
+        // What went to stderr still arrived, in full.
+        if (c.args[0] == "grade" || c.args[0] == "solve") {
+            EXPECT_EQ(err.rfind("line 2: expected 81 cells, found 3 characters\n", 0), 0u) << err;
+        }
     }
 }
 
