@@ -48,6 +48,24 @@ ParsedLine ParsePuzzleLine(std::string_view line) {
 }
 
 std::string GivensClash(const Grid& puzzle) {
+    // One pass to see whether anything clashes at all; the search for the
+    // clash to name only runs when something does.
+    std::array<unsigned, 9> rows{}, columns{}, boxes{};
+    bool clash = false;
+    for (int c = 0; c < kCells; ++c) {
+        const int d = puzzle[c];
+        if (d < 1 || d > 9) continue;
+        const unsigned bit = 1u << d;
+        unsigned& row = rows[CellRow(c)];
+        unsigned& column = columns[CellColumn(c)];
+        unsigned& box = boxes[CellBox(c)];
+        clash |= ((row | column | box) & bit) != 0;
+        row |= bit;
+        column |= bit;
+        box |= bit;
+    }
+    if (!clash) return {};
+
     static constexpr const char* kKinds[] = {"row", "column", "box"};
     for (int kind = 0; kind < 3; ++kind)
         for (int unit = 0; unit < 9; ++unit) {

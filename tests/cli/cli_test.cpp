@@ -69,15 +69,18 @@ TEST(Grade, MalformedLinesAreReportedAndSkipped) {
                               binary + "\n" +                         // 5: binary bytes
                               contradictory + "   trailing words\n" + // 6: runs
                               "   \t\n";                              // 7: blank
-    const CommandRun r = Call(RunGrade, {}, input + kSolved + "\n");  // 8: all given
+    const CommandRun r = Call(RunGrade, {},
+                              input + std::string(kMaxLineLength + 5, '1') + "\n" + kSolved +
+                                  "\n"); // 8: too long, 9: all given
     EXPECT_EQ(r.status, 1);
     const auto errors = Lines(r.err);
-    ASSERT_EQ(errors.size(), 5u) << r.err;
+    ASSERT_EQ(errors.size(), 6u) << r.err;
     EXPECT_EQ(errors[0].rfind("line 2: ", 0), 0u);
     EXPECT_EQ(errors[1].rfind("line 3: ", 0), 0u);
     EXPECT_EQ(errors[2], "line 4: cell 81: unexpected character 'x'");
     EXPECT_EQ(errors[3].rfind("line 5: cell 1: unexpected character (byte 0)", 0), 0u);
     EXPECT_EQ(errors[4], "line 6: givens clash: two 5s in row A");
+    EXPECT_EQ(errors[5], "line 8: line longer than 1048576 characters");
 
     const auto lines = Lines(r.out);
     ASSERT_EQ(lines.size(), 2u);
@@ -118,6 +121,32 @@ TEST(GradeAndSolve, ClashingGivensInARowAColumnOrABoxAreReportedAndSkipped) {
         const CommandRun r = Call(RunGrade, {}, with({{corner, '6'}, {corner + 10, '6'}}));
         EXPECT_EQ(r.err, "line 1: givens clash: two 6s in box " + std::to_string(box + 1) + "\n");
     }
+}
+
+TEST(Grade, OutputKeepsTheInputOrderAcrossBatchesForAnyThreadCount) {
+    DRAVIK_REQUIRE_TESTDATA(path, "golden_grades.tsv");
+    std::string input, expected, expectedErrors;
+    int line = 0;
+    for (const auto& row : test::ReadTsv(path)) {
+        if (line > 150) break;
+        if (++line % 23 == 0) {
+            input += "bad\n";
+            expectedErrors +=
+                "line " + std::to_string(line) + ": expected 81 cells, found 3 characters\n";
+            ++line;
+        }
+        input += row[0] + "\n";
+        expected += row[0] + ' ' + row[1] + ' ' + row[2] + ' ' + row[3] + '\n';
+    }
+    for (std::size_t batch : {1, 7, 64})
+        for (const char* threads : {"1", "2", "5"}) {
+            SCOPED_TRACE("batch " + std::to_string(batch) + ", threads " + threads);
+            std::istringstream in(input);
+            std::ostringstream out, err;
+            EXPECT_EQ(RunGradeInBatches({"--threads", threads}, in, out, err, batch), 1);
+            EXPECT_EQ(out.str(), expected);
+            EXPECT_EQ(err.str(), expectedErrors);
+        }
 }
 
 TEST(Grade, EmptyInputAndBadOptions) {
