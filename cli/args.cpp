@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <istream>
+#include <limits>
 #include <ostream>
 #include <thread>
 
@@ -23,39 +24,84 @@ std::string_view OptionValue(const std::vector<std::string_view>& args, std::siz
     return args[++i];
 }
 
-PuzzleInput ReadPuzzles(std::istream& in, std::ostream& err) {
-    PuzzleInput input;
-    std::string line;
-    long long number = 0;
-    while (std::getline(in, line)) {
-        ++number;
-        ParsedLine parsed = ParsePuzzleLine(line);
-        if (parsed.kind == ParsedLine::kSkip) continue;
-        if (parsed.kind == ParsedLine::kError) {
-            err << "line " << number << ": " << parsed.error << '\n';
-            input.hadErrors = true;
+PuzzleReader::PuzzleReader(std::istream& in, std::ostream& err)
+    : in_(in), err_(err), line_(new char[kMaxLineLength + 1]) {}
+
+void PuzzleReader::Report(const std::string& reason) {
+    err_ << "line " << number_ << ": " << reason << '\n';
+    hadErrors_ = true;
+}
+
+bool PuzzleReader::NextInto(Grid& puzzle, std::string& texts) {
+    for (;;) {
+        in_.getline(line_.get(), static_cast<std::streamsize>(kMaxLineLength + 1));
+        const auto got = static_cast<std::size_t>(in_.gcount());
+        if (got == 0) return false; // the end of the input
+        ++number_;
+        if (in_.fail()) {
+            // Longer than the buffer: skip the rest of it.
+            in_.clear();
+            in_.ignore(std::numeric_limits<std::streamsize>::max(), '\n');
+            Report("line longer than " + std::to_string(kMaxLineLength) + " characters");
             continue;
         }
-        input.puzzles.push_back(parsed.puzzle);
+        // The count includes the line break taken off, unless the input ended.
+        const std::string_view line(line_.get(), in_.eof() ? got : got - 1);
+        const ParsedLine parsed = ParsePuzzleLine(line);
+        if (parsed.kind == ParsedLine::kSkip) continue;
+        if (parsed.kind == ParsedLine::kError) {
+            Report(parsed.error);
+            continue;
+        }
+        if (const std::string clash = GivensClash(parsed.puzzle); !clash.empty()) {
+            Report("givens clash: " + clash);
+            continue;
+        }
+        puzzle = parsed.puzzle;
         // The 81 characters as the user wrote them (after leading white space).
         const auto start = line.find_first_not_of(" \t\r\n\f\v");
-        input.texts.push_back(line.substr(start, 81));
+        texts.append(line.substr(start, 81));
+        return true;
     }
+}
+
+bool PuzzleReader::Next(Grid& puzzle, std::string& text) {
+    text.clear();
+    return NextInto(puzzle, text);
+}
+
+PuzzleInput ReadPuzzles(std::istream& in, std::ostream& err) {
+    PuzzleInput input;
+    PuzzleReader reader(in, err);
+    Grid puzzle;
+    std::string text;
+    while (reader.Next(puzzle, text)) {
+        input.puzzles.push_back(puzzle);
+        input.texts.push_back(text);
+    }
+    input.hadErrors = reader.HadErrors();
     return input;
 }
 
+namespace {
+
+// " " and the number, without a temporary string: grade writes 24 per puzzle.
+void AppendNumber(std::string& line, long long value) {
+    char digits[24];
+    digits[0] = ' ';
+    const auto [end, ec] = std::to_chars(digits + 1, digits + sizeof digits, value);
+    line.append(digits, static_cast<std::size_t>(end - digits));
+}
+
+} // namespace
+
 void AppendCounts(std::string& line, const std::array<std::int16_t, kTechniqueCount>& counts) {
-    for (const auto c : counts) {
-        line += ' ';
-        line += std::to_string(c);
-    }
+    for (const auto c : counts) AppendNumber(line, c);
 }
 
 void AppendGrading(std::string& line, const Grading& grading) {
-    line += ' ';
-    line += std::to_string(grading.result);
-    line += ' ';
-    line += std::to_string(grading.score);
+    AppendNumber(line, grading.result);
+    AppendNumber(line, grading.score);
     AppendCounts(line, grading.counts);
 }
 

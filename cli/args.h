@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <iosfwd>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -25,13 +26,40 @@ long long ParseNumber(std::string_view option, std::string_view text, long long 
 // Reads the value after option argv[i] (advancing i); throws UsageError when missing.
 std::string_view OptionValue(const std::vector<std::string_view>& args, std::size_t& i);
 
+// Longest input line looked at; a longer one is reported and skipped.
+inline constexpr std::size_t kMaxLineLength = 1 << 20;
+
+// Reads puzzle lines from `in` one at a time, skipping blank and comment lines
+// and reporting each malformed one as "line N: reason" on `err`: a line that is
+// not puzzle text, longer than kMaxLineLength, or whose givens break the rules
+// ("line N: givens clash: two 7s in row J").
+class PuzzleReader {
+  public:
+    PuzzleReader(std::istream& in, std::ostream& err);
+
+    // The next puzzle and its 81 characters as written; false at the end.
+    bool Next(Grid& puzzle, std::string& text);
+    // Appends the 81 characters of the puzzle to `texts` instead.
+    bool NextInto(Grid& puzzle, std::string& texts);
+    bool HadErrors() const { return hadErrors_; }
+
+  private:
+    void Report(const std::string& reason);
+
+    std::istream& in_;
+    std::ostream& err_;
+    std::unique_ptr<char[]> line_; // kMaxLineLength + 1 characters
+    long long number_ = 0;
+    bool hadErrors_ = false;
+};
+
 struct PuzzleInput {
     std::vector<Grid> puzzles;
     std::vector<std::string> texts; // each puzzle's 81 characters as written
     bool hadErrors = false;
 };
 
-// Reads puzzle lines from `in`, reporting malformed ones as "line N: reason" on `err`.
+// All of `in` through a PuzzleReader.
 PuzzleInput ReadPuzzles(std::istream& in, std::ostream& err);
 
 // The technique counts of an output line: " C0 C1 ... C21", in table order.

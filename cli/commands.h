@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <iosfwd>
 #include <string_view>
@@ -10,7 +11,14 @@ namespace dravik::cli {
 using Args = std::vector<std::string_view>;
 
 // Each returns the process exit status.
+
+// grade works through its input in batches of this many puzzles: each batch is
+// read while the ones before it are graded and written in input order once
+// graded, so memory stays the same however long the input is.
+inline constexpr std::size_t kGradeBatchSize = 1024;
 int RunGrade(const Args& args, std::istream& in, std::ostream& out, std::ostream& err);
+int RunGradeInBatches(const Args& args, std::istream& in, std::ostream& out, std::ostream& err,
+                      std::size_t batchSize);
 int RunSolve(const Args& args, std::istream& in, std::ostream& out, std::ostream& err);
 // `live`: draw the progress bar in place (stderr is a terminal).
 int RunGenerate(const Args& args, std::ostream& out, std::ostream& err, bool live);

@@ -49,7 +49,7 @@ int RunGenerate(const Args& args, std::ostream& out, std::ostream& err, bool liv
     RenewalWorker worker(threads, seed);
     long long printed = 0;
     std::uint64_t passes = 0;
-    while (printed < count) {
+    while (printed < count && out) {
         std::optional<PassResult> r = worker.Take();
         if (!r) break;
         ++passes;

@@ -1,5 +1,6 @@
 // dravik: the game's solver and generator for scripts.
 #include <cstdio>
+#include <cstring>
 #include <exception>
 #include <iostream>
 #include <string>
@@ -7,6 +8,7 @@
 
 #include "cli/args.h"
 #include "cli/commands.h"
+#include "cli/output.h"
 #include "cli/progress.h"
 
 namespace {
@@ -32,33 +34,49 @@ std::string Usage() {
            "A puzzle is 81 characters: 1-9 a given, 0 or . an empty cell.\n";
 }
 
-} // namespace
-
-int main(int argc, char** argv) {
-    std::ios::sync_with_stdio(false);
+// Runs the command; the exit status.
+int Run(int argc, char** argv, std::ostream& out, std::ostream& err) {
     using namespace dravik::cli;
     if (argc < 2) {
-        std::cerr << Usage();
+        err << Usage();
         return 2;
     }
     const std::string_view command = argv[1];
     Args args(argv + 2, argv + argc);
     try {
-        if (command == "grade") return RunGrade(args, std::cin, std::cout, std::cerr);
-        if (command == "solve") return RunSolve(args, std::cin, std::cout, std::cerr);
-        if (command == "generate")
-            return RunGenerate(args, std::cout, std::cerr, StderrIsTerminal());
-        if (command == "stock") return RunStock(args, std::cout, std::cerr, StderrIsTerminal());
+        if (command == "grade") return RunGrade(args, std::cin, out, err);
+        if (command == "solve") return RunSolve(args, std::cin, out, err);
+        if (command == "generate") return RunGenerate(args, out, err, StderrIsTerminal());
+        if (command == "stock") return RunStock(args, out, err, StderrIsTerminal());
         if (command == "--help" || command == "-h" || command == "help") {
-            std::cout << Usage();
+            out << Usage();
             return 0;
         }
         throw UsageError{"unknown command '" + std::string(command) + "'"};
     } catch (const UsageError& e) {
-        std::cerr << "dravik: " << e.message << '\n' << Usage();
+        err << "dravik: " << e.message << '\n' << Usage();
         return 2;
     } catch (const std::exception& e) {
-        std::cerr << "dravik: " << e.what() << '\n';
+        err << "dravik: " << e.what() << '\n';
         return 1;
     }
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    std::ios::sync_with_stdio(false);
+    dravik::cli::FdOutput outBuffer(1), errBuffer(2);
+    std::ostream out(&outBuffer), err(&errBuffer);
+    int status = Run(argc, argv, out, err);
+    // Output that did not arrive is a failure, whatever the command thought.
+    out.flush();
+    if (outBuffer.Error() != 0 || !out) {
+        err << "dravik: write error: "
+            << (outBuffer.Error() != 0 ? std::strerror(outBuffer.Error()) : "output failed")
+            << '\n';
+        status = 1;
+    }
+    err.flush();
+    return status;
 }

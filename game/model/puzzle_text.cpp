@@ -1,5 +1,7 @@
 #include "game/model/puzzle_text.h"
 
+#include "game/model/grid.h"
+
 namespace dravik {
 
 namespace {
@@ -43,6 +45,47 @@ ParsedLine ParsePuzzleLine(std::string_view line) {
     }
     out.kind = ParsedLine::kPuzzle;
     return out;
+}
+
+std::string GivensClash(const Grid& puzzle) {
+    // One pass to see whether anything clashes at all; the search for the
+    // clash to name only runs when something does.
+    std::array<unsigned, 9> rows{}, columns{}, boxes{};
+    bool clash = false;
+    for (int c = 0; c < kCells; ++c) {
+        const int d = puzzle[c];
+        if (d < 1 || d > 9) continue;
+        const unsigned bit = 1u << d;
+        unsigned& row = rows[CellRow(c)];
+        unsigned& column = columns[CellColumn(c)];
+        unsigned& box = boxes[CellBox(c)];
+        clash |= ((row | column | box) & bit) != 0;
+        row |= bit;
+        column |= bit;
+        box |= bit;
+    }
+    if (!clash) return {};
+
+    static constexpr const char* kKinds[] = {"row", "column", "box"};
+    for (int kind = 0; kind < 3; ++kind)
+        for (int unit = 0; unit < 9; ++unit) {
+            unsigned seen = 0;
+            for (int i = 0; i < 9; ++i) {
+                const int cell = kind == 0   ? RowColumnCell(unit, i)
+                                 : kind == 1 ? RowColumnCell(i, unit)
+                                             : BoxPositionCell(unit, i);
+                const int d = puzzle[cell];
+                if (d < 1 || d > 9) continue;
+                if (!(seen & (1u << d))) {
+                    seen |= 1u << d;
+                    continue;
+                }
+                const char name = kind == 0 ? CellName(cell)[0] : static_cast<char>('1' + unit);
+                return std::string("two ") + static_cast<char>('0' + d) + "s in " + kKinds[kind] +
+                       ' ' + name;
+            }
+        }
+    return {};
 }
 
 std::string GridText(const Grid& grid) {

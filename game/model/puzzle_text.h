@@ -20,6 +20,13 @@ struct ParsedLine {
 // Blank lines and lines starting with '#' are kSkip.
 ParsedLine ParsePuzzleLine(std::string_view line);
 
+// How the givens of `puzzle` break the rules, or empty when they do not: "two 7s
+// in row J", "... in column 3", "... in box 5". Rows are named A-H and J as
+// cells are, columns and boxes 1-9, boxes left to right and top to bottom.
+// Rows are checked first, then columns, then boxes; in each, the first digit
+// found a second time is named.
+std::string GivensClash(const Grid& puzzle);
+
 // 81 digits, '0' for an empty cell.
 std::string GridText(const Grid& grid);
 

@@ -346,9 +346,10 @@ void Game::ZetOpgelost() {
     gameOver_ = true;
     int best = board_.BestMinutes * 60 + board_.BestSeconds;
     // A time of 0 seconds cannot be stored (it reads as "no best time"), so it
-    // never replaces a record; nor can minutes beyond the 16-bit field.
+    // never replaces a record; nor can minutes beyond the 16-bit field. A
+    // stored time that is not positive is no record to beat.
     bool newBest = players_.CurrentPlayer != 0 && loadedLevel_ != 0 && elapsed > 0 &&
-                   elapsed / 60 <= INT16_MAX && (best == 0 || elapsed < best);
+                   elapsed / 60 <= INT16_MAX && (best <= 0 || elapsed < best);
     if (newBest) {
         // The record of the puzzle on the board (the level buttons stay
         // disabled during a game, so this is also the selected level's).

@@ -33,6 +33,15 @@ std::size_t SequenceLength(unsigned char lead) {
 
 } // namespace
 
+std::string SettingsSetAsideMessage(std::string_view keptAs) {
+    const std::string_view text = kSettingsSetAsideMessage;
+    const auto at = text.find("%1");
+    std::string message(text.substr(0, at));
+    message += keptAs;
+    message += text.substr(at + 2);
+    return message;
+}
+
 std::optional<std::string> PlayerList::DisplayName(int n) const {
     if (n < 1 || n > PlayerCount()) return std::nullopt;
     return StripTrailingSpaces(Names[static_cast<std::size_t>(n - 1)]);

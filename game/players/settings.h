@@ -25,6 +25,16 @@ constexpr int kPlayerNameLength = 16;
 constexpr int kMaxPlayerCount = 32767;
 constexpr int kDefaultLevel = 2;
 
+// Shown once, with an exclamation icon and an OK button, when the settings file
+// could not be read and was moved aside: %1 is where it now is.
+inline constexpr std::string_view kSettingsSetAsideTitle = "File Error";
+inline constexpr std::string_view kSettingsSetAsideMessage =
+    "The file with your settings was damaged and has been set aside; the game starts with its "
+    "default settings (sound on, level Easy, no players). The damaged file was kept as '%1'.";
+
+// kSettingsSetAsideMessage for a file kept at `keptAs`.
+std::string SettingsSetAsideMessage(std::string_view keptAs);
+
 struct Options {
     bool SoundOn = true;
     int CurrentLevel = kDefaultLevel; // 1..5

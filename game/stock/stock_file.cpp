@@ -1,14 +1,10 @@
 #include "game/stock/stock_file.h"
 
-#include <cstdio>
 #include <fstream>
 #include <system_error>
 
 #include "game/model/grid.h"
-
-#if defined(__unix__) || defined(__APPLE__)
-#include <unistd.h>
-#endif
+#include "game/stock/safe_files.h"
 
 namespace dravik {
 
@@ -65,14 +61,18 @@ bool IsValidCompleteGrid(const std::array<std::uint8_t, 81>& g) {
     return true;
 }
 
-// Flushes `f` to the device where the platform lets us; a no-op elsewhere.
-bool SyncFile(std::FILE* f) {
-#if defined(__unix__) || defined(__APPLE__)
-    return ::fsync(::fileno(f)) == 0;
-#else
-    (void)f;
+// Reads at most `limit` bytes of `file`; `tooLong` tells whether there was more.
+bool ReadAtMost(const fs::path& file, std::size_t limit, std::vector<std::uint8_t>& bytes,
+                bool& tooLong) {
+    std::ifstream in(file, std::ios::binary);
+    if (!in) return false;
+    bytes.resize(limit + 1);
+    in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    if (in.bad()) return false;
+    bytes.resize(static_cast<std::size_t>(in.gcount()));
+    tooLong = bytes.size() > limit;
+    if (tooLong) bytes.resize(limit);
     return true;
-#endif
 }
 
 } // namespace
@@ -129,6 +129,9 @@ Stock DecodeStock(std::span<const std::uint8_t, kStockFileSize> bytes) {
     return stock;
 }
 
+// No puzzle with fewer givens has a single solution.
+constexpr int kMinimumGivens = 17;
+
 std::string RecordProblem(const StockRecord& r, int level) {
     if (r.Level != level)
         return "level field is " + std::to_string(r.Level) + ", not " + std::to_string(level);
@@ -141,7 +144,17 @@ std::string RecordProblem(const StockRecord& r, int level) {
     for (int c = 0; c < kCells; ++c)
         if (r.Givens[c] != 0 && r.Givens[c] != r.Solution[c])
             return "given does not match the solution at cell " + std::to_string(c);
+    int givens = 0;
+    for (const auto g : r.Givens) givens += g != 0;
+    if (givens < kMinimumGivens)
+        return "only " + std::to_string(givens) + " givens, fewer than " +
+               std::to_string(kMinimumGivens);
+    if (givens == kCells) return "no empty cell";
     return {};
+}
+
+bool BestTimePossible(const StockRecord& r) {
+    return r.BestMinutes >= 0 && r.BestSeconds >= 0 && r.BestSeconds <= 59 && r.BestPlayer >= 0;
 }
 
 StockReadResult ReadStock(const fs::path& file, Stock& stock) {
@@ -158,26 +171,18 @@ StockReadResult ReadStock(const fs::path& file, Stock& stock) {
         result.detail = file.string() + " is not a file";
         return result;
     }
-    std::ifstream in(file, std::ios::binary);
-    if (!in) {
-        result.error = StockReadError::kReadFailed;
-        result.detail = "cannot open " + file.string();
-        return result;
-    }
     // Read one byte more than a stock holds, to see a file that is too long.
-    std::vector<std::uint8_t> bytes(kStockFileSize + 1);
-    in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    const auto got = static_cast<std::size_t>(in.gcount());
-    if (in.bad()) {
+    std::vector<std::uint8_t> bytes;
+    bool tooLong = false;
+    if (!ReadAtMost(file, kStockFileSize, bytes, tooLong)) {
         result.error = StockReadError::kReadFailed;
-        result.detail = "error reading " + file.string();
+        result.detail = "cannot read " + file.string();
         return result;
     }
-    if (got != kStockFileSize) {
+    if (tooLong || bytes.size() != kStockFileSize) {
         result.error = StockReadError::kWrongSize;
-        result.detail = got > kStockFileSize
-                            ? "file is longer than 111000 bytes"
-                            : "file is " + std::to_string(got) + " bytes, not 111000";
+        result.detail = tooLong ? "file is longer than 111000 bytes"
+                                : "file is " + std::to_string(bytes.size()) + " bytes, not 111000";
         return result;
     }
     Stock read =
@@ -192,74 +197,44 @@ StockReadResult ReadStock(const fs::path& file, Stock& stock) {
                 return result;
             }
         }
+    // An impossible best time would block every new one for its puzzle; the
+    // puzzle itself is fine, so only the time goes.
+    for (int level = 1; level <= kLevels; ++level)
+        for (int number = 1; number <= kPuzzlesPerLevel; ++number) {
+            StockRecord& r = read(level, number);
+            if (BestTimePossible(r)) continue;
+            result.clearedBestTimes.push_back(
+                {Stock::RecordNumber(level, number), r.BestMinutes, r.BestSeconds, r.BestPlayer});
+            r.BestMinutes = r.BestSeconds = r.BestPlayer = 0;
+        }
     stock = read;
     return result;
 }
 
-fs::path StockTempPath(const fs::path& file) {
-    fs::path temp = file;
-    temp += ".tmp";
-    return temp;
-}
-
 StockWriteResult WriteStock(const fs::path& file, const Stock& stock) {
-    StockWriteResult result;
     const std::vector<std::uint8_t> bytes = EncodeStock(stock);
-    const fs::path temp = StockTempPath(file);
-    auto fail = [&](std::string why) {
-        std::error_code ignored;
-        fs::remove(temp, ignored);
-        result.ok = false;
-        result.detail = std::move(why);
-        return result;
-    };
-
-    std::FILE* f = std::fopen(temp.string().c_str(), "wb");
-    if (!f) return fail("cannot create " + temp.string());
-    const bool written = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
-    const bool flushed = written && std::fflush(f) == 0 && SyncFile(f);
-    const bool closed = std::fclose(f) == 0;
-    if (!written || !flushed || !closed) return fail("cannot write " + temp.string());
-
-    std::error_code ec;
-    fs::rename(temp, file, ec);
-    if (ec) return fail("cannot replace " + file.string() + ": " + ec.message());
-    return result;
+    const FileWriteResult written = WriteWholeFile(file, bytes);
+    return {written.ok, written.detail};
 }
 
 bool EnsureStockFile(const fs::path& master, const fs::path& working) {
     std::error_code ec;
-    if (fs::exists(working, ec)) return true;
-    // Copy through a temporary file, so that an interrupted copy never leaves a
-    // short working copy behind.
-    const fs::path temp = StockTempPath(working);
-    fs::copy_file(master, temp, fs::copy_options::overwrite_existing, ec);
-    if (!ec) fs::rename(temp, working, ec);
-    if (ec) {
-        std::error_code ignored;
-        fs::remove(temp, ignored);
+    // Anything under the name (even a broken link) is the working copy; reading
+    // it decides whether it is usable.
+    if (fs::exists(fs::symlink_status(working, ec))) return true;
+    std::vector<std::uint8_t> bytes;
+    bool tooLong = false;
+    if (!ReadAtMost(master, kStockFileSize, bytes, tooLong) || tooLong ||
+        bytes.size() != kStockFileSize)
         return false;
-    }
-    return true;
+    // Through a temporary file, so an interrupted copy never leaves a short
+    // working copy; and never over a copy that another start made meanwhile.
+    return WriteWholeFile(working, bytes, ExistingTarget::kKeepExisting).ok;
 }
-
-namespace {
-
-// A free name for setting `file` aside: "<file>.bad", else "<file>.2.bad", ...
-fs::path SetAsidePath(const fs::path& file) {
-    std::error_code ec;
-    for (int i = 1;; ++i) {
-        fs::path candidate = file;
-        candidate += i == 1 ? std::string(".bad") : "." + std::to_string(i) + ".bad";
-        if (!fs::exists(candidate, ec) && !ec) return candidate;
-        if (i > 1000) return {};
-    }
-}
-
-} // namespace
 
 StockOpenResult OpenStock(const fs::path& master, const fs::path& working, Stock& stock) {
     StockOpenResult result;
+    RemoveLeftoverTemporaryFiles(working);
     EnsureStockFile(master, working);
     result.firstRead = ReadStock(working, stock);
     if (result.firstRead.ok()) {
@@ -267,13 +242,11 @@ StockOpenResult OpenStock(const fs::path& master, const fs::path& working, Stock
         return result;
     }
     std::error_code ec;
-    if (result.firstRead.error != StockReadError::kMissing) {
+    if (fs::exists(fs::symlink_status(working, ec))) {
         // Keep the unreadable copy for the player, under a name nobody else uses.
-        const fs::path aside = SetAsidePath(working);
+        fs::path aside = SetAside(working);
         if (aside.empty()) return result;
-        fs::rename(working, aside, ec);
-        if (ec) return result;
-        result.setAside = aside;
+        result.setAside = std::move(aside);
     }
     if (!EnsureStockFile(master, working)) return result;
     if (ReadStock(working, stock).ok()) result.status = StockOpenStatus::kRecovered;

@@ -74,6 +74,43 @@ TEST(StartupStock, ADamagedWorkingCopyIsSetAsideReportedAndThePlayGoesOnFromTheM
     EXPECT_EQ(h2.prompt.messages[1].title, "Critical Error!");
 }
 
+TEST(StartupStock, AnImpossibleStoredBestTimeGivesWayToTheNextGameOfANamedPlayer) {
+    const TempFolder dir("dravik-best");
+    const auto master = dir / "master.kds", working = dir / "sudstock.kds";
+    Stock stored = TestStock();
+    stored(3, 4).BestMinutes = -1; // from a damaged or foreign writer
+    stored(3, 4).BestSeconds = 30;
+    stored(3, 4).BestPlayer = 1;
+    ASSERT_TRUE(FileStockWriter(working).WriteStock(stored));
+
+    PlayHarness h;
+    h.settings.Put("Players", "Count", "2");
+    h.settings.Put("Players", "Player02", "Bob");
+    h.settings.Put("Players", "Last_Player", "2");
+    h.settings.Put("Options", "Level", "3");
+    h.settings.Put("Last_Puzzle", "Level03", "3");
+    h.game->LoadSettings(true);
+    Stock stock;
+    const StockOpenResult opened = OpenStock(master, working, stock);
+    ASSERT_EQ(opened.status, StockOpenStatus::kOk) << opened.firstRead.detail;
+    ASSERT_TRUE(h.game->TakeStock(opened, stock));
+    h.game->FinishStartup();
+    h.Settle();
+    h.OpenNext();
+    ASSERT_EQ(h.board().PuzzleNumber, 4);
+    EXPECT_EQ(h.view().StatusPanels[2], "Best Time: 00:00 (No Best Time Yet)");
+    h.clock.AdvanceSeconds(200);
+    h.game->Tick();
+    h.PlaceSolution();
+
+    ASSERT_EQ(h.writer.writes, 1);
+    const StockRecord& r = (*h.writer.written)(3, 4);
+    EXPECT_EQ(r.BestMinutes, 3);
+    EXPECT_EQ(r.BestSeconds, 20);
+    EXPECT_EQ(r.BestPlayer, 2);
+    EXPECT_EQ(h.view().StatusPanels[2], "Best Time: 03:20 by Bob");
+}
+
 TEST(WorkerPuzzleSource, ReportsEachFinishedPuzzleAndStopsPromptly) {
     std::mutex mutex;
     std::condition_variable cv;

@@ -133,6 +133,16 @@ TEST_F(StockCommandTest, ShowPrintsRecordsAndVerifyFindsEveryKindOfFault) {
              for (auto& g : s(2, 7).Givens) g = 0;
          },
          "record 107"},
+        {"impossible best time", [](Stock& s) { s(2, 9).BestSeconds = 75; },
+         "record 109 (level 2 number 9): impossible best time: minutes 0, seconds 75, player 0"},
+        {"negative best time",
+         [](Stock& s) {
+             s(5, 9).BestMinutes = -1;
+             s(5, 9).BestPlayer = 3;
+         },
+         "record 409 (level 5 number 9): impossible best time: minutes -1, seconds 0, player 3"},
+        {"the same puzzle twice in a set", [](Stock& s) { s(4, 21) = s(4, 20); },
+         "record 321 (level 4 number 21): same puzzle as number 20"},
     };
     for (const Fault& f : faults) {
         SCOPED_TRACE(f.name);

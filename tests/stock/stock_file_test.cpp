@@ -1,5 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <csignal>
 #include <cstdlib>
 #include <fstream>
 #include <functional>
@@ -7,6 +15,7 @@
 #include <vector>
 
 #include "game/stock/folders.h"
+#include "game/stock/safe_files.h"
 #include "game/stock/stock_file.h"
 #include "stock/stock_fixtures.h"
 
@@ -25,6 +34,17 @@ void WriteBytes(const fs::path& p, const std::vector<std::uint8_t>& bytes) {
     std::ofstream out(p, std::ios::binary | std::ios::trunc);
     out.write(reinterpret_cast<const char*>(bytes.data()),
               static_cast<std::streamsize>(bytes.size()));
+}
+
+// The names of the temporary files of `file` in its folder, sorted.
+std::vector<std::string> TemporaryFilesOf(const fs::path& file) {
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(file.parent_path())) {
+        const std::string name = entry.path().filename().string();
+        if (entry.is_regular_file() && IsTemporaryFileOf(file, name)) names.push_back(name);
+    }
+    std::sort(names.begin(), names.end());
+    return names;
 }
 
 // Compares two records field by field, so a failure names the field.
@@ -107,7 +127,7 @@ TEST_F(StockFileTest, WriteThenReadGivesTheSame500RecordsInFileOrder) {
     const StockWriteResult w = WriteStock(file, Valid());
     ASSERT_TRUE(w.ok) << w.detail;
     EXPECT_EQ(fs::file_size(file), kStockFileSize);
-    EXPECT_FALSE(fs::exists(StockTempPath(file)));
+    EXPECT_TRUE(TemporaryFilesOf(file).empty());
 
     Stock read;
     const StockReadResult r = ReadStock(file, read);
@@ -183,6 +203,22 @@ TEST_F(StockFileTest, ReadRejectsEveryFileThatCannotBeAStock) {
         {"all-zero record",
          [&](auto& b) { std::fill_n(b.begin() + at(300, 0), kStockRecordSize, 0); },
          StockReadError::kBadRecord, 300},
+        {"16 givens",
+         [&](auto& b) {
+             int givens = 0;
+             for (int c = 0; c < kCells; ++c) givens += b[at(9, 6 + c)] != 0;
+             for (int c = 0; c < kCells && givens > 16; ++c)
+                 if (b[at(9, 6 + c)] != 0) {
+                     b[at(9, 6 + c)] = 0;
+                     --givens;
+                 }
+         },
+         StockReadError::kBadRecord, 9},
+        {"every cell given",
+         [&](auto& b) {
+             for (int c = 0; c < kCells; ++c) b[at(450, 6 + c)] = b[at(450, 87 + c)];
+         },
+         StockReadError::kBadRecord, 450},
         {"solution with a repeated digit in a column",
          [&](auto& b) {
              // Swap two solution cells of one row: the row stays a permutation,
@@ -210,6 +246,16 @@ TEST_F(StockFileTest, ReadRejectsEveryFileThatCannotBeAStock) {
         EXPECT_EQ(stock(1, 7), sentinel(1, 7));
     }
 
+    // Seventeen givens and one empty cell are the bounds a puzzle may have.
+    StockRecord bounds = Valid()(1, 9);
+    int givens = 0;
+    for (auto& g : bounds.Givens)
+        if (g != 0 && ++givens > 17) g = 0;
+    EXPECT_EQ(RecordProblem(bounds, 1), "");
+    bounds.Givens = bounds.Solution;
+    bounds.Givens[40] = 0;
+    EXPECT_EQ(RecordProblem(bounds, 1), "");
+
     Stock stock;
     EXPECT_EQ(ReadStock(folder_ / "missing.kds", stock).error, StockReadError::kMissing);
     EXPECT_EQ(ReadStock(folder_.path(), stock).error, StockReadError::kReadFailed);
@@ -228,29 +274,47 @@ TEST_F(StockFileTest, InterruptedOrFailedWriteLeavesTheOldStockReadable) {
     newer(2, 5).BestMinutes = 1;
     std::vector<std::uint8_t> half = EncodeStock(newer);
     half.resize(half.size() / 2);
-    WriteBytes(StockTempPath(file), half);
+    const std::string leftover = "sudstock.kds.00c0ffee00c0ffee.tmp";
+    WriteBytes(folder_ / leftover, half);
     Stock read;
     ASSERT_TRUE(ReadStock(file, read).ok());
     EXPECT_EQ(read, older);
 
-    // The next write goes through in spite of the leftover.
+    // The next write goes through in spite of the leftover, in a file of its own.
     ASSERT_TRUE(WriteStock(file, newer).ok);
     ASSERT_TRUE(ReadStock(file, read).ok());
     EXPECT_EQ(read, newer);
-    EXPECT_FALSE(fs::exists(StockTempPath(file)));
+    EXPECT_EQ(TemporaryFilesOf(file), std::vector<std::string>{leftover});
 
-    // A write that cannot even create its temporary file fails, says so, and
-    // leaves the file as it was.
-    fs::create_directories(StockTempPath(file) / "blocker");
-    const StockWriteResult failed = WriteStock(file, older);
-    EXPECT_FALSE(failed.ok);
-    EXPECT_FALSE(failed.detail.empty());
+    // Nor does a folder under the temporary name earlier versions used.
+    fs::create_directories(folder_ / "sudstock.kds.tmp" / "blocker");
+    ASSERT_TRUE(WriteStock(file, older).ok);
     ASSERT_TRUE(ReadStock(file, read).ok());
-    EXPECT_EQ(read, newer);
-    fs::remove_all(StockTempPath(file));
+    EXPECT_EQ(read, older);
 
-    // Writing into a folder that does not exist fails too.
+    // A write that fails half-way (here: the file size limit) says so, removes
+    // its temporary file and leaves the file as it was.
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit limit{kStockFileSize / 2, kStockFileSize / 2};
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+        const StockWriteResult failed = WriteStock(file, newer);
+        Stock after;
+        const bool unchanged = ReadStock(file, after).ok() && after == older;
+        ::_exit(!failed.ok && !failed.detail.empty() && unchanged ? 0 : 1);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "status " << status;
+    EXPECT_EQ(TemporaryFilesOf(file), std::vector<std::string>{leftover});
+
+    // Writing into a folder that does not exist fails, and so does writing
+    // "into" a plain file.
     EXPECT_FALSE(WriteStock(folder_ / "no-such-folder" / "sudstock.kds", older).ok);
+    WriteBytes(folder_ / "plain", {1});
+    EXPECT_FALSE(WriteStock(folder_ / "plain" / "sudstock.kds", older).ok);
 }
 
 TEST_F(StockFileTest, StartUpCopiesTheMasterOnlyWhenTheWorkingCopyIsMissing) {
@@ -327,6 +391,133 @@ TEST_F(StockFileTest, StartUpFailsOnlyWhenNoReadableStockCanBeHad) {
     open = OpenStock(master, working, stock);
     EXPECT_EQ(open.status, StockOpenStatus::kFailed);
     EXPECT_EQ(stock(1, 1).BestPlayer, 4) << "a failed start-up changed the stock";
+}
+
+TEST_F(StockFileTest, ImpossibleBestTimesReadAsNoBestTimeAndTheRestAsStored) {
+    struct Case {
+        int level, number;
+        int minutes, seconds, player;
+        bool possible;
+    };
+    const Case cases[] = {
+        {1, 1, -1, 5, 2, false}, {1, 2, 3, 75, 2, false},      {2, 1, 3, -1, 2, false},
+        {2, 2, 3, 60, 1, false}, {3, 1, 3, 12, -1, false},     {3, 2, -32768, 0, 0, false},
+        {4, 1, 0, 59, 1, true},  {4, 2, 32767, 0, 5000, true}, // a long list may number 5000
+        {5, 1, 0, 0, 7, true}, // no best time; the player field means nothing then
+    };
+    Stock written = Valid();
+    for (const Case& c : cases) {
+        StockRecord& r = written(c.level, c.number);
+        r.BestMinutes = static_cast<std::int16_t>(c.minutes);
+        r.BestSeconds = static_cast<std::int16_t>(c.seconds);
+        r.BestPlayer = static_cast<std::int16_t>(c.player);
+    }
+    const fs::path file = folder_ / "sudstock.kds";
+    ASSERT_TRUE(WriteStock(file, written).ok);
+
+    Stock read;
+    const StockReadResult result = ReadStock(file, read);
+    ASSERT_TRUE(result.ok()) << result.detail;
+    std::vector<int> cleared;
+    for (const auto& c : result.clearedBestTimes) cleared.push_back(c.record);
+    EXPECT_EQ(cleared, (std::vector<int>{1, 2, 101, 102, 201, 202}));
+    ASSERT_FALSE(result.clearedBestTimes.empty());
+    EXPECT_EQ(result.clearedBestTimes[0].minutes, -1);
+    EXPECT_EQ(result.clearedBestTimes[0].seconds, 5);
+    EXPECT_EQ(result.clearedBestTimes[0].player, 2);
+
+    Stock expected = written;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::to_string(c.level) + "/" + std::to_string(c.number));
+        EXPECT_EQ(BestTimePossible(written(c.level, c.number)), c.possible);
+        if (c.possible) continue;
+        StockRecord& r = expected(c.level, c.number);
+        r.BestMinutes = r.BestSeconds = r.BestPlayer = 0;
+        EXPECT_FALSE(read(c.level, c.number).HasBestTime());
+    }
+    EXPECT_EQ(read, expected);
+    // The file keeps what it held until the game next writes it.
+    EXPECT_EQ(ReadBytes(file), EncodeStock(written));
+}
+
+TEST_F(StockFileTest, StartUpRemovesLeftoverTemporaryFilesOfOursOnly) {
+    const fs::path master = folder_ / "master.kds", working = folder_ / "sudstock.kds";
+    ASSERT_TRUE(WriteStock(master, Valid()).ok);
+    ASSERT_TRUE(WriteStock(working, Valid()).ok);
+    const std::vector<std::string> ours = {"sudstock.kds.0123456789abcdef.tmp", "sudstock.kds.tmp"};
+    const std::vector<std::string> others = {"other.kds.0123456789abcdef.tmp",
+                                             "sudstock.kds.notes.tmp", "sudstock.kds.0123.txt",
+                                             "sudstock.kds.bad"};
+    for (const auto& name : ours) WriteBytes(folder_ / name, {1, 2});
+    for (const auto& name : others) WriteBytes(folder_ / name, {3});
+    fs::create_directories(folder_ / "sudstock.kds.abcdef.tmp" / "inside"); // a folder: kept
+
+    // While a writer is at work in the folder, nothing is touched: the files
+    // may be its own.
+    {
+        const int busy = ::open(folder_.path().c_str(), O_RDONLY | O_DIRECTORY);
+        ASSERT_GE(busy, 0);
+        ASSERT_EQ(::flock(busy, LOCK_SH), 0);
+        EXPECT_EQ(RemoveLeftoverTemporaryFiles(working), 0);
+        Stock stock;
+        EXPECT_EQ(OpenStock(master, working, stock).status, StockOpenStatus::kOk);
+        ::close(busy);
+        for (const auto& name : ours) EXPECT_TRUE(fs::exists(folder_ / name)) << name;
+    }
+
+    Stock stock;
+    EXPECT_EQ(OpenStock(master, working, stock).status, StockOpenStatus::kOk);
+    for (const auto& name : ours) EXPECT_FALSE(fs::exists(folder_ / name)) << name;
+    for (const auto& name : others) EXPECT_TRUE(fs::exists(folder_ / name)) << name;
+    EXPECT_TRUE(fs::is_directory(folder_ / "sudstock.kds.abcdef.tmp" / "inside"));
+    EXPECT_EQ(stock, Valid());
+}
+
+TEST_F(StockFileTest, NothingInTheDataFolderButTheMasterDecidesWhetherTheGameStarts) {
+    const fs::path master = folder_ / "master.kds", working = folder_ / "sudstock.kds";
+    ASSERT_TRUE(WriteStock(master, Valid()).ok);
+
+    // A folder under the temporary name earlier versions used.
+    fs::create_directories(folder_ / "sudstock.kds.tmp" / "inside");
+    Stock stock;
+    StockOpenResult open = OpenStock(master, working, stock);
+    ASSERT_EQ(open.status, StockOpenStatus::kOk) << open.firstRead.detail;
+    EXPECT_EQ(ReadBytes(working), ReadBytes(master));
+
+    // A thousand and one damaged copies set aside before.
+    WriteBytes(folder_ / "sudstock.kds.bad", {0});
+    for (int n = 2; n <= 1001; ++n)
+        WriteBytes(folder_ / ("sudstock.kds." + std::to_string(n) + ".bad"), {0});
+    WriteBytes(working, {9, 9, 9});
+    open = OpenStock(master, working, stock);
+    ASSERT_EQ(open.status, StockOpenStatus::kRecovered);
+    EXPECT_EQ(open.setAside, folder_ / "sudstock.kds.1002.bad");
+    EXPECT_EQ(ReadBytes(open.setAside), (std::vector<std::uint8_t>{9, 9, 9}));
+    EXPECT_EQ(ReadBytes(folder_ / "sudstock.kds.500.bad"), std::vector<std::uint8_t>{0});
+
+    // A folder, and a link to nowhere, where the working copy should be.
+    for (int kind = 0; kind < 2; ++kind) {
+        SCOPED_TRACE(kind == 0 ? "folder" : "broken link");
+        fs::remove(working);
+        if (kind == 0)
+            fs::create_directories(working / "inside");
+        else
+            fs::create_symlink(folder_ / "nowhere", working);
+        open = OpenStock(master, working, stock);
+        ASSERT_EQ(open.status, StockOpenStatus::kRecovered) << open.firstRead.detail;
+        EXPECT_FALSE(open.setAside.empty());
+        EXPECT_EQ(ReadBytes(working), ReadBytes(master));
+        EXPECT_EQ(stock, Valid());
+    }
+    EXPECT_TRUE(fs::is_directory(folder_ / "sudstock.kds.1003.bad" / "inside"));
+    EXPECT_TRUE(fs::is_symlink(folder_ / "sudstock.kds.1004.bad"));
+
+    // Only a master that cannot be a stock stops the start: it is not copied.
+    fs::remove(working);
+    WriteBytes(master, std::vector<std::uint8_t>(kStockFileSize + 1, 1));
+    open = OpenStock(master, working, stock);
+    EXPECT_EQ(open.status, StockOpenStatus::kFailed);
+    EXPECT_FALSE(fs::exists(working));
 }
 
 class ScopedEnv {

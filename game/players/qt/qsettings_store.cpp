@@ -1,6 +1,13 @@
 #include "game/players/qt/qsettings_store.h"
 
+#include <QFile>
 #include <QVariant>
+
+#include <system_error>
+
+#include "game/players/qt/plain_ini.h"
+#include "game/players/settings.h"
+#include "game/stock/safe_files.h"
 
 namespace dravik {
 
@@ -16,14 +23,55 @@ QString KeyPath(std::string_view section, std::string_view key) {
     return ToQString(section) + QLatin1Char('/') + ToQString(key);
 }
 
+QSettings::Format UserFormat() {
+#if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN)
+    return PlainIniFormat(); // the same file as the native format there
+#else
+    return QSettings::NativeFormat;
+#endif
+}
+
+// True when `file` is missing or a settings file we can take as it is.
+bool Readable(const std::filesystem::path& file) {
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(file, ec)) return true;
+    QFile in(QString::fromStdString(file.string()));
+    if (!in.open(QIODevice::ReadOnly)) return true; // Qt treats it as empty
+    if (in.size() > kMaxSettingsFileBytes) return false;
+    QSettings::SettingsMap ignored;
+    return ReadPlainIni(in.read(kMaxSettingsFileBytes + 1), ignored);
+}
+
 } // namespace
 
-QSettingsStore::QSettingsStore()
-    : settings_(std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
-                                            kApplication, kApplication)) {}
+QSettingsStore::QSettingsStore() {
+    Open([] {
+        return std::make_unique<QSettings>(UserFormat(), QSettings::UserScope, kApplication,
+                                           kApplication);
+    });
+}
 
-QSettingsStore::QSettingsStore(const QString& path)
-    : settings_(std::make_unique<QSettings>(path, QSettings::IniFormat)) {}
+QSettingsStore::QSettingsStore(const QString& path) {
+    Open([&path] { return std::make_unique<QSettings>(path, PlainIniFormat()); });
+}
+
+void QSettingsStore::Open(const std::function<std::unique_ptr<QSettings>()>& make) {
+    settings_ = make();
+    if (settings_->format() != PlainIniFormat()) return;
+    const std::filesystem::path file(QFile::encodeName(settings_->fileName()).toStdString());
+    if (Readable(file)) return;
+    // Let go of the file before it moves, then start again from the defaults.
+    settings_.reset();
+    std::filesystem::path aside = SetAside(file);
+    if (!aside.empty()) setAside_ = std::move(aside);
+    settings_ = make();
+}
+
+std::optional<std::string> QSettingsStore::TakeSetAsideNotice() {
+    if (!setAside_ || noticeTaken_) return std::nullopt;
+    noticeTaken_ = true;
+    return SettingsSetAsideMessage(setAside_->string());
+}
 
 std::optional<std::string> QSettingsStore::Get(std::string_view section,
                                                std::string_view key) const {
