@@ -12,6 +12,7 @@
 #include "game/sound/game_sounds.h"
 #include "game/sound/wavo_host.h"
 #include "game/stock/folders.h"
+#include "game/stock/instance_lock.h"
 #include "game/stock/stock_file.h"
 #include "game/ui/controller.h"
 #include "game/ui/main_window.h"
@@ -44,18 +45,27 @@ struct App::Parts {
     explicit Parts(AppOptions o)
         : options(std::move(o)),
           folders(SetupFolders(ProgramFolderOf(options), options.localAppData)),
-          settings(options.settingsFile.isEmpty()
-                       ? std::make_unique<QSettingsStore>()
-                       : std::make_unique<QSettingsStore>(options.settingsFile)),
+          lock(folders.DataFolder), settings(OpenSettings(options, lock)),
           host(options.sound ? sound::WavoHost::Create(LibraryFolderOf(options)) : nullptr),
           sounds(host.get(), folders.ProgramFolder), sink(sounds), writer(folders.WorkingStock()),
           source(options.workerThreads, [this] {
               if (GameController* c = controller.load()) c->PuzzleReady();
           }) {}
 
+    // A second game only tells the player and ends: it never touches the
+    // first one's settings, so it reads none.
+    static std::unique_ptr<SettingsStore> OpenSettings(const AppOptions& o,
+                                                       const InstanceLock& lock) {
+        if (lock.state() == InstanceLock::State::kHeldElsewhere)
+            return std::make_unique<MemorySettingsStore>();
+        if (o.settingsFile.isEmpty()) return std::make_unique<QSettingsStore>();
+        return std::make_unique<QSettingsStore>(o.settingsFile);
+    }
+
     AppOptions options;
     Folders folders;
-    std::unique_ptr<QSettingsStore> settings;
+    InstanceLock lock;
+    std::unique_ptr<SettingsStore> settings;
     QtPrompt qtPrompt;
     std::unique_ptr<sound::WavoHost> host;
     sound::GameSounds sounds;
@@ -96,10 +106,20 @@ GameController& App::Controller() {
     return *parts_->ownedController;
 }
 
+bool App::AlreadyRunning() const {
+    return parts_->lock.state() == InstanceLock::State::kHeldElsewhere;
+}
+
 bool App::Start() {
     Parts& p = *parts_;
     MainWindow& window = *p.window;
     Game& game = p.ownedController->game();
+    Prompt& prompt = p.options.prompt ? *p.options.prompt : p.qtPrompt;
+    if (AlreadyRunning()) {
+        prompt.ShowMessage(kAlreadyRunningMessage, kAlreadyRunningTitle, MessageIcon::Information,
+                           MessageButtons::Ok);
+        return false;
+    }
     window.CentreOnScreen();
 
     // The sound control gets the window's handle, then the tables are built and
@@ -110,6 +130,10 @@ bool App::Start() {
     bool anyEffect = false;
     for (std::int32_t handle : p.sounds.SoundHandles()) anyEffect = anyEffect || handle >= 0;
     game.LoadSettings(p.sounds.SoundAvailable() && anyEffect);
+    if (auto* store = dynamic_cast<QSettingsStore*>(p.settings.get()))
+        if (auto notice = store->TakeSetAsideNotice())
+            prompt.ShowMessage(*notice, kSettingsSetAsideTitle, MessageIcon::Exclamation,
+                               MessageButtons::Ok);
 
     StockOpenResult opened = OpenStock(p.folders.MasterStock(), p.folders.WorkingStock(), p.stock);
     if (!game.TakeStock(opened, p.stock)) return false;

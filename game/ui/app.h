@@ -38,9 +38,12 @@ class App {
     App& operator=(const App&) = delete;
 
     // Everything up to the window shown and the first pass scheduled. False
-    // when the stock could not be read: the messages have been shown and the
-    // program must end with a non-zero status.
+    // when the program must end: another game is running, or the stock could
+    // not be read (the messages have been shown; end with a non-zero status).
     bool Start();
+    // Start() refused because another game of this user is running (the
+    // player has been told; end without an error status).
+    bool AlreadyRunning() const;
 
     MainWindow& Window();
     GameController& Controller();

@@ -76,6 +76,6 @@ int main(int argc, char** argv) {
         QApplication::setPalette(fusion->standardPalette());
     }
     dravik::ui::App app;
-    if (!app.Start()) return 1;
+    if (!app.Start()) return app.AlreadyRunning() ? 0 : 1;
     return application.exec();
 }

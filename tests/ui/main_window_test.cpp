@@ -14,7 +14,9 @@
 
 #include <fstream>
 
+#include "game/players/settings.h"
 #include "game/stock/folders.h"
+#include "game/stock/instance_lock.h"
 #include "game/stock/stock_file.h"
 #include "game/ui/look.h"
 #include "ui_harness.h"
@@ -355,6 +357,45 @@ TEST(MainWindow, TheSoundsBoxFollowsTheDeviceAndTheEffects) {
         EXPECT_FALSE(box->isChecked());
         EXPECT_TRUE(h.game().CurrentOptions().SoundOn);
     }
+}
+
+TEST(MainWindow, ASecondGameTellsThePlayerAndEndsWhileTheFirstPlaysOn) {
+    UiHarness first;
+    first.StartAndIdle();
+    first.Next();
+    UiHarness::Setup setup;
+    setup.sameFoldersAs = &first;
+    {
+        UiHarness second(setup);
+        EXPECT_FALSE(second.Start());
+        EXPECT_TRUE(second.app->AlreadyRunning());
+        ASSERT_EQ(second.prompt.messages.size(), 1u);
+        EXPECT_EQ(second.prompt.messages[0].text, kAlreadyRunningMessage);
+        EXPECT_FALSE(second.window().isVisible());
+    }
+    EXPECT_FALSE(first.game().GameOver());
+    // Once the first game has gone, a new one starts.
+    first.app.reset();
+    UiHarness third(setup);
+    EXPECT_TRUE(third.Start());
+    EXPECT_FALSE(third.app->AlreadyRunning());
+}
+
+TEST(MainWindow, AHostileSettingsFileIsSetAsideOnceAndTheDefaultsServe) {
+    UiHarness::Setup setup;
+    // An encoded value that Qt's own reader would decode without bounds.
+    setup.settingsBytes = "[Options]\nLevel=@Variant(\\0\\0\\0\\t\\x7f\\xff\\xff\\xff)\n"
+                          "Sounds=False\n";
+    UiHarness h(setup);
+    ASSERT_TRUE(h.Start());
+    ASSERT_EQ(h.prompt.messages.size(), 1u);
+    EXPECT_EQ(h.prompt.messages[0].title, kSettingsSetAsideTitle);
+    EXPECT_EQ(h.game().CurrentLevel(), kDefaultLevel);
+    EXPECT_TRUE(h.game().CurrentOptions().SoundOn);
+    bool keptAside = false;
+    for (const auto& entry : std::filesystem::directory_iterator(h.folder.path()))
+        keptAside = keptAside || entry.path().filename().string().ends_with(".bad");
+    EXPECT_TRUE(keptAside);
 }
 
 TEST(MainWindow, ARenewalRunsWhileThePlayerPlaysAndIsFiledOnce) {

@@ -36,12 +36,15 @@ std::string ScriptedPrompt::AskText(std::string_view, std::string_view, std::str
 }
 
 UiHarness::UiHarness(const Setup& setup) {
-    programFolder = folder.path() / "program";
-    dataHome = folder.path() / "data";
-    settingsFile = folder.path() / "settings.ini";
+    const fs::path root = setup.sameFoldersAs ? setup.sameFoldersAs->folder.path() : folder.path();
+    programFolder = root / "program";
+    dataHome = root / "data";
+    settingsFile = root / "settings.ini";
     fs::create_directories(programFolder);
     fs::create_directories(dataHome);
-    if (setup.masterStock)
+    if (!setup.settingsBytes.empty())
+        std::ofstream(settingsFile, std::ios::binary) << setup.settingsBytes;
+    if (setup.masterStock && !fs::exists(programFolder / kStockFileName))
         fs::copy_file(fs::path(DRAVIK_OUTPUT_DIR) / kStockFileName, programFolder / kStockFileName);
     if (!setup.workingStockBytes.empty()) {
         fs::create_directories(dataHome / kDataFolderName);

@@ -74,8 +74,10 @@ class UiHarness {
         // The sound control and the effects, copied into the program folder
         // (run under SDL's dummy driver); the game's effects are still recorded.
         bool sound = false;
-        bool effectFiles = true;  // with `sound`: the ten effect files too
-        bool manualClock = false; // the game's clock moves only when the test says
+        bool effectFiles = true;                  // with `sound`: the ten effect files too
+        bool manualClock = false;                 // the game's clock moves only when the test says
+        std::string settingsBytes;                // non-empty: the settings file as found
+        const UiHarness* sameFoldersAs = nullptr; // a second game over another's folders
     };
     UiHarness() : UiHarness(Setup{}) {}
     explicit UiHarness(const Setup& setup);
