@@ -20,6 +20,7 @@ int RunGrade(const Args& args, std::istream& in, std::ostream& out, std::ostream
 int RunGradeInBatches(const Args& args, std::istream& in, std::ostream& out, std::ostream& err,
                       std::size_t batchSize);
 int RunSolve(const Args& args, std::istream& in, std::ostream& out, std::ostream& err);
+int RunHint(const Args& args, std::istream& in, std::ostream& out, std::ostream& err);
 // `live`: draw the progress bar in place (stderr is a terminal).
 int RunGenerate(const Args& args, std::ostream& out, std::ostream& err, bool live);
 int RunStock(const Args& args, std::ostream& out, std::ostream& err, bool live);

@@ -26,6 +26,8 @@ std::string Usage() {
            counts +
            " per new puzzle;\n"
            "                         --level keeps only that level's puzzles\n"
+           "  hint [--where]         PLAYED MARKS SOLUTION GIVENS LEVEL per line: the game's\n"
+           "                         hint code; --where adds the step and its pattern\n"
            "  stock build --out FILE [--seed S] [--threads T]\n"
            "                         fill all five sets of a new stock file\n"
            "  stock show FILE [--level L] [--number N]\n"
@@ -46,6 +48,7 @@ int Run(int argc, char** argv, std::ostream& out, std::ostream& err) {
     try {
         if (command == "grade") return RunGrade(args, std::cin, out, err);
         if (command == "solve") return RunSolve(args, std::cin, out, err);
+        if (command == "hint") return RunHint(args, std::cin, out, err);
         if (command == "generate") return RunGenerate(args, out, err, StderrIsTerminal());
         if (command == "stock") return RunStock(args, out, err, StderrIsTerminal());
         if (command == "--help" || command == "-h" || command == "help") {

@@ -50,6 +50,19 @@ bool Solver::BasicFish(int n) {
                     if (!(baseLines & (1u << line)))
                         for (unsigned p = lineMask[line] & pattern; p; p &= p - 1)
                             changed |= RemoveCandidate(d, LineCell(rows, line, __builtin_ctz(p)));
+                if (changed && Noting()) {
+                    NoteCells({}, DigitBit(d));
+                    for (int line = 0; line < 9; ++line)
+                        if (baseLines & (1u << line))
+                            for (unsigned p = lineMask[line] & pattern; p; p &= p - 1)
+                                Noted().AddCell(LineCell(rows, line, __builtin_ctz(p)));
+                    for (int line = 0; line < 9; ++line)
+                        if (baseLines & (1u << line))
+                            Noted().AddUnit(rows ? RowUnit(line) : ColumnUnit(line));
+                    for (int line = 0; line < 9; ++line)
+                        if (pattern & (1u << line))
+                            Noted().AddUnit(rows ? ColumnUnit(line) : RowUnit(line));
+                }
                 return changed;
             });
             if (found) return true;
@@ -123,7 +136,17 @@ bool Solver::FinnedXWing() {
                             changed = clearBoxLine(d, boxB, true, c2, r2);
                         else if (inA)
                             changed = clearBoxLine(d, boxA, true, c1, r2);
-                        if (changed) return true;
+                        if (changed) {
+                            if (Noting()) {
+                                NoteCells({9 * r1 + c1, 9 * r1 + c2, 9 * r2 + c1, 9 * r2 + c2},
+                                          DigitBit(d), nf);
+                                for (int f = 0; f < nf; ++f) Noted().AddCell(9 * r2 + fins[f]);
+                                for (int u :
+                                     {RowUnit(r1), RowUnit(r2), ColumnUnit(c1), ColumnUnit(c2)})
+                                    Noted().AddUnit(u);
+                            }
+                            return true;
+                        }
                     }
                 }
         }
@@ -155,7 +178,21 @@ bool Solver::FinnedXWing() {
                             changed = clearBoxLine(d, boxA, false, r1, c2);
                         else if (inB)
                             changed = clearBoxLine(d, boxB, false, r2, c2);
-                        if (changed) return true;
+                        if (changed) {
+                            if (Noting()) {
+                                NoteCells({9 * r1 + c, 9 * r2 + c, 9 * r1 + c2, 9 * r2 + c2},
+                                          DigitBit(d));
+                                for (int r = 0; r < 9; ++r)
+                                    if (r != r1 && r != r2 && has(d, r, c2)) {
+                                        Noted().AddCell(9 * r + c2);
+                                        ++Noted().extra;
+                                    }
+                                for (int u :
+                                     {ColumnUnit(c), ColumnUnit(c2), RowUnit(r1), RowUnit(r2)})
+                                    Noted().AddUnit(u);
+                            }
+                            return true;
+                        }
                     }
                 }
         }
@@ -219,6 +256,13 @@ bool Solver::MultiXWing() {
                         if (mask_[p[2]] != (DigitBit(b) | DigitBit(cDigit)) ||
                             mask_[p[3]] != (DigitBit(b) | DigitBit(dDigit)))
                             continue;
+                        auto noteRectangle = [&] {
+                            if (!Noting()) return;
+                            NoteCells({p[0], p[1], p[2], p[3]},
+                                      static_cast<std::uint16_t>(DigitBit(a) | DigitBit(b)));
+                            Noted().AddUnit(rows ? RowUnit(l1) : ColumnUnit(l1));
+                            Noted().AddUnit(rows ? RowUnit(l2) : ColumnUnit(l2));
+                        };
                         // Line form: C along cross line x1, D along x2.
                         if (lineCount[cross][cDigit][x1] >= 3 ||
                             lineCount[cross][dDigit][x2] >= 3) {
@@ -227,6 +271,7 @@ bool Solver::MultiXWing() {
                                 RemoveCandidate(cDigit, LineCell(!rows, x1, pos));
                                 RemoveCandidate(dDigit, LineCell(!rows, x2, pos));
                             }
+                            noteRectangle();
                             return true;
                         }
                         // Box form: the two base lines share a band (or stack).
@@ -239,6 +284,7 @@ bool Solver::MultiXWing() {
                                 const int cy = BoxPositionCell(boxY, q);
                                 if (cy != p[1] && cy != p[3]) RemoveCandidate(dDigit, cy);
                             }
+                            noteRectangle();
                             return true;
                         }
                     }

@@ -43,7 +43,19 @@ bool Solver::PointingPair() {
                         }
                 if (total < 1 || total > 3) continue;
                 for (int k = 0; k < 6; ++k)
-                    if (entry[k] == total && PointingEliminate(d, start, k)) return true;
+                    if (entry[k] == total && PointingEliminate(d, start, k)) {
+                        if (Noting()) {
+                            // The box keeps its candidates: only the line outside it lost d.
+                            NoteCells({}, static_cast<std::uint16_t>(bit));
+                            for (int i = 0; i < 9; ++i)
+                                if (mask_[BoxPositionCell(CellBox(start), i)] & bit)
+                                    Noted().AddCell(BoxPositionCell(CellBox(start), i));
+                            Noted().AddUnit(BoxUnit(CellBox(start)));
+                            Noted().AddUnit(k < 3 ? RowUnit(start / 9 + k)
+                                                  : ColumnUnit(start % 9 + k - 3));
+                        }
+                        return true;
+                    }
             }
         pointingSeen_[d] = digitVersion_[d];
     }
@@ -89,7 +101,18 @@ bool Solver::BoxLine() {
                     }
                 if (total < 1 || total > 3) continue;
                 for (int s = 0; s < 3; ++s)
-                    if (seg[s] == total && BoxLineEliminate(d, line, s, rows)) return true;
+                    if (seg[s] == total && BoxLineEliminate(d, line, s, rows)) {
+                        if (Noting()) {
+                            const int unit = rows ? RowUnit(line) : ColumnUnit(line);
+                            NoteCells({}, static_cast<std::uint16_t>(bit));
+                            for (int i = 0; i < 9; ++i)
+                                if (mask_[kUnitCells[unit][i]] & bit)
+                                    Noted().AddCell(kUnitCells[unit][i]);
+                            Noted().AddUnit(unit);
+                            Noted().AddUnit(BoxUnit(CellBox(kUnitCells[unit][3 * s])));
+                        }
+                        return true;
+                    }
             }
             boxLineSeen_[pass][d] = digitVersion_[d];
         }

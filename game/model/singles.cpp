@@ -26,6 +26,11 @@ bool Solver::HiddenSingle() {
                 const int c = unit[i];
                 if (mask_[c] & b) {
                     if (BitCount(mask_[c]) > 1) {
+                        if (Noting()) {
+                            NoteCells({}, static_cast<std::uint16_t>(b));
+                            for (int k = 0; k < 9; ++k) Noted().AddCell(unit[k]);
+                            Noted().AddUnit(id);
+                        }
                         Place(bit + 1, c);
                         return true;
                     }
@@ -42,6 +47,7 @@ bool Solver::NakedSingle() {
     for (int c = 0; c < kCells; ++c) {
         const unsigned m = mask_[c];
         if (m && !(m & (m - 1))) {
+            if (Noting()) NoteCells({c}, static_cast<std::uint16_t>(m));
             Place(__builtin_ctz(m) + 1, c);
             return true;
         }

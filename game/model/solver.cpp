@@ -53,6 +53,14 @@ void Solver::LoadPosition(const Grid& givens, const Grid& board,
     TouchAll();
 }
 
+void Solver::NoteCells(std::initializer_list<int> cells, std::uint16_t digits, int extra) {
+    StepPattern& p = *pattern_;
+    p.Clear();
+    for (int c : cells) p.AddCell(c);
+    p.digits = digits;
+    p.extra = extra;
+}
+
 bool Solver::Solved() const {
     return emptyCells_ == 0;
 }
@@ -171,7 +179,8 @@ int Solver::Solve(const StepCallback& onStep) {
         const int fired = climb(std::make_index_sequence<kTechniqueCount>());
         if (fired < 0) break;
         ++counts_[fired];
-        if (onStep && !onStep(SolveStep{fired, level, std::span<const GridChange>(log)})) {
+        if (onStep &&
+            !onStep(SolveStep{fired, level, std::span<const GridChange>(log), pattern_})) {
             result = kResultCancelled;
             break;
         }

@@ -8,6 +8,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <initializer_list>
 #include <span>
 #include <vector>
 
@@ -30,10 +31,59 @@ struct GridChange {
     std::int8_t cell;
 };
 
+// Where a technique step stands, for showing it to a player: the cells that
+// make the pattern, the units it lives in and the digits it is about. The
+// order is each technique's own:
+//   Hidden Single      cells: the unit's nine cells; units: the unit
+//   Naked Single       cells: the cell
+//   Pointing Pair      cells: the box's cells with the digit; units: box, line
+//   Box Line           cells: the line's cells with the digit; units: line, box
+//   subsets            cells: the subset's cells; units: the unit; digits: the subset's
+//   X-Wing, Swordfish, Jellyfish
+//                      cells: the base lines' cells with the digit; units: the
+//                      base lines, then the cover lines
+//   Finned X-Wing      cells: the four corners (base line first), then the fins;
+//                      units: the two base lines, then the two cover lines
+//   Multi X-Wing       cells: the rectangle {A,C} {A,D} {B,C} {B,D}; units: the
+//                      two lines that confine A and B; digits: A and B
+//   XY-Wing, XYZ-Wing  cells: pivot, first wing, second wing
+//   Skyscraper         cells: the two cells of each line; units: the two lines
+//   2 String Kite      cells: the row's two cells, the column's two; units: row, column
+//   Empty Rectangle    cells: the box's cells with the digit, then the conjugate
+//                      pair (the cell on the hinge's line first); units: box,
+//                      hinge row, hinge column, the pair's line
+//   Unique Rectangle   cells: floor, floor, roof, roof (and the naked pair's
+//                      third cell); digits: the rectangle's two
+//   Avoidable Rect.    cells: the two placed corners that share a digit or a
+//                      line, then the other two; digits: the two placed digits
+// `extra` counts the cells at the end of the list that play a second part:
+// the fins, the Empty Rectangle's pair, the Unique Rectangle's third cell.
+struct StepPattern {
+    static constexpr int kMaxCells = 24;
+    static constexpr int kMaxUnits = 8;
+    std::array<std::int8_t, kMaxCells> cells{};
+    int cellCount = 0;
+    int extra = 0;
+    std::array<std::int8_t, kMaxUnits> units{};
+    int unitCount = 0;
+    std::uint16_t digits = 0;
+
+    void Clear() { cellCount = extra = unitCount = digits = 0; }
+    void AddCell(int cell) {
+        if (cellCount < kMaxCells) cells[cellCount++] = static_cast<std::int8_t>(cell);
+    }
+    void AddUnit(int unit) {
+        if (unitCount < kMaxUnits) units[unitCount++] = static_cast<std::int8_t>(unit);
+    }
+    std::span<const std::int8_t> Cells() const { return {cells.data(), std::size_t(cellCount)}; }
+    std::span<const std::int8_t> Units() const { return {units.data(), std::size_t(unitCount)}; }
+};
+
 struct SolveStep {
     int technique; // index in the technique table
     int level;     // level reached so far
     std::span<const GridChange> changes;
+    const StepPattern* pattern = nullptr; // while a pattern is recorded
 };
 
 // Called after every successful ladder step; return false to stop the solve.
@@ -69,6 +119,9 @@ class Solver {
     // Records every change made by Place and RemoveCandidate into `log`
     // (nullptr stops recording).
     void RecordChanges(std::vector<GridChange>* log) { record_ = log; }
+    // Describes every successful technique step in `pattern` (nullptr stops).
+    // Only a step that reported progress leaves a meaningful pattern.
+    void RecordPattern(StepPattern* pattern) { pattern_ = pattern; }
 
     // The two primitives, the only writers of the working arrays.
     void Place(int digit, int cell);
@@ -121,6 +174,8 @@ class Solver {
     bool NakedSubsetInUnit(const int* cells, int kind, int size);
     bool HiddenSubsetInUnit(const int* cells, int size);
     bool FindWings(int pivot, std::uint16_t wing1, std::uint16_t wing2, int digit, bool xyz);
+    void NoteEmptyRectangle(int digit, int box, int row, int column, int near, int far,
+                            int pairLine);
     bool EmptyRectangleHinge(int digit, int box, int row, int column,
                              const std::array<std::array<int, 9>, 10>& rowCount,
                              const std::array<std::array<int, 9>, 10>& colCount);
@@ -160,7 +215,14 @@ class Solver {
     std::array<std::uint64_t, 10> emptyRectangleSeen_{};
     int emptyCells_ = kCells;
 
+    // Pattern recording. The techniques call these on their success paths
+    // only, so grading pays one test per step.
+    bool Noting() const { return pattern_ != nullptr; }
+    StepPattern& Noted() { return *pattern_; }
+    void NoteCells(std::initializer_list<int> cells, std::uint16_t digits, int extra = 0);
+
     std::vector<GridChange>* record_ = nullptr;
+    StepPattern* pattern_ = nullptr;
     std::uint32_t enabled_ = (1u << kTechniqueCount) - 1;
 };
 

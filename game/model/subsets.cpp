@@ -49,7 +49,12 @@ bool Solver::NakedSubsetInUnit(const int* cells, int kind, int size) {
         if (!outside) return false;
         int digits[5], n = 0;
         for (unsigned m = combo; m; m &= m - 1) digits[n++] = __builtin_ctz(m) + 1;
-        return NakedEliminate(digits, size, found, kind);
+        if (!NakedEliminate(digits, size, found, kind)) return false;
+        if (Noting()) {
+            NoteCells({}, static_cast<std::uint16_t>(combo));
+            for (int i = 0; i < count; ++i) Noted().AddCell(found[i]);
+        }
+        return true;
     });
 }
 
@@ -82,6 +87,11 @@ bool Solver::HiddenSubsetInUnit(const int* cells, int size) {
             for (unsigned other = mask_[c] & ~combo; other; other &= other - 1)
                 changed |= RemoveCandidate(__builtin_ctz(other) + 1, c);
         }
+        if (changed && Noting()) {
+            NoteCells({}, static_cast<std::uint16_t>(combo));
+            for (int i = 0; i < 9; ++i)
+                if (mask_[cells[i]] & combo) Noted().AddCell(cells[i]);
+        }
         return changed;
     });
 }
@@ -102,8 +112,10 @@ bool Solver::Subset(bool naked, int size) {
         const auto& unit = kUnitCells[u];
         int cells[9];
         for (int i = 0; i < 9; ++i) cells[i] = unit[i];
-        if (naked ? NakedSubsetInUnit(cells, 1 + u / 9, size) : HiddenSubsetInUnit(cells, size))
+        if (naked ? NakedSubsetInUnit(cells, 1 + u / 9, size) : HiddenSubsetInUnit(cells, size)) {
+            if (Noting()) Noted().AddUnit(u);
             return true;
+        }
         seen[u] = unitVersion_[u];
     }
     return false;

@@ -22,6 +22,7 @@ bool Solver::UniqueRectangle() {
     for (int a = 1; a <= 8; ++a)
         for (int b = a + 1; b <= 9; ++b) {
             const unsigned ab = DigitBit(a) | DigitBit(b);
+            const auto ab16 = static_cast<std::uint16_t>(ab);
             CellList bivalue, three, threeFour, more;
             for (int c = 0; c < kCells; ++c) {
                 const unsigned m = mask_[c];
@@ -79,6 +80,7 @@ bool Solver::UniqueRectangle() {
                                 if ((mask_[d] & ab) == ab && BitCount(mask_[d]) > 2) {
                                     RemoveCandidate(a, d);
                                     RemoveCandidate(b, d);
+                                    if (Noting()) NoteCells({p, q, c, d}, ab16);
                                     return true;
                                 }
                             }
@@ -89,7 +91,10 @@ bool Solver::UniqueRectangle() {
                             const int d = partner(c);
                             if (d < 0 || mask_[d] != mask_[c]) continue;
                             const int x = __builtin_ctz(mask_[c] & ~ab) + 1;
-                            if (EliminateSeenByBoth(c, d, x)) return true;
+                            if (EliminateSeenByBoth(c, d, x)) {
+                                if (Noting()) NoteCells({p, q, c, d}, ab16);
+                                return true;
+                            }
                         }
 
                         // t = 3: the roof's extras X, Y form a naked pair with a cell e.
@@ -114,8 +119,10 @@ bool Solver::UniqueRectangle() {
                                 }
                             }
                             if (keep[2] >= 0 &&
-                                NakedEliminate(digits, 2, keep, 3, rowFloor ? 1 : 2))
+                                NakedEliminate(digits, 2, keep, 3, rowFloor ? 1 : 2)) {
+                                if (Noting()) NoteCells({p, q, c, d, keep[2]}, ab16, 1);
                                 return true;
+                            }
                             if (CellBox(c) == CellBox(d)) {
                                 keep[2] = -1;
                                 for (int pos = 0; pos < 9; ++pos) {
@@ -125,8 +132,10 @@ bool Solver::UniqueRectangle() {
                                         break;
                                     }
                                 }
-                                if (keep[2] >= 0 && NakedEliminate(digits, 2, keep, 3, 3))
+                                if (keep[2] >= 0 && NakedEliminate(digits, 2, keep, 3, 3)) {
+                                    if (Noting()) NoteCells({p, q, c, d, keep[2]}, ab16, 1);
                                     return true;
+                                }
                             }
                         }
 
@@ -150,11 +159,13 @@ bool Solver::UniqueRectangle() {
                                 if (confined(a)) {
                                     RemoveCandidate(b, c);
                                     RemoveCandidate(b, d);
+                                    if (Noting()) NoteCells({p, q, c, d}, ab16);
                                     return true;
                                 }
                                 if (confined(b)) {
                                     RemoveCandidate(a, c);
                                     RemoveCandidate(a, d);
+                                    if (Noting()) NoteCells({p, q, c, d}, ab16);
                                     return true;
                                 }
                             }
@@ -183,7 +194,13 @@ bool Solver::AvoidableRectangle() {
                 const bool eFilled = grid_[e] > 0, fFilled = grid_[f] > 0;
                 if (eFilled == fFilled) continue;
                 const int b = eFilled ? grid_[e] : grid_[f];
-                if (RemoveCandidate(b, eFilled ? f : e)) return true;
+                if (RemoveCandidate(b, eFilled ? f : e)) {
+                    // The empty corner last: it is the one that loses B.
+                    if (Noting())
+                        NoteCells({p, q, eFilled ? e : f, eFilled ? f : e},
+                                  static_cast<std::uint16_t>(DigitBit(a) | DigitBit(b)));
+                    return true;
+                }
             }
         }
 
@@ -219,7 +236,12 @@ bool Solver::AvoidableRectangle() {
                         shareRow ? 9 * CellRow(e) + CellColumn(q) : 9 * CellRow(q) + CellColumn(e);
                     if (!isBivalue[f] || mask_[f] != (DigitBit(a) | DigitBit(x))) continue;
                     if (CellBox(p) != CellBox(q) && CellBox(p) != CellBox(e)) continue;
-                    if (EliminateSeenByBoth(f, e, x)) return true;
+                    if (EliminateSeenByBoth(f, e, x)) {
+                        if (Noting())
+                            NoteCells({p, q, e, f},
+                                      static_cast<std::uint16_t>(DigitBit(a) | DigitBit(b)));
+                        return true;
+                    }
                 }
             }
         }

@@ -45,7 +45,10 @@ bool Solver::FindWings(int pivot, std::uint16_t wing1, std::uint16_t wing2, int 
                 if (mask_[second[j]] != wing2) continue;
                 const bool changed = xyz ? XYZEliminate(pivot, first[i], second[j], digit)
                                          : EliminateSeenByBoth(first[i], second[j], digit);
-                if (changed) return true;
+                if (changed) {
+                    if (Noting()) NoteCells({pivot, first[i], second[j]}, DigitBit(digit));
+                    return true;
+                }
             }
         }
     }
@@ -150,14 +153,17 @@ bool Solver::Skyscraper() {
                     // Compare the cells' positions across the lines.
                     auto at = [rows](int cell) { return rows ? CellColumn(cell) : CellRow(cell); };
                     const int a1 = li[0], b1 = li[1], a2 = lj[0], b2 = lj[1];
-                    if (at(a1) == at(a2) && at(b1) != at(b2) && EliminateSeenByBoth(b1, b2, d))
+                    if ((at(a1) == at(a2) && at(b1) != at(b2) && EliminateSeenByBoth(b1, b2, d)) ||
+                        (at(a1) == at(b2) && at(b1) != at(a2) && EliminateSeenByBoth(b1, a2, d)) ||
+                        (at(b1) == at(a2) && at(a1) != at(b2) && EliminateSeenByBoth(a1, b2, d)) ||
+                        (at(b1) == at(b2) && at(a1) != at(a2) && EliminateSeenByBoth(a1, a2, d))) {
+                        if (Noting()) {
+                            NoteCells({a1, b1, a2, b2}, DigitBit(d));
+                            Noted().AddUnit(rows ? RowUnit(i) : ColumnUnit(i));
+                            Noted().AddUnit(rows ? RowUnit(j) : ColumnUnit(j));
+                        }
                         return true;
-                    if (at(a1) == at(b2) && at(b1) != at(a2) && EliminateSeenByBoth(b1, a2, d))
-                        return true;
-                    if (at(b1) == at(a2) && at(a1) != at(b2) && EliminateSeenByBoth(a1, b2, d))
-                        return true;
-                    if (at(b1) == at(b2) && at(a1) != at(a2) && EliminateSeenByBoth(a1, a2, d))
-                        return true;
+                    }
                 }
         skyscraperSeen_[d] = digitVersion_[d];
     }
@@ -190,12 +196,30 @@ bool Solver::TwoStringKite() {
                 } else {
                     continue;
                 }
-                if (EliminateSeenByBoth(rowEnd, columnEnd, d)) return true;
+                if (EliminateSeenByBoth(rowEnd, columnEnd, d)) {
+                    if (Noting()) {
+                        NoteCells({r0, r1, c0, c1}, DigitBit(d));
+                        Noted().AddUnit(RowUnit(r));
+                        Noted().AddUnit(ColumnUnit(c));
+                    }
+                    return true;
+                }
             }
         }
         kiteSeen_[d] = digitVersion_[d];
     }
     return false;
+}
+
+void Solver::NoteEmptyRectangle(int d, int box, int row, int column, int near, int far,
+                                int pairLine) {
+    if (!Noting()) return;
+    NoteCells({}, DigitBit(d), 2);
+    for (int p = 0; p < 9; ++p)
+        if (mask_[BoxPositionCell(box, p)] & DigitBit(d)) Noted().AddCell(BoxPositionCell(box, p));
+    Noted().AddCell(near);
+    Noted().AddCell(far);
+    for (int u : {BoxUnit(box), RowUnit(row), ColumnUnit(column), pairLine}) Noted().AddUnit(u);
 }
 
 bool Solver::EmptyRectangleHinge(int d, int box, int row, int column,
@@ -210,7 +234,10 @@ bool Solver::EmptyRectangleHinge(int d, int box, int row, int column,
         for (int i = 0; i < 9; ++i)
             if (i != row && (mask_[9 * i + k] & bit)) other = i;
         if (other < 0 || other / 3 == band) continue;
-        if (RemoveCandidate(d, 9 * other + column)) return true;
+        if (RemoveCandidate(d, 9 * other + column)) {
+            NoteEmptyRectangle(d, box, row, column, 9 * row + k, 9 * other + k, ColumnUnit(k));
+            return true;
+        }
     }
     // Column side: along column C outside the box, a conjugate pair in the row.
     for (int i = 0; i < 9; ++i) {
@@ -219,7 +246,10 @@ bool Solver::EmptyRectangleHinge(int d, int box, int row, int column,
         for (int j = 0; j < 9; ++j)
             if (j != column && (mask_[9 * i + j] & bit)) other = j;
         if (other < 0 || other / 3 == stack) continue;
-        if (RemoveCandidate(d, 9 * row + other)) return true;
+        if (RemoveCandidate(d, 9 * row + other)) {
+            NoteEmptyRectangle(d, box, row, column, 9 * i + column, 9 * i + other, RowUnit(i));
+            return true;
+        }
     }
     return false;
 }

@@ -1,5 +1,6 @@
 #include "game/play/game.h"
 
+#include "game/hint/hint_text.h"
 #include "game/play/status_texts.h"
 #include "game/play/times.h"
 
@@ -142,11 +143,11 @@ void Game::MarkMouseUp(int digit, int cell, int button, int x, int y) {
     if (acts && !CanRecordStep()) acts = false;
 
     if (acts && button == kLeftButton) {
-        controls_.HintVisible = false;
+        HideHint();
         Play(kSoundAssign);
         MakeStep(board_.PlacementStep(cell, digit, board_.PuzzleLevel >= 3));
     } else if (acts) {
-        controls_.HintVisible = false;
+        HideHint();
         Play(kSoundDiscard);
         MakeStep(board_.StrikeStep(cell, digit));
     }
@@ -191,7 +192,7 @@ void Game::LabelColumnMouseUp(int column, int x, int y) {
 
 void Game::Undo() {
     if (!controls_.Buttons.Undo || board_.StepCount < 1) return;
-    controls_.HintVisible = false;
+    HideHint();
     Play(kSoundUndoRedo);
     controls_.Buttons.Redo = true;
     board_.Apply(board_.StepAt(board_.StepCount), Board::Direction::Backward);
@@ -204,7 +205,7 @@ void Game::Undo() {
 
 void Game::Redo() {
     if (!controls_.Buttons.Redo || board_.StepCount >= board_.StepLimit) return;
-    controls_.HintVisible = false;
+    HideHint();
     Play(kSoundUndoRedo);
     controls_.Buttons.Restart = true;
     controls_.Buttons.Undo = true;
@@ -218,7 +219,7 @@ void Game::ResetCell() {
     if (board_.SelectedColumn == kNoSelection || board_.SelectedRow == kNoSelection) return;
     int s = 9 * board_.SelectedRow + board_.SelectedColumn;
     if (board_.Givens[s] > 0 || !CanRecordStep()) return;
-    controls_.HintVisible = false;
+    HideHint();
     Play(kSoundResetCell);
     MakeStep(board_.ResetStep(s));
 }
@@ -231,7 +232,7 @@ void Game::Restart() {
     board_.StepCount = 0;
     ClearGrid();
     EnableGrid();
-    controls_.HintVisible = false;
+    HideHint();
     PlaceGivens();
     gameOver_ = false;
     clock_.Start();
@@ -244,7 +245,7 @@ void Game::Solution() {
     if (!controls_.Buttons.Solution) return;
     clock_.Stop();
     Play(kSoundSolution);
-    controls_.HintVisible = false;
+    HideHint();
     board_.PencilMarks.fill(0);
     board_.Played = board_.Solution;
     gameOver_ = true;
@@ -261,9 +262,75 @@ void Game::GameEndedButtons() {
 }
 
 // ---------------------------------------------------------------------------
+// Hints
+
+namespace {
+
+BoardHighlight HighlightOf(const HintStep& step) {
+    BoardHighlight h;
+    for (int c : step.pattern.Cells()) h.Pattern[c] = true;
+    for (const GridChange& ch : step.changes) {
+        if (ch.placed) {
+            h.PlacedCell = ch.cell;
+            h.PlacedDigit = ch.digit;
+        } else {
+            h.Struck[ch.cell] |= DigitBit(ch.digit);
+        }
+    }
+    h.Explanation = ExplainStep(step);
+    return h;
+}
+
+} // namespace
+
+void Game::HideHint() {
+    controls_.HintVisible = false;
+    controls_.HintTag = 0;
+    controls_.Highlight = BoardHighlight{};
+}
+
+int Game::Hint() {
+    if (!controls_.Buttons.Hint) return kHintNothing;
+    HideHint();
+    const int r = hintSearch_.Search(HintBoard{board_.Played, board_.PencilMarks, board_.Solution,
+                                               board_.Givens, board_.PuzzleLevel});
+    if (IsTechniqueHint(r)) {
+        Play(kSoundHint);
+        hintStep_ = hintSearch_.Step();
+        hintWhere_ = HighlightOf(hintStep_);
+        controls_.HintTop = HintMarkerTop(r);
+        controls_.HintTag = r;
+        controls_.HintVisible = true;
+    } else if (auto message = HintMessageFor(r)) {
+        Play(kSoundError);
+        services_.Dialogs.ShowMessage(message->text, message->title, MessageIcon::Critical,
+                                      MessageButtons::Ok);
+    }
+    return r;
+}
+
+std::string_view Game::HintMarkerPage() const {
+    return controls_.HintVisible ? HintHelpPage(controls_.HintTag) : std::string_view{};
+}
+
+void Game::ShowHintWhere() {
+    if (!controls_.HintVisible || !IsTechniqueHint(controls_.HintTag)) return;
+    controls_.Highlight = hintWhere_;
+}
+
+void Game::ApplyHintStep() {
+    if (!controls_.HintVisible || !IsTechniqueHint(controls_.HintTag)) return;
+    // The first move hides the marker; the step stays as it was found.
+    const std::vector<GridChange> changes = hintStep_.changes;
+    for (const GridChange& ch : changes)
+        MarkMouseUp(ch.digit, ch.cell, ch.placed ? kLeftButton : kRightButton, 120, 120);
+}
+
+// ---------------------------------------------------------------------------
 // Board display operations
 
 void Game::ClearGrid() {
+    HideHint();
     clock_.Clear();
     gameOver_ = true;
     // Every mark shown, no digit, no given colour: the board as designed.

@@ -14,6 +14,7 @@
 #include <cstdint>
 #include <string>
 
+#include "game/hint/hint_search.h"
 #include "game/play/board.h"
 #include "game/play/game_clock.h"
 #include "game/play/outside.h"
@@ -88,8 +89,21 @@ class Game {
     bool QueryQuit();
     // After the players dialog: the list and the chosen player.
     void PlayersChanged(const PlayerList& players);
-    // The hint marker (its own feature shows it; board changes hide it).
-    void SetHintVisible(bool visible) { controls_.HintVisible = visible; }
+
+    // --- Hints ---------------------------------------------------------------
+    // The Hint button: a wrong digit or a struck solution mark is named in a
+    // message; otherwise the marker goes over the count box of the technique
+    // the next step needs. Nothing on the board changes, and a hint costs no
+    // playing time. Returns the search's result (hint_search.h).
+    int Hint();
+    // A click on the marker: the help page of its technique, "" when the
+    // marker stands for none.
+    std::string_view HintMarkerPage() const;
+    // The marker's menu. "Show where" outlines the step on the board until the
+    // next board change or hint; "Apply this step" makes it through the mark
+    // handlers, one recorded step per mark, so Undo takes it back.
+    void ShowHintWhere();
+    void ApplyHintStep();
 
     // --- Clock ---------------------------------------------------------------
     void Tick();
@@ -124,6 +138,8 @@ class Game {
         return (board_.PencilMarks[cell] & DigitBit(digit)) != 0;
     }
     void PlaceGivens();
+    // Hides the marker and whatever "Show where" shows: the board changed.
+    void HideHint();
     void Play(int effect);
     bool CanRecordStep() const { return board_.StepCount < kMaxSteps; }
     // Records `step`, makes it and sets the history buttons.
@@ -147,6 +163,10 @@ class Game {
     PlayerList players_;
     int loadedLevel_ = 0; // the level of the puzzle on the board, 0 = none
     bool loadingSettings_ = false;
+
+    HintSearch hintSearch_;
+    HintStep hintStep_;        // the step behind the visible marker
+    BoardHighlight hintWhere_; // what "Show where" shows for it
 
     GameClock clock_;
     bool gameOver_ = true;

@@ -46,6 +46,20 @@ struct ButtonStates {
     friend bool operator==(const ButtonStates&, const ButtonStates&) = default;
 };
 
+// "Show where" for the technique hint on the board: the cells of its pattern
+// outlined, the marks the step removes struck (or the digit it places), and a
+// one-line explanation. Empty when nothing is shown.
+struct BoardHighlight {
+    std::array<bool, kCells> Pattern{};
+    std::array<std::uint16_t, kCells> Struck{}; // bit d - 1: mark d goes
+    int PlacedCell = -1;
+    int PlacedDigit = 0;
+    std::string Explanation;
+
+    bool Empty() const { return Explanation.empty(); }
+    friend bool operator==(const BoardHighlight&, const BoardHighlight&) = default;
+};
+
 struct Controls {
     bool BoardEnabled = false;
     std::array<LabelColour, 9> RowLabels{};
@@ -57,7 +71,12 @@ struct Controls {
     std::array<std::string, 5> StatusPanels = kDesignStatusPanels;
     // Captions of LabelCount(22 + k): how often the grading used technique k.
     std::array<std::string, kTechniqueCount> TechniqueCounts{};
+    // LabelHint: shown over count box HintTag - 1, its top at HintTop twips;
+    // HintTag is the technique result 1..22 while it is visible, else 0.
     bool HintVisible = false;
+    int HintTag = 0;
+    int HintTop = 2760;
+    BoardHighlight Highlight;
 
     bool SoundChecked = true;
     bool SoundEnabled = true;

@@ -15,6 +15,7 @@
 #include "game/stock/instance_lock.h"
 #include "game/stock/stock_file.h"
 #include "game/ui/controller.h"
+#include "game/ui/help_features.h"
 #include "game/ui/main_window.h"
 #include "game/ui/qt_prompt.h"
 
@@ -76,6 +77,8 @@ struct App::Parts {
     std::atomic<GameController*> controller{nullptr};
     std::unique_ptr<GameController> ownedController;
     std::unique_ptr<MainWindow> window;
+    DesktopUrlOpener urlOpener;
+    std::unique_ptr<HelpFeatures> help;
     Stock stock;
 };
 
@@ -90,9 +93,13 @@ App::App(AppOptions options) : parts_(std::make_unique<Parts>(std::move(options)
     p.controller = p.ownedController.get();
     p.window = std::make_unique<MainWindow>(*p.ownedController);
     p.qtPrompt.SetParent(p.window.get());
+    p.help = std::make_unique<HelpFeatures>(
+        *p.window, *p.ownedController, p.folders.ProgramFolder, prompt,
+        p.options.urlOpener ? *p.options.urlOpener : p.urlOpener);
 }
 
 App::~App() {
+    parts_->help.reset(); // its help window and menu before the game window
     // The worker stops (and joins) before the game it reports to goes away.
     parts_->source.Stop();
     parts_->controller = nullptr;
@@ -108,6 +115,10 @@ GameController& App::Controller() {
 
 bool App::AlreadyRunning() const {
     return parts_->lock.state() == InstanceLock::State::kHeldElsewhere;
+}
+
+HelpFeatures& App::Help() {
+    return *parts_->help;
 }
 
 bool App::Start() {

@@ -8,11 +8,13 @@
 #include <memory>
 #include <string>
 
+#include "game/help/web_link.h"
 #include "game/play/outside.h"
 
 namespace dravik::ui {
 
 class GameController;
+class HelpFeatures;
 class MainWindow;
 
 struct AppOptions {
@@ -28,6 +30,7 @@ struct AppOptions {
     SoundSink* soundSink = nullptr; // the effects through the sound control
     StockWriter* writer = nullptr;  // the working copy of the stock file
     ClockSource* clock = nullptr;   // a steady clock
+    UrlOpener* urlOpener = nullptr; // the desktop's handler of web addresses
 };
 
 class App {
@@ -47,6 +50,7 @@ class App {
 
     MainWindow& Window();
     GameController& Controller();
+    HelpFeatures& Help();
 
   private:
     struct Parts;

@@ -12,6 +12,14 @@ namespace dravik::ui {
 
 namespace {
 
+// "Show where" colours.
+const QColor kPatternFill(255, 244, 176);
+const QColor kPatternEdge(224, 96, 0);
+const QColor kStruckMark(210, 0, 0);
+const QColor kStruckFill(255, 205, 205);
+const QColor kPlacedFill(170, 235, 170);
+const QColor kPlacedMark(0, 110, 0);
+
 QColor LabelTextColour(LabelColour c) {
     return c == LabelColour::Red ? ToQColor(kSelectedLabel) : ToQColor(kWindowText);
 }
@@ -52,6 +60,14 @@ void BoardWidget::SetView(const GameView& view) {
     if (view.BoardEnabled != enabled_) {
         enabled_ = view.BoardEnabled;
         update();
+    }
+    if (!(highlight_ == view.Highlight)) {
+        for (int i = 0; i < kCells; ++i)
+            if (highlight_.Pattern[i] != view.Highlight.Pattern[i] ||
+                highlight_.Struck[i] != view.Highlight.Struck[i] || i == highlight_.PlacedCell ||
+                i == view.Highlight.PlacedCell)
+                UpdateTwips(DigitRect(i));
+        highlight_ = view.Highlight;
     }
     for (int i = 0; i < kCells; ++i) {
         if (cells_[i] == view.Cells[i]) continue;
@@ -97,6 +113,12 @@ void BoardWidget::paintEvent(QPaintEvent* event) {
         QRect r = ToPixels(DigitRect(cell));
         if (!r.intersects(dirty)) continue;
         const CellView& c = cells_[cell];
+        if (highlight_.Pattern[cell]) {
+            // "Show where": the pattern's cells, tinted and outlined.
+            p.fillRect(r, kPatternFill);
+            p.setPen(QPen(kPatternEdge, 2));
+            p.drawRect(r.adjusted(1, 1, -1, -1));
+        }
         if (c.Digit != 0) {
             p.setFont(digitFont);
             p.setPen(ToQColor(c.Colour == DigitColour::Given ? kGivenColour : kWindowText));
@@ -105,10 +127,32 @@ void BoardWidget::paintEvent(QPaintEvent* event) {
         }
         if (c.MarksShown == 0) continue;
         p.setFont(markFont);
-        p.setPen(markColour);
-        for (int d = 1; d <= 9; ++d)
-            if (c.MarksShown & DigitBit(d))
-                p.drawText(ToPixels(MarkRect(cell, d)), Qt::AlignCenter, QString::number(d));
+        for (int d = 1; d <= 9; ++d) {
+            if (!(c.MarksShown & DigitBit(d))) continue;
+            const QRect mark = ToPixels(MarkRect(cell, d));
+            if (highlight_.Struck[cell] & DigitBit(d)) {
+                // A mark the step removes: red on pink, struck through.
+                p.fillRect(mark.adjusted(1, 1, -1, -1), kStruckFill);
+                p.setPen(QPen(kStruckMark, 1));
+                p.drawText(mark, Qt::AlignCenter, QString::number(d));
+                const QPoint mid = mark.center();
+                p.drawLine(mid.x() - 5, mid.y() + 4, mid.x() + 5, mid.y() - 4);
+                continue;
+            }
+            if (cell == highlight_.PlacedCell && d == highlight_.PlacedDigit) {
+                // The digit the step places: green on green.
+                p.fillRect(mark.adjusted(1, 1, -1, -1), kPlacedFill);
+                p.setPen(kPlacedMark);
+                QFont bold = markFont;
+                bold.setBold(true);
+                p.setFont(bold);
+                p.drawText(mark, Qt::AlignCenter, QString::number(d));
+                p.setFont(markFont);
+                continue;
+            }
+            p.setPen(markColour);
+            p.drawText(mark, Qt::AlignCenter, QString::number(d));
+        }
     }
 
     // The frame on top, in black.

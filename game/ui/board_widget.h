@@ -42,6 +42,7 @@ class BoardWidget : public QWidget {
     std::array<CellView, kCells> cells_{};
     std::array<LabelColour, 9> rowLabels_{};
     std::array<LabelColour, 9> columnLabels_{};
+    BoardHighlight highlight_;
     bool enabled_ = false;
     BoardHit pressed_;
 };

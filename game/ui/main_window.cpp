@@ -351,7 +351,26 @@ void MainWindow::Apply(const GameView& view) {
         for (int k = 0; k < kTechniqueCount; ++k)
             Find<QLabel>("LabelCount", kTechniqueCount + k)
                 ->setText(Text(view.TechniqueCounts[static_cast<std::size_t>(k)]));
+    if (changed(&GameView::HintTop) || changed(&GameView::HintTag)) {
+        // The marker sits over the count box of its technique, from the view.
+        QWidget* marker = Find<QWidget>("LabelHint");
+        QRect at = marker->geometry();
+        at.moveTop(ToPixels(view.HintTop));
+        marker->setGeometry(at);
+        marker->setToolTip(view.HintTag >= 1 && view.HintTag <= kTechniqueCount
+                               ? QStringLiteral("Hint: %1. Click to learn the technique; "
+                                                "right-click to be shown where.")
+                                     .arg(Text(TechniqueCaption(view.HintTag - 1)))
+                               : QString());
+    }
     if (changed(&GameView::HintVisible)) Find<QWidget>("LabelHint")->setVisible(view.HintVisible);
+    if (!old || old->Highlight.Explanation != view.Highlight.Explanation) {
+        // "Show where" explains the step across the status bar, over its panels.
+        if (view.Highlight.Explanation.empty())
+            statusBar_->clearMessage();
+        else
+            statusBar_->showMessage(Text(view.Highlight.Explanation));
+    }
     if (changed(&GameView::SoundChecked) || changed(&GameView::SoundEnabled)) {
         auto* box = Find<QCheckBox>("chkSound");
         box->setChecked(view.SoundChecked); // no clicked() signal: the game is not told

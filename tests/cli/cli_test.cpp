@@ -224,9 +224,16 @@ TEST(Command, EveryCommandWhoseOutputIsLostSaysSoAndFails) {
     easy[0] = easy[40] = '0';
     const std::string puzzles = easy + "\nnot a puzzle\n" + easy + "\n";
     const std::string master = DRAVIK_MASTER_STOCK;
+    // The same board as a hint line: its two empty cells marked with their digits.
+    std::string marks;
+    for (int c = 0; c < 81; ++c)
+        marks += (c ? "," : "") + (easy[c] == '0' ? std::string(1, kSolved[c]) : "-");
+    const std::string states =
+        easy + " " + marks + " " + kSolved + " " + easy + " 3\nnot a state\n";
     struct Case {
         std::vector<std::string> args;
         int statusWhenWritten;
+        std::string input = {}; // "" for the puzzles
     };
     const Case cases[] = {
         {{"grade"}, 1},
@@ -236,6 +243,7 @@ TEST(Command, EveryCommandWhoseOutputIsLostSaysSoAndFails) {
         {{"generate", "--count", "2", "--seed", "5"}, 0},
         {{"stock", "show", master, "--level", "1"}, 0},
         {{"stock", "verify", master}, 0},
+        {{"hint", "--where"}, 1, states},
         {{"--help"}, 0},
     };
     const test::TempFolder folder("dravik-command");
@@ -243,17 +251,21 @@ TEST(Command, EveryCommandWhoseOutputIsLostSaysSoAndFails) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.args[0] + (c.args.size() > 1 ? " " + c.args[1] : ""));
         std::string err;
-        EXPECT_EQ(RunProgram(c.args, puzzles, written.c_str(), folder, err), c.statusWhenWritten)
+        const std::string& input = c.input.empty() ? puzzles : c.input;
+        EXPECT_EQ(RunProgram(c.args, input, written.c_str(), folder, err), c.statusWhenWritten)
             << err;
         EXPECT_GT(std::filesystem::file_size(written), 0u);
         EXPECT_EQ(err.find("write error"), std::string::npos) << err;
 
-        EXPECT_EQ(RunProgram(c.args, puzzles, "/dev/full", folder, err), 1);
+        EXPECT_EQ(RunProgram(c.args, input, "/dev/full", folder, err), 1);
         EXPECT_NE(err.find("dravik: write error: No space left on device\n"), std::string::npos)
             << err;
         // What went to stderr still arrived, in full.
         if (c.args[0] == "grade" || c.args[0] == "solve") {
             EXPECT_EQ(err.rfind("line 2: expected 81 cells, found 3 characters\n", 0), 0u) << err;
+        }
+        if (c.args[0] == "hint") {
+            EXPECT_EQ(err.rfind("line 2: expected 5 fields", 0), 0u) << err;
         }
     }
 }

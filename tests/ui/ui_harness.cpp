@@ -58,6 +58,9 @@ UiHarness::UiHarness(const Setup& setup) {
             for (std::string_view name : sound::kEffectFiles)
                 fs::copy_file(built / name, programFolder / name);
     }
+    if (setup.helpPages && !fs::exists(programFolder / "help"))
+        fs::copy(fs::path(DRAVIK_OUTPUT_DIR) / "help", programFolder / "help",
+                 fs::copy_options::recursive);
     writer = std::make_unique<CountingWriter>(dataHome / kDataFolderName / kStockFileName);
     ui::AppOptions options;
     options.programFolder = programFolder.string() + "/";
@@ -69,6 +72,7 @@ UiHarness::UiHarness(const Setup& setup) {
     options.soundSink = &sound;
     options.writer = writer.get();
     if (setup.manualClock) options.clock = &clock;
+    options.urlOpener = &urlOpener;
     app = std::make_unique<ui::App>(options);
 }
 

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "game/help/web_link.h"
 #include "game/play/adapters.h"
 #include "game/play/game.h"
 #include "game/ui/app.h"
@@ -52,6 +53,17 @@ class ManualClock final : public ClockSource {
     std::int64_t now = 1'000'000;
 };
 
+// The desktop's URL handler, answering as told.
+class ScriptedUrlOpener final : public UrlOpener {
+  public:
+    LinkOutcome OpenUrl(std::string_view url) override {
+        asked.emplace_back(url);
+        return outcome;
+    }
+    LinkOutcome outcome = LinkOutcome::Opened;
+    std::vector<std::string> asked;
+};
+
 class CountingWriter final : public StockWriter {
   public:
     explicit CountingWriter(std::filesystem::path file) : file_(std::move(file)) {}
@@ -76,6 +88,7 @@ class UiHarness {
         bool sound = false;
         bool effectFiles = true;                  // with `sound`: the ten effect files too
         bool manualClock = false;                 // the game's clock moves only when the test says
+        bool helpPages = true;                    // the built help folder in the program folder
         std::string settingsBytes;                // non-empty: the settings file as found
         const UiHarness* sameFoldersAs = nullptr; // a second game over another's folders
     };
@@ -110,6 +123,7 @@ class UiHarness {
     ScriptedPrompt prompt;
     RecordingSound sound;
     ManualClock clock;
+    ScriptedUrlOpener urlOpener;
     std::unique_ptr<CountingWriter> writer;
     std::unique_ptr<ui::App> app;
 };

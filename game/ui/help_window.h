@@ -1,0 +1,34 @@
+// The help window ("Browser"): one window with a text browser that shows the
+// local help pages. It is made when first needed and reused; it is not modal,
+// so the game goes on beside it. A page that is not there shows as a short
+// "page not found" page in the window itself.
+#pragma once
+
+#include <QString>
+#include <QTextBrowser>
+#include <QWidget>
+
+namespace dravik::ui {
+
+class HelpBrowser final : public QTextBrowser {
+    Q_OBJECT
+  public:
+    using QTextBrowser::QTextBrowser;
+    QVariant loadResource(int type, const QUrl& name) override;
+};
+
+class HelpWindow final : public QWidget {
+    Q_OBJECT
+  public:
+    explicit HelpWindow(QWidget* parent = nullptr);
+
+    // Shows the page at `path` (a full file path), maximised, and gives the
+    // browser the keyboard focus.
+    void Open(const QString& path);
+    HelpBrowser* Browser() const { return browser_; }
+
+  private:
+    HelpBrowser* browser_;
+};
+
+} // namespace dravik::ui

@@ -1,0 +1,81 @@
+// What the window and the command show for a hint result.
+#include <gtest/gtest.h>
+
+#include "game/hint/hint_text.h"
+
+namespace dravik {
+namespace {
+
+TEST(HintText, MessagesNameTheCellWithTheBoardsLabels) {
+    auto wrong = HintMessageFor(kHintWrongDigit + 12);
+    ASSERT_TRUE(wrong);
+    EXPECT_EQ(wrong->text, "The solution of cell B4 is incorrect!");
+    EXPECT_EQ(wrong->title, "Bad solved cell");
+    auto struck = HintMessageFor(kHintStruckMark + 80);
+    ASSERT_TRUE(struck);
+    EXPECT_EQ(struck->text, "The pencilmark of cell J9 to solve this cell is incorrectly erased!");
+    EXPECT_EQ(struck->title, "Bad solved cell");
+    EXPECT_EQ(HintMessageFor(kHintWrongDigit)->text, "The solution of cell A1 is incorrect!");
+    EXPECT_EQ(HintMessageFor(kHintStruckMark + 72)->text.substr(0, 26),
+              "The pencilmark of cell J1 ");
+    for (int r : {0, 1, 22, 185, 186, -1}) EXPECT_FALSE(HintMessageFor(r)) << r;
+}
+
+TEST(HintText, EveryTechniqueResultHasItsHelpPageAndCountBox) {
+    const std::array<std::string_view, 23> pages = {"",
+                                                    "hidden_single.html",
+                                                    "naked_single.html",
+                                                    "pointing_pair___triple.html",
+                                                    "box_line_reduction.html",
+                                                    "naked_subset.html",
+                                                    "naked_subset.html",
+                                                    "hidden_subset.html",
+                                                    "naked_subset.html",
+                                                    "hidden_subset.html",
+                                                    "naked_subset.html",
+                                                    "x_wing.html",
+                                                    "xy_wing.html",
+                                                    "two_string_kite.html",
+                                                    "skyscraper.html",
+                                                    "swordfish.html",
+                                                    "multi_value_x_wing.html",
+                                                    "finned_x_wing.html",
+                                                    "unique_rectangle.html",
+                                                    "avoidable_rectangle.html",
+                                                    "xyz_wing.html",
+                                                    "empty_rectangle.html",
+                                                    "jellyfish.html"};
+    for (int r = 0; r <= 22; ++r) EXPECT_EQ(HintHelpPage(r), pages[static_cast<std::size_t>(r)]);
+    for (int r : {23, 103, 104, 184, 185}) EXPECT_EQ(HintHelpPage(r), "");
+    EXPECT_EQ(HintMarkerTop(1), 2760);
+    EXPECT_EQ(HintMarkerTop(9), 4680); // Hidden Triple
+    EXPECT_EQ(HintMarkerTop(22), 2760 + 21 * 240);
+}
+
+TEST(HintText, TheStepReadsForPlayersAndForScripts) {
+    // An X-Wing on 4 in rows B and F, columns 2 and 7, removing 4 from C2 and H7.
+    HintStep step;
+    step.technique = kXWing;
+    for (int c : {10, 15, 46, 51}) step.pattern.AddCell(c);
+    for (int u : {RowUnit(1), RowUnit(5), ColumnUnit(1), ColumnUnit(6)}) step.pattern.AddUnit(u);
+    step.pattern.digits = DigitBit(4);
+    step.changes = {{false, 4, 19}, {false, 4, 69}};
+    EXPECT_EQ(ExplainStep(step),
+              "X-Wing on 4: rows B and F, columns 2 and 7 \u2014 4 goes from C2 and H7");
+    EXPECT_EQ(WhereText(step), "remove 4@C2 4@H7 pattern B2 B7 F2 F7");
+
+    HintStep single;
+    single.technique = kNakedSingle;
+    single.pattern.AddCell(40);
+    single.pattern.digits = DigitBit(7);
+    single.changes = {{true, 7, 40}};
+    EXPECT_EQ(ExplainStep(single),
+              "Naked Single: 7 is the only mark left in E5 \u2014 place 7 in E5");
+    EXPECT_EQ(WhereText(single), "place 7@E5 pattern E5");
+
+    EXPECT_EQ(ExplainStep(HintStep{}), "");
+    EXPECT_EQ(WhereText(HintStep{}), "");
+}
+
+} // namespace
+} // namespace dravik
