@@ -17,7 +17,10 @@
 #include <random>
 #include <vector>
 
+#include "game/players/qt/qsettings_store.h"
+#include "game/players/settings.h"
 #include "game/stock/folders.h"
+#include "game/stock/instance_lock.h"
 #include "game/stock/stock_file.h"
 #include "game/ui/app.h"
 #include "game/ui/board_widget.h"
@@ -70,6 +73,33 @@ int main(int argc, char** argv) {
         fs::temp_directory_path() / ("dravik-ui-bench-" + std::to_string(std::random_device{}()));
     fs::create_directories(root / "program");
     fs::copy_file(fs::path(DRAVIK_OUTPUT_DIR) / kStockFileName, root / "program" / kStockFileName);
+    // The start-up's own checks: the instance lock and the settings file read
+    // as plain text (a settings file with five players).
+    {
+        fs::create_directories(root / "data" / kDataFolderName);
+        const QString ini = QString::fromStdString((root / "check.ini").string());
+        {
+            QSettingsStore store(ini);
+            store.Put("Options", "Sounds", "True");
+            store.Put("Options", "Level", "3");
+            for (int n = 1; n <= 5; ++n)
+                store.Put("Players", NumberedKey("Player", n),
+                          PadName("Player " + std::to_string(n)));
+        }
+        std::vector<double> ms;
+        QElapsedTimer t;
+        for (int i = 0; i < 50; ++i) {
+            t.start();
+            InstanceLock lock(root / "data" / kDataFolderName);
+            QSettingsStore store(ini);
+            (void)Setup_Players(store);
+            ms.push_back(static_cast<double>(t.nsecsElapsed()) / 1e6);
+        }
+        Figures f = Summarise(ms);
+        std::printf("instance lock + settings read: mean %.3f ms, worst %.3f ms (50 runs)\n",
+                    f.mean, f.worst);
+    }
+
     AnswerOk prompt;
     ui::AppOptions options;
     options.programFolder = (root / "program").string() + "/";
