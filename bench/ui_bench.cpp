@@ -150,6 +150,46 @@ int main(int argc, char** argv) {
         std::printf("mark release with repaint: mean %.3f ms, worst %.3f ms (%zu releases)\n",
                     f.mean, f.worst, release.size());
 
+        // A key press on the cursor's cell, with its repaint.
+        app.Controller().Do([](Game& g) { g.Solution(); });
+        app.Controller().Do([](Game& g) { g.Next(); });
+        QApplication::processEvents();
+        window.activateWindow();
+        QTest::qWaitForWindowActive(&window);
+        std::vector<double> keys;
+        for (int round = 0; round < 40 && !game.GameOver(); ++round) {
+            int cell = 0;
+            while (cell < kCells && game.State().Played[cell] != 0) ++cell;
+            if (cell == kCells) break;
+            app.Controller().Do([cell](Game& g) { g.SetCursor(cell); });
+            const auto key = static_cast<Qt::Key>(Qt::Key_0 + game.State().Solution[cell]);
+            t.start();
+            QTest::keyClick(&window, key);
+            board.repaint();
+            keys.push_back(static_cast<double>(t.nsecsElapsed()) / 1e6);
+        }
+        f = Summarise(keys);
+        std::printf("key press with repaint: mean %.3f ms, worst %.3f ms (%zu keys)\n", f.mean,
+                    f.worst, keys.size());
+
+        // A pasted puzzle: read, checked for one solution, graded and shown.
+        std::vector<double> pastes;
+        const char* puzzles[] = {
+            "....362...4.8...6....4...89.3...74.5.7.....3.5.23...9.69...3....1...8.2...351....",
+            "8..........36......7..9.2...5...7.......457.....1...3...1....68..85...1..9....4..",
+            ".743.1...8...54...5.......1..96....4.2.....9.4....72..7.......5...21...8...7.513."};
+        for (int round = 0; round < 30; ++round) {
+            app.Controller().Do([](Game& g) { g.Solution(); });
+            const std::string text = puzzles[round % 3];
+            t.start();
+            app.Controller().Do([&text](Game& g) { g.PlayText(text); });
+            pastes.push_back(static_cast<double>(t.nsecsElapsed()) / 1e6);
+        }
+        f = Summarise(pastes);
+        std::printf("pasted puzzle checked, graded and loaded: mean %.3f ms, worst %.3f ms "
+                    "(30 pastes)\n",
+                    f.mean, f.worst);
+
         // A Very Hard renewal on two threads while the player clicks: the gaps
         // between turns of the event loop, seen by a 1 ms timer.
         app.Controller().Do([](Game& g) { g.Solution(); });

@@ -1,6 +1,7 @@
 #include "game/play/game.h"
 
 #include "game/hint/hint_text.h"
+#include "game/play/brought_puzzle.h"
 #include "game/play/status_texts.h"
 #include "game/play/times.h"
 
@@ -53,6 +54,7 @@ GameView Game::View() const {
 void Game::LoadSettings(bool soundAvailable) {
     loadingSettings_ = true;
     options_ = LoadOptions(services_.Settings);
+    controls_.SameDigitHighlight = LoadHighlightOption(services_.Settings);
     controls_.SoundChecked = options_.SoundOn;
     if (!soundAvailable) {
         // The box shows unticked and disabled; the stored choice stays as it is.
@@ -360,14 +362,107 @@ void Game::ShowSudoku(int level) {
     FillStatusBar();
     for (int k = 0; k < kTechniqueCount; ++k)
         controls_.TechniqueCounts[k] = std::to_string(r.TechniqueCounts[k]);
+    BeginPlay();
+}
+
+// The end of every load: givens on the board, the clock from zero, the board
+// enabled with the keyboard cursor on A1, and the game's buttons.
+void Game::BeginPlay() {
     PlaceGivens();
     clock_.Start();
     EnableGrid();
+    controls_.CursorCell = 0;
     ButtonStates& b = controls_.Buttons;
     b.Next = b.Open = false;
     b.ResetCell = b.Solution = b.Hint = true;
     for (int l = 1; l <= 5; ++l) b.OptionType[l] = false;
     gameOver_ = false;
+}
+
+// ---------------------------------------------------------------------------
+// A puzzle from outside the stock
+
+std::string Game::GivensText() const {
+    if (board_.PuzzleLevel == 0) return {};
+    std::string text;
+    for (std::uint8_t d : board_.Givens) text += static_cast<char>('0' + (d <= 9 ? d : 0));
+    return text;
+}
+
+bool Game::PlayText(std::string_view text) {
+    if (controls_.StartupPanelVisible) return false;
+    BroughtResult read = ReadBroughtPuzzle(text);
+    if (!read.puzzle) {
+        services_.Dialogs.ShowMessage(read.error, kBroughtPuzzleTitle, MessageIcon::Exclamation,
+                                      MessageButtons::Ok);
+        return false;
+    }
+    if (!gameOver_ &&
+        services_.Dialogs.ShowMessage("Play the puzzle you brought? The game in progress will be "
+                                      "lost.",
+                                      "Play a puzzle", MessageIcon::Question,
+                                      MessageButtons::YesNo) != MessageAnswer::Yes)
+        return false;
+    const BroughtPuzzle& p = *read.puzzle;
+    ClearGrid();
+    DisableGrid();
+    ClearSudokuData();
+    HideHint();
+    board_.StepLimit = 0;
+    for (int i = 0; i < kCells; ++i) {
+        board_.Givens[i] = static_cast<std::uint8_t>(p.givens[i]);
+        board_.Solution[i] = static_cast<std::uint8_t>(p.solution[i]);
+    }
+    // Played by its level's rules, outside the stock: no number, no best time.
+    board_.PuzzleLevel = p.level;
+    controls_.StatusPanels[0] =
+        p.beyondLadder ? std::string("Level: Beyond Very Hard") : LevelPanelText(p.level);
+    controls_.StatusPanels[1] = "Number: --";
+    controls_.StatusPanels[2] = "Best Time: -- (not a puzzle of the stock)";
+    const LevelTimes times = LevelStatistics(stock_, p.level);
+    controls_.StatusPanels[3] = LevelBestPanelText(times);
+    controls_.StatusPanels[4] = LevelAveragePanelText(times);
+    for (int k = 0; k < kTechniqueCount; ++k)
+        controls_.TechniqueCounts[k] = std::to_string(p.grading.counts[k]);
+    loadRequested_ = false;
+    BeginPlay();
+    return true;
+}
+
+// ---------------------------------------------------------------------------
+// The keyboard
+
+void Game::MoveCursor(int rows, int columns) {
+    if (controls_.CursorCell < 0) return;
+    const int r = ((controls_.CursorCell / 9 + rows) % 9 + 9) % 9;
+    const int c = ((controls_.CursorCell % 9 + columns) % 9 + 9) % 9;
+    controls_.CursorCell = 9 * r + c;
+}
+
+void Game::SetCursor(int cell) {
+    if (controls_.CursorCell < 0 || cell < 0 || cell >= kCells) return;
+    controls_.CursorCell = cell;
+}
+
+void Game::KeyDigit(int digit, bool strike) {
+    if (controls_.CursorCell < 0) return;
+    // Exactly a release in the middle of that mark of the cursor's cell.
+    MarkMouseUp(digit, controls_.CursorCell, strike ? kRightButton : kLeftButton, 120, 120);
+}
+
+void Game::KeyResetCell() {
+    const int cell = controls_.CursorCell;
+    if (cell < 0 || !controls_.Buttons.ResetCell) return;
+    // The cursor's row and column become the selection, as if their labels
+    // had been clicked, and Reset Cell acts on it.
+    const int row = cell / 9, column = cell % 9;
+    controls_.RowLabels.fill(LabelColour::Black);
+    controls_.RowLabels[row] = LabelColour::Red;
+    board_.SelectedRow = row;
+    controls_.ColumnLabels.fill(LabelColour::Black);
+    controls_.ColumnLabels[column] = LabelColour::Red;
+    board_.SelectedColumn = column;
+    ResetCell();
 }
 
 void Game::FillStatusBar() {

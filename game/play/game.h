@@ -105,6 +105,25 @@ class Game {
     void ShowHintWhere();
     void ApplyHintStep();
 
+    // --- The keyboard and puzzles from outside ---------------------------------
+    // The cursor (a cell, -1 before the first puzzle) moves with wrap-around.
+    void MoveCursor(int rows, int columns);
+    // A mouse click on a cell takes the cursor there.
+    void SetCursor(int cell);
+    // Key d on the cursor's cell: a left release on its mark d, or with
+    // `strike` a right release, through the same handler.
+    void KeyDigit(int digit, bool strike);
+    // Delete: the cursor's row and column selected, then Reset Cell.
+    void KeyResetCell();
+    // The loaded puzzle's givens as one 81-character line ('0' empty); "" when
+    // no puzzle is loaded.
+    std::string GivensText() const;
+    // Plays a puzzle brought as text (brought_puzzle.h) outside the stock: no
+    // best time, no stock write; Next returns to the stock. A refused text is
+    // explained in a message and changes nothing; a game in progress is given
+    // up only when the player agrees. True when the puzzle is on the board.
+    bool PlayText(std::string_view text);
+
     // --- Clock ---------------------------------------------------------------
     void Tick();
     void Resize(WindowState state);
@@ -138,6 +157,7 @@ class Game {
         return (board_.PencilMarks[cell] & DigitBit(digit)) != 0;
     }
     void PlaceGivens();
+    void BeginPlay();
     // Hides the marker and whatever "Show where" shows: the board changed.
     void HideHint();
     void Play(int effect);

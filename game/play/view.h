@@ -81,6 +81,12 @@ struct Controls {
     bool SoundChecked = true;
     bool SoundEnabled = true;
 
+    // The keyboard cursor's cell, -1 until a puzzle is loaded; and whether the
+    // cells and marks of the digit under the mouse (or the cursor) are tinted
+    // (setting "Options", "Highlight").
+    int CursorCell = -1;
+    bool SameDigitHighlight = true;
+
     // Start-up panel with ProgressBar1(1..5), shown until the idle state is first reached.
     bool StartupPanelVisible = true;
     std::array<int, 6> ProgressBar1{};

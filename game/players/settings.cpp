@@ -96,6 +96,10 @@ Options LoadOptions(const SettingsStore& store) {
     return options;
 }
 
+bool LoadHighlightOption(const SettingsStore& store) {
+    return store.Get(kSectionOptions, "Highlight").value_or("True") != "False";
+}
+
 void SaveOptions(SettingsStore& store, const Options& options) {
     store.Put(kSectionOptions, "Sounds", options.SoundOn ? kTrue : kFalse);
     store.Put(kSectionOptions, "Level", std::to_string(options.CurrentLevel));

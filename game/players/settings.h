@@ -68,6 +68,9 @@ std::string StripTrailingSpaces(std::string_view text);
 std::string PadName(std::string_view name);
 
 Options LoadOptions(const SettingsStore& store);
+// "Options", "Highlight": the same-digit tint on the board; only "False"
+// switches it off. The game reads it and never writes it.
+bool LoadHighlightOption(const SettingsStore& store);
 void SaveOptions(SettingsStore& store, const Options& options);
 
 LastPuzzles LoadLastPuzzles(const SettingsStore& store);

@@ -52,7 +52,7 @@ struct Availability {
 // find, then branches on the empty cell with the fewest candidates.
 class SolutionCounter {
   public:
-    explicit SolutionCounter(int limit) : limit_(limit) {}
+    explicit SolutionCounter(int limit, Grid* first = nullptr) : limit_(limit), first_(first) {}
 
     int Count(const Grid& puzzle) {
         Node node;
@@ -154,7 +154,8 @@ class SolutionCounter {
         int best;
         if (!Propagate(n, best)) return;
         if (best < 0) {
-            ++found_;
+            if (found_++ == 0 && first_)
+                for (int c = 0; c < kCells; ++c) (*first_)[c] = n.grid[c];
             return;
         }
         Mask f = n.Free(best);
@@ -168,13 +169,14 @@ class SolutionCounter {
     }
 
     int limit_;
+    Grid* first_;
     int found_ = 0;
 };
 
 } // namespace
 
-int CountSolutionsUpTo2(const Grid& puzzle) {
-    return SolutionCounter(2).Count(puzzle);
+int CountSolutionsUpTo2(const Grid& puzzle, Grid* firstSolution) {
+    return SolutionCounter(2, firstSolution).Count(puzzle);
 }
 
 void Generator::SetSeed(std::uint64_t seed) {

@@ -80,6 +80,7 @@ constexpr std::uint64_t SplitMix(std::uint64_t x) {
 
 // Exact uniqueness test on any grid of givens: the number of solutions, counting
 // no further than 2 (0, 1 or 2). Grids whose givens clash count 0.
-int CountSolutionsUpTo2(const Grid& puzzle);
+// `firstSolution`, when given, receives the first solution found.
+int CountSolutionsUpTo2(const Grid& puzzle, Grid* firstSolution = nullptr);
 
 } // namespace dravik

@@ -155,6 +155,13 @@ bool App::Start() {
     // The first pass runs from the event loop, once the window is up.
     QTimer::singleShot(0, p.ownedController.get(),
                        [c = p.ownedController.get()] { c->Do([](Game&) {}); });
+    // A puzzle named on the command line is played once the first pass has run.
+    if (!p.options.broughtPuzzle.empty()) {
+        QTimer::singleShot(0, p.ownedController.get(),
+                           [c = p.ownedController.get(), text = p.options.broughtPuzzle] {
+                               c->Do([&text](Game& g) { g.PlayText(text); });
+                           });
+    }
     return true;
 }
 

@@ -25,6 +25,7 @@ struct AppOptions {
     QString settingsFile;      // "" = the user's own settings store
     bool sound = true;         // false: no sound control at all
     int workerThreads = 2;     // threads of a renewal
+    std::string broughtPuzzle; // a puzzle to play once the game is up (command line)
     // Stand-ins for tests (null: the real ones).
     Prompt* prompt = nullptr;       // Qt message boxes over the window
     SoundSink* soundSink = nullptr; // the effects through the sound control

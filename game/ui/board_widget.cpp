@@ -19,6 +19,17 @@ const QColor kStruckMark(210, 0, 0);
 const QColor kStruckFill(255, 205, 205);
 const QColor kPlacedFill(170, 235, 170);
 const QColor kPlacedMark(0, 110, 0);
+// The digit under the mouse: its cells and marks.
+const QColor kSameDigitFill(226, 226, 255);
+// The keyboard cursor's frame.
+const QColor kCursorEdge(255, 120, 0);
+
+// The cell whose digit label holds the board point, or -1.
+int CellAt(const QPoint& twips) {
+    for (int cell = 0; cell < kCells; ++cell)
+        if (DigitRect(cell).contains(twips.x(), twips.y())) return cell;
+    return -1;
+}
 
 QColor LabelTextColour(LabelColour c) {
     return c == LabelColour::Red ? ToQColor(kSelectedLabel) : ToQColor(kWindowText);
@@ -50,6 +61,31 @@ BoardWidget::BoardWidget(QWidget* parent) : QWidget(parent) {
     setGeometry(ToPixels(kBoardArea));
     setAttribute(Qt::WA_OpaquePaintEvent, false);
     setContextMenuPolicy(Qt::PreventContextMenu);
+    setMouseTracking(true);
+}
+
+int BoardWidget::TintedDigit() const {
+    if (!sameDigit_) return 0;
+    if (hoverCell_ >= 0 && cells_[hoverCell_].Digit != 0) return cells_[hoverCell_].Digit;
+    if (cursorCell_ >= 0) return cells_[cursorCell_].Digit;
+    return 0;
+}
+
+void BoardWidget::SetHover(int cell) {
+    if (cell == hoverCell_) return;
+    const int before = TintedDigit();
+    hoverCell_ = cell;
+    if (TintedDigit() != before) update();
+}
+
+void BoardWidget::mouseMoveEvent(QMouseEvent* event) {
+    SetHover(CellAt(TwipsOf(event->position())));
+    QWidget::mouseMoveEvent(event);
+}
+
+void BoardWidget::leaveEvent(QEvent* event) {
+    SetHover(-1);
+    QWidget::leaveEvent(event);
 }
 
 void BoardWidget::UpdateTwips(const TwipRect& r) {
@@ -57,6 +93,13 @@ void BoardWidget::UpdateTwips(const TwipRect& r) {
 }
 
 void BoardWidget::SetView(const GameView& view) {
+    const int tintedBefore = TintedDigit();
+    if (view.CursorCell != cursorCell_) {
+        if (cursorCell_ >= 0) UpdateTwips(DigitRect(cursorCell_));
+        cursorCell_ = view.CursorCell;
+        if (cursorCell_ >= 0) UpdateTwips(DigitRect(cursorCell_));
+    }
+    sameDigit_ = view.SameDigitHighlight;
     if (view.BoardEnabled != enabled_) {
         enabled_ = view.BoardEnabled;
         update();
@@ -84,6 +127,7 @@ void BoardWidget::SetView(const GameView& view) {
             UpdateTwips(ColumnLabelRect(i));
         }
     }
+    if (TintedDigit() != tintedBefore) update();
 }
 
 void BoardWidget::paintEvent(QPaintEvent* event) {
@@ -109,10 +153,17 @@ void BoardWidget::paintEvent(QPaintEvent* event) {
     const QFont digitFont = MakeFont(kDigitFont);
     const QFont markFont = MakeFont(kMarkFont);
     const QColor markColour = ToQColor(enabled_ ? kWindowText : kGreyText);
+    const int tinted = TintedDigit();
     for (int cell = 0; cell < kCells; ++cell) {
         QRect r = ToPixels(DigitRect(cell));
         if (!r.intersects(dirty)) continue;
         const CellView& c = cells_[cell];
+        if (tinted != 0) {
+            if (c.Digit == tinted)
+                p.fillRect(r, kSameDigitFill);
+            else if (c.Digit == 0 && (c.MarksShown & DigitBit(tinted)))
+                p.fillRect(ToPixels(MarkRect(cell, tinted)).adjusted(1, 1, -1, -1), kSameDigitFill);
+        }
         if (highlight_.Pattern[cell]) {
             // "Show where": the pattern's cells, tinted and outlined.
             p.fillRect(r, kPatternFill);
@@ -155,6 +206,16 @@ void BoardWidget::paintEvent(QPaintEvent* event) {
         }
     }
 
+    // The keyboard cursor: a frame inside its cell, the cell's look unchanged.
+    if (cursorCell_ >= 0 && enabled_) {
+        QRect r = ToPixels(DigitRect(cursorCell_));
+        if (r.intersects(dirty)) {
+            p.setPen(QPen(kCursorEdge, 2));
+            p.setBrush(Qt::NoBrush);
+            p.drawRect(r.adjusted(1, 1, -1, -1));
+        }
+    }
+
     // The frame on top, in black.
     for (const FrameLine& line : FrameLines()) {
         const int w = line.pixels;
@@ -180,6 +241,7 @@ void BoardWidget::mousePressEvent(QMouseEvent* event) {
     if ((event->buttons() & ~event->button()) == Qt::NoButton) {
         QPoint t = TwipsOf(event->position());
         pressed_ = HitBoard(t.x(), t.y(), ClickableMarks());
+        if (int cell = CellAt(t); cell >= 0) emit CellPressed(cell);
     }
     event->accept();
 }

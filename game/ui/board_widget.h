@@ -29,14 +29,22 @@ class BoardWidget : public QWidget {
     void MarkReleased(int digit, int cell, int button, int x, int y);
     void RowLabelReleased(int row, int x, int y);
     void ColumnLabelReleased(int column, int x, int y);
+    // A press on a cell (the keyboard cursor follows the mouse).
+    void CellPressed(int cell);
 
   protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void leaveEvent(QEvent* event) override;
 
   private:
     std::array<std::uint16_t, kCells> ClickableMarks() const;
+    // The digit whose cells and marks are tinted: the one under the mouse, else
+    // the one under the cursor; 0 for none.
+    int TintedDigit() const;
+    void SetHover(int cell);
     void UpdateTwips(const TwipRect& r);
 
     std::array<CellView, kCells> cells_{};
@@ -44,6 +52,9 @@ class BoardWidget : public QWidget {
     std::array<LabelColour, 9> columnLabels_{};
     BoardHighlight highlight_;
     bool enabled_ = false;
+    int cursorCell_ = -1;
+    bool sameDigit_ = true;
+    int hoverCell_ = -1;
     BoardHit pressed_;
 };
 

@@ -5,6 +5,7 @@
 
 #include <cstdio>
 #include <filesystem>
+#include <fstream>
 #include <string>
 #include <string_view>
 
@@ -42,7 +43,24 @@ int PrintPaths() {
     return 0;
 }
 
-constexpr const char* kUsage = "usage: dravik-sudoku [--paths | --version | --help]\n"
+// The puzzle text of a command-line argument: the file's first 64 KB when it
+// names a file, else the argument itself. The game checks the text.
+std::string PuzzleArgument(std::string_view arg) {
+    std::error_code ec;
+    const std::filesystem::path path{std::string(arg)};
+    if (!std::filesystem::is_regular_file(path, ec)) return std::string(arg);
+    std::ifstream in(path, std::ios::binary);
+    std::string text(64 * 1024, '\0');
+    in.read(text.data(), static_cast<std::streamsize>(text.size()));
+    text.resize(static_cast<std::size_t>(in.gcount()));
+    // An empty or unreadable file still reaches the game, which says what is wrong.
+    return text.empty() ? std::string(" ") : text;
+}
+
+constexpr const char* kUsage = "usage: dravik-sudoku [PUZZLE | FILE]\n"
+                               "       dravik-sudoku [--paths | --version | --help]\n"
+                               "  PUZZLE     81 cells, 1-9 givens, 0 or . empty: play it\n"
+                               "  FILE       a file holding such a puzzle\n"
                                "  --paths    show where the game finds its files, and exit\n"
                                "  --version  show the version, and exit\n";
 
@@ -50,6 +68,7 @@ constexpr const char* kUsage = "usage: dravik-sudoku [--paths | --version | --he
 
 int main(int argc, char** argv) {
     // The options that need no window are answered before a display is opened.
+    std::string brought;
     for (int i = 1; i < argc; ++i) {
         const std::string_view arg = argv[i];
         if (arg == "--paths") return PrintPaths();
@@ -65,6 +84,11 @@ int main(int argc, char** argv) {
             std::fprintf(stderr, "dravik-sudoku: unknown option '%s'\n%s", argv[i], kUsage);
             return 2;
         }
+        if (!brought.empty()) {
+            std::fprintf(stderr, "dravik-sudoku: one puzzle at a time\n%s", kUsage);
+            return 2;
+        }
+        brought = PuzzleArgument(arg);
     }
     QApplication application(argc, argv);
     QApplication::setApplicationName("KVXDSud");
@@ -75,7 +99,9 @@ int main(int argc, char** argv) {
         QApplication::setStyle(fusion);
         QApplication::setPalette(fusion->standardPalette());
     }
-    dravik::ui::App app;
+    dravik::ui::AppOptions options;
+    options.broughtPuzzle = std::move(brought);
+    dravik::ui::App app(std::move(options));
     if (!app.Start()) return app.AlreadyRunning() ? 0 : 1;
     return application.exec();
 }

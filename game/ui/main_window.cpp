@@ -1,10 +1,14 @@
 #include "game/ui/main_window.h"
 
+#include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QFontMetrics>
 #include <QFrame>
 #include <QGuiApplication>
+#include <QKeyEvent>
+#include <QKeySequence>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QProgressBar>
@@ -127,6 +131,43 @@ class LogoLabel final : public ClickLabel {
     }
 };
 
+// The commands that place no digit, and their keys.
+struct Accelerator {
+    const char* button;
+    QKeySequence keys;
+};
+const std::array<Accelerator, 8>& Accelerators() {
+    static const std::array<Accelerator, 8> list = {{
+        {"CommandUndo", QKeySequence(Qt::CTRL | Qt::Key_Z)},
+        {"CommandRedo", QKeySequence(Qt::CTRL | Qt::Key_Y)},
+        {"CommandRedo", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)},
+        {"CommandNew", QKeySequence(Qt::CTRL | Qt::Key_N)},
+        {"CommandOpen", QKeySequence(Qt::CTRL | Qt::Key_O)},
+        {"CommandPrint", QKeySequence(Qt::CTRL | Qt::Key_P)},
+        {"CommandHelp", QKeySequence(Qt::Key_F1)},
+        {"CommandHint", QKeySequence(Qt::Key_H)},
+    }};
+    return list;
+}
+
+// The digit 1-9 of a key press on the main row or the keypad, shifted or
+// not; 0 for another key. Shift gives a symbol on the main row ('!' on a US
+// keyboard) and a movement key on the keypad, so the key's place decides
+// then (evdev scan codes, as X11 and Wayland report them).
+int DigitOfKey(const QKeyEvent* event) {
+    const int key = event->key();
+    if (key >= Qt::Key_1 && key <= Qt::Key_9) return key - Qt::Key_0;
+    static const QString kShiftedUs = QStringLiteral("!@#$%^&*(");
+    const QString text = event->text();
+    if (text.size() == 1 && kShiftedUs.contains(text[0])) return kShiftedUs.indexOf(text[0]) + 1;
+    const quint32 code = event->nativeScanCode();
+    if (code >= 10 && code <= 18) return static_cast<int>(code) - 9;
+    static const std::array<quint32, 9> kKeypad = {87, 88, 89, 83, 84, 85, 79, 80, 81};
+    for (std::size_t i = 0; i < kKeypad.size(); ++i)
+        if (code == kKeypad[i]) return static_cast<int>(i) + 1;
+    return 0;
+}
+
 } // namespace
 
 void ClickLabel::mousePressEvent(QMouseEvent* event) {
@@ -175,6 +216,15 @@ MainWindow::MainWindow(GameController& controller, QWidget* parent)
         panels_[i] = panel;
     }
     Wire();
+    // Button tooltips name their keys.
+    for (const Accelerator& a : Accelerators()) {
+        QWidget* button = controls_.value(QString::fromLatin1(a.button));
+        const QString keys = a.keys.toString(QKeySequence::NativeText);
+        const QString tip = button->toolTip();
+        button->setToolTip(tip.isEmpty() ? QStringLiteral("Shortcut: ") + keys
+                                         : tip + QStringLiteral(", ") + keys);
+    }
+    qApp->installEventFilter(this);
 }
 
 QWidget* MainWindow::CreateControl(const ControlSpec& spec) {
@@ -307,6 +357,8 @@ void MainWindow::Wire() {
             [this](int digit, int cell, int button, int x, int y) {
                 controller_.Do([=](Game& g) { g.MarkMouseUp(digit, cell, button, x, y); });
             });
+    connect(board_, &BoardWidget::CellPressed, this,
+            [this](int cell) { controller_.Do([cell](Game& g) { g.SetCursor(cell); }); });
     connect(board_, &BoardWidget::RowLabelReleased, this, [this](int row, int x, int y) {
         controller_.Do([=](Game& g) { g.LabelRowMouseUp(row, x, y); });
     });
@@ -386,6 +438,67 @@ void MainWindow::Apply(const GameView& view) {
     if (changed(&GameView::ProgressBar2))
         Find<QProgressBar>("ProgressBar2")->setValue(view.ProgressBar2);
     shown_ = view;
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress && isActiveWindow()) {
+        auto* w = qobject_cast<QWidget*>(watched);
+        if (w && (w == this || isAncestorOf(w)) && HandleKey(static_cast<QKeyEvent*>(event)))
+            return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+bool MainWindow::HandleKey(QKeyEvent* event) {
+    const Qt::KeyboardModifiers mods =
+        event->modifiers() &
+        (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
+    const QKeySequence pressed(event->keyCombination());
+    for (const Accelerator& a : Accelerators()) {
+        if (pressed != a.keys) continue;
+        auto* button =
+            qobject_cast<QAbstractButton*>(controls_.value(QString::fromLatin1(a.button)));
+        // Only while the button itself could be pressed.
+        if (button && button->isEnabled()) button->click();
+        return true;
+    }
+    if (mods == Qt::ControlModifier && event->key() == Qt::Key_C) {
+        const std::string text = controller_.game().GivensText();
+        if (!text.empty()) QGuiApplication::clipboard()->setText(QString::fromStdString(text));
+        return true;
+    }
+    if (mods == Qt::ControlModifier && event->key() == Qt::Key_V) {
+        const std::string text = QGuiApplication::clipboard()->text().toStdString();
+        controller_.Do([&text](Game& g) { g.PlayText(text); });
+        return true;
+    }
+    if (mods & (Qt::AltModifier | Qt::MetaModifier)) return false;
+    switch (event->key()) {
+    case Qt::Key_Left:
+        controller_.Do([](Game& g) { g.MoveCursor(0, -1); });
+        return true;
+    case Qt::Key_Right:
+        controller_.Do([](Game& g) { g.MoveCursor(0, 1); });
+        return true;
+    case Qt::Key_Up:
+        controller_.Do([](Game& g) { g.MoveCursor(-1, 0); });
+        return true;
+    case Qt::Key_Down:
+        controller_.Do([](Game& g) { g.MoveCursor(1, 0); });
+        return true;
+    case Qt::Key_Delete:
+    case Qt::Key_Backspace:
+        controller_.Do([](Game& g) { g.KeyResetCell(); });
+        return true;
+    default:
+        break;
+    }
+    if (const int digit = DigitOfKey(event); digit != 0) {
+        const bool strike = (mods & (Qt::ShiftModifier | Qt::ControlModifier)) != 0;
+        controller_.Do([digit, strike](Game& g) { g.KeyDigit(digit, strike); });
+        return true;
+    }
+    return false;
 }
 
 void MainWindow::CentreOnScreen() {

@@ -14,6 +14,7 @@
 #include "game/ui/layout.h"
 
 class QCheckBox;
+class QKeyEvent;
 class QProgressBar;
 class QPushButton;
 class QRadioButton;
@@ -57,6 +58,10 @@ class MainWindow : public QWidget {
     // screen when the screen is smaller than the window.
     void CentreOnScreen();
 
+    // A key pressed while the game window is active: true when it was the
+    // game's (keyboard play, an accelerator, copy or paste).
+    bool HandleKey(QKeyEvent* event);
+
   signals:
     // The features that arrive with their own dialogs: a click only reports itself.
     void HelpRequested();
@@ -67,6 +72,7 @@ class MainWindow : public QWidget {
     void LogoClicked();
 
   protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
 

@@ -68,6 +68,7 @@ UiHarness::UiHarness(const Setup& setup) {
     options.settingsFile = QString::fromStdString(settingsFile.string());
     options.sound = setup.sound;
     options.workerThreads = setup.workerThreads;
+    options.broughtPuzzle = setup.broughtPuzzle;
     options.prompt = &prompt;
     options.soundSink = &sound;
     options.writer = writer.get();

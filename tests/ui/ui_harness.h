@@ -90,6 +90,7 @@ class UiHarness {
         bool manualClock = false;                 // the game's clock moves only when the test says
         bool helpPages = true;                    // the built help folder in the program folder
         std::string settingsBytes;                // non-empty: the settings file as found
+        std::string broughtPuzzle;                // as named on the command line
         const UiHarness* sameFoldersAs = nullptr; // a second game over another's folders
     };
     UiHarness() : UiHarness(Setup{}) {}

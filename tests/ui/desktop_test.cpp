@@ -1,0 +1,234 @@
+// The desktop conveniences through the window: a game played from the
+// keyboard, the accelerators, copy and paste of puzzles, a puzzle from the
+// command line and the same-digit tint.
+#include <gtest/gtest.h>
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QImage>
+#include <QLabel>
+#include <QTest>
+
+#include "game/ui/look.h"
+#include "ui_harness.h"
+
+namespace dravik::test {
+namespace {
+
+constexpr const char* kMedium =
+    "....362...4.8...6....4...89.3...74.5.7.....3.5.23...9.69...3....1...8.2...351....";
+constexpr const char* kBeyond =
+    "8..........36......7..9.2...5...7.......457.....1...3...1....68..85...1..9....4..";
+
+void Activate(UiHarness& h) {
+    h.window().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&h.window()));
+}
+
+void Key(UiHarness& h, Qt::Key key, Qt::KeyboardModifiers mods = Qt::NoModifier) {
+    QTest::keyClick(&h.window(), key, mods);
+}
+
+// Walks the cursor to `cell` with the arrow keys.
+void CursorTo(UiHarness& h, int cell) {
+    while (h.view().CursorCell / 9 != cell / 9) Key(h, Qt::Key_Down);
+    while (h.view().CursorCell % 9 != cell % 9) Key(h, Qt::Key_Right);
+}
+
+TEST(Desktop, AGameByKeysRecordsWhatTheSameGameByMouseRecords) {
+    // The same puzzle twice: once placed by releases on the marks, once by keys.
+    UiHarness mouse;
+    mouse.StartAndIdle();
+    mouse.Next();
+    mouse.PlaceSolutionByMouse();
+    ASSERT_TRUE(mouse.game().GameOver());
+
+    UiHarness keys;
+    keys.StartAndIdle();
+    Activate(keys);
+    keys.Next();
+    ASSERT_EQ(keys.game().State().Givens, mouse.game().State().Givens);
+    EXPECT_EQ(keys.view().CursorCell, 0) << "the cursor starts on A1";
+    for (int cell = 0; cell < kCells && !keys.game().GameOver(); ++cell) {
+        if (keys.game().State().Played[cell] != 0) continue;
+        CursorTo(keys, cell);
+        Key(keys, static_cast<Qt::Key>(Qt::Key_0 + keys.game().State().Solution[cell]));
+    }
+    ASSERT_TRUE(keys.game().GameOver());
+    const Board& a = mouse.game().State();
+    const Board& b = keys.game().State();
+    ASSERT_EQ(a.StepLimit, b.StepLimit);
+    for (int n = 1; n <= a.StepLimit; ++n) EXPECT_EQ(a.StepAt(n), b.StepAt(n)) << "step " << n;
+    EXPECT_EQ(keys.sound.played, mouse.sound.played);
+    EXPECT_EQ(qobject_cast<QLabel*>(keys.control("LabelStap"))->text(),
+              qobject_cast<QLabel*>(mouse.control("LabelStap"))->text());
+}
+
+TEST(Desktop, ArrowsWrapShiftStrikesOnlyFromMediumAndDeleteResets) {
+    UiHarness h;
+    h.StartAndIdle();
+    Activate(h);
+    h.Next(); // level 2
+    Key(h, Qt::Key_Left);
+    EXPECT_EQ(h.view().CursorCell, 8) << "left from A1 wraps to A9";
+    Key(h, Qt::Key_Up);
+    EXPECT_EQ(h.view().CursorCell, 80);
+    int cell = 0;
+    while (h.game().State().Played[cell] != 0) ++cell;
+    // A right click does nothing at level 2, but it takes the cursor along.
+    QTest::mouseClick(&h.board(), Qt::RightButton, Qt::NoModifier,
+                      BoardPixel(ui::DigitRect(cell), 360, 360));
+    EXPECT_EQ(h.view().CursorCell, cell) << "a click takes the cursor";
+    EXPECT_EQ(h.game().State().StepCount, 0);
+    Key(h, Qt::Key_4, Qt::ShiftModifier);
+    EXPECT_EQ(h.game().State().StepCount, 0) << "no strikes at level 2";
+    Key(h, Qt::Key_4, Qt::KeypadModifier);
+    EXPECT_EQ(h.game().State().Played[cell], 4);
+    Key(h, Qt::Key_Delete);
+    EXPECT_EQ(h.game().State().Played[cell], 0);
+    EXPECT_EQ(h.game().State().StepCount, 2);
+
+    UiHarness medium;
+    medium.StartAndIdle();
+    Activate(medium);
+    medium.Click("OptionType(3)");
+    medium.Next();
+    int c = 0;
+    while (medium.game().State().Played[c] != 0) ++c;
+    medium.game().SetCursor(c);
+    int d = 1;
+    while (!(medium.game().State().PencilMarks[c] & DigitBit(d))) ++d;
+    Key(medium, static_cast<Qt::Key>(Qt::Key_0 + d), Qt::ControlModifier);
+    EXPECT_FALSE(medium.game().State().PencilMarks[c] & DigitBit(d));
+    EXPECT_EQ(medium.game().State().StepAt(1).Type, -d);
+}
+
+TEST(Desktop, AcceleratorsActOnlyWhileTheirButtonIsEnabled) {
+    UiHarness h;
+    h.StartAndIdle();
+    Activate(h);
+    EXPECT_TRUE(h.control("CommandUndo")->toolTip().contains("Ctrl+Z"));
+    EXPECT_TRUE(h.control("CommandHint")->toolTip().contains("H"));
+    Key(h, Qt::Key_N, Qt::ControlModifier);
+    for (int i = 0; i < 10 && h.game().LoadRequested(); ++i) h.ProcessEvents();
+    EXPECT_EQ(h.game().State().PuzzleNumber, 1);
+    Key(h, Qt::Key_N, Qt::ControlModifier); // Next is disabled during a game
+    h.ProcessEvents();
+    EXPECT_EQ(h.game().State().PuzzleNumber, 1);
+    Key(h, Qt::Key_Z, Qt::ControlModifier); // nothing to undo
+    EXPECT_TRUE(h.sound.played.empty());
+    Key(h, static_cast<Qt::Key>(Qt::Key_0 + h.game().State().Solution[h.view().CursorCell]));
+    const int steps = h.game().State().StepCount;
+    if (steps == 1) { // A1 was empty
+        Key(h, Qt::Key_Z, Qt::ControlModifier);
+        EXPECT_EQ(h.game().State().StepCount, 0);
+        Key(h, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+        EXPECT_EQ(h.game().State().StepCount, 1);
+        Key(h, Qt::Key_Y, Qt::ControlModifier); // nothing left to redo
+        EXPECT_EQ(h.game().State().StepCount, 1);
+    }
+    // A wrong digit, then H: the hint finds it.
+    int empty = 0;
+    while (h.game().State().Played[empty] != 0) ++empty;
+    h.game().SetCursor(empty);
+    Key(h, static_cast<Qt::Key>(Qt::Key_0 + h.game().State().Solution[empty] % 9 + 1));
+    h.prompt.messages.clear();
+    Key(h, Qt::Key_H);
+    EXPECT_EQ(h.sound.played.back(), kSoundError);
+    EXPECT_EQ(h.prompt.messages.size(), 1u);
+}
+
+TEST(Desktop, PuzzlesAreCopiedAndPastedAndRefusedWithAReason) {
+    UiHarness h;
+    h.StartAndIdle();
+    Activate(h);
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    // A 9-line grid with dots, as a web page gives it.
+    QString grid;
+    for (int r = 0; r < 9; ++r) grid += QString::fromLatin1(kMedium + 9 * r, 9) + "\n";
+    clipboard->setText(grid);
+    Key(h, Qt::Key_V, Qt::ControlModifier);
+    ASSERT_EQ(h.game().State().PuzzleLevel, 3);
+    EXPECT_EQ(h.view().StatusPanels[1], "Number: --");
+    Key(h, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(clipboard->text(), QString::fromLatin1(kMedium).replace('.', '0'));
+
+    // Refusals leave the board as it was.
+    const Board before = h.game().State();
+    for (const char* text : {"no puzzle here", "....", std::string(81, '.').c_str()}) {
+        h.prompt.messages.clear();
+        clipboard->setText(QString::fromLatin1(text));
+        Key(h, Qt::Key_V, Qt::ControlModifier);
+        ASSERT_EQ(h.prompt.messages.size(), 1u) << text;
+        EXPECT_EQ(h.prompt.messages[0].title, "Puzzle not played");
+        EXPECT_EQ(h.game().State().Givens, before.Givens);
+    }
+    // Beyond the ladder: played by level 5's rules.
+    clipboard->setText(QString::fromLatin1(kBeyond));
+    h.prompt.answers = {MessageAnswer::Yes}; // give up the game in progress
+    Key(h, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(h.game().State().PuzzleLevel, 5);
+    EXPECT_EQ(h.view().StatusPanels[0], "Level: Beyond Very Hard");
+    h.Click("CommandSolution");
+    h.Next();
+    EXPECT_EQ(h.game().State().PuzzleNumber, 1) << "Next returns to the stock";
+    EXPECT_EQ(h.writer->writes, 0);
+}
+
+TEST(Desktop, APuzzleFromTheCommandLineIsOnTheBoardOnceTheGameIsUp) {
+    UiHarness::Setup setup;
+    setup.broughtPuzzle = kMedium;
+    UiHarness h(setup);
+    h.StartAndIdle();
+    for (int i = 0; i < 20 && h.game().State().PuzzleLevel == 0; ++i) h.ProcessEvents();
+    EXPECT_EQ(h.game().State().PuzzleLevel, 3);
+    EXPECT_FALSE(h.game().GameOver());
+}
+
+TEST(Desktop, TheDigitUnderTheMouseIsTintedAndNothingIsRecorded) {
+    UiHarness h;
+    h.StartAndIdle();
+    h.Next();
+    int given = 0;
+    while (h.game().State().Givens[given] == 0) ++given;
+    const int digit = h.game().State().Givens[given];
+    // The mouse away from the board, then resting on the given.
+    QTest::mouseMove(&h.window(), QPoint(700, 300));
+    const QImage plain = h.board().grab().toImage();
+    QTest::mouseMove(&h.board(), BoardPixel(ui::DigitRect(given), 60, 60));
+    h.ProcessEvents();
+    const QImage tinted = h.board().grab().toImage();
+    tinted.save(QString::fromLatin1(DRAVIK_UI_TEST_OUTPUT) + "/same-digit-tint.png");
+    const QColor tint(226, 226, 255);
+    int cellsTinted = 0, marksTinted = 0, others = 0;
+    for (int cell = 0; cell < kCells; ++cell) {
+        const QRect r = ui::ToPixels(ui::DigitRect(cell));
+        const bool holds = h.game().State().Played[cell] == digit;
+        const bool cornerTinted = tinted.pixelColor(r.left() + 2, r.top() + 2) == tint;
+        cellsTinted += holds && cornerTinted;
+        others += !holds && cornerTinted;
+        if (!holds && h.game().State().Played[cell] == 0 &&
+            (h.game().State().PencilMarks[cell] & DigitBit(digit))) {
+            const QRect m = ui::ToPixels(ui::MarkRect(cell, digit));
+            marksTinted += tinted.pixelColor(m.left() + 2, m.top() + 2) == tint;
+        }
+    }
+    int holding = 0, showing = 0;
+    for (int cell = 0; cell < kCells; ++cell) {
+        holding += h.game().State().Played[cell] == digit;
+        showing += h.game().State().Played[cell] == 0 &&
+                   (h.game().State().PencilMarks[cell] & DigitBit(digit));
+    }
+    EXPECT_EQ(cellsTinted, holding);
+    EXPECT_EQ(marksTinted, showing);
+    EXPECT_EQ(others, 0);
+    EXPECT_EQ(h.game().State().StepCount, 0);
+    // Away again: the board looks as designed.
+    QTest::mouseMove(&h.window(), QPoint(700, 300));
+    QEvent leave(QEvent::Leave);
+    QCoreApplication::sendEvent(&h.board(), &leave);
+    EXPECT_EQ(h.board().grab().toImage(), plain);
+}
+
+} // namespace
+} // namespace dravik::test
