@@ -29,7 +29,7 @@ class SdlOutputDevice : public OutputDevice {
         // so the mixer always produces what it was built for.
         device_ = SDL_OpenAudioDevice(nullptr, 0, &want, &have, 0);
         if (device_ == 0) {
-            SDL_QuitSubSystem(SDL_INIT_AUDIO);
+            ReleaseSdl();
             return false;
         }
         SDL_PauseAudioDevice(device_, 0);
@@ -40,12 +40,20 @@ class SdlOutputDevice : public OutputDevice {
         if (device_ == 0) return;
         SDL_CloseAudioDevice(device_);
         device_ = 0;
-        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        ReleaseSdl();
     }
 
     bool IsOpen() const override { return device_ != 0; }
 
   private:
+    // Ending the audio subsystem leaves SDL's hints and driver state behind;
+    // when no other part of SDL is in use they go too, so that unloading this
+    // library leaves nothing allocated behind it.
+    static void ReleaseSdl() {
+        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        if (SDL_WasInit(SDL_INIT_EVERYTHING) == 0) SDL_Quit();
+    }
+
     static void SDLCALL Callback(void* userdata, Uint8* stream, int length) {
         auto* mixer = static_cast<Mixer*>(userdata);
         mixer->Mix(reinterpret_cast<int16_t*>(stream),
