@@ -4,15 +4,10 @@
 
 #include "game/play/brought_puzzle.h"
 #include "play_fixture.h"
+#include "support/brought_puzzles.h"
 
 namespace dravik::test {
 namespace {
-
-// Level 3 and 4 stock-like puzzles, and one the ladder cannot finish.
-constexpr const char* kMedium =
-    "....362...4.8...6....4...89.3...74.5.7.....3.5.23...9.69...3....1...8.2...351....";
-constexpr const char* kBeyond =
-    "8..........36......7..9.2...5...7.......457.....1...3...1....68..85...1..9....4..";
 
 std::string NineLines(const std::string& line) {
     std::string out;

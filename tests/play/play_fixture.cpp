@@ -90,25 +90,6 @@ GeneratedPuzzle GeneratedOfLevel(int level, std::int32_t score) {
     return g;
 }
 
-MessageAnswer RecordingPrompt::ShowMessage(std::string_view text, std::string_view title,
-                                           MessageIcon icon, MessageButtons buttons) {
-    messages.push_back({std::string(text), std::string(title), icon, buttons});
-    if (!answers.empty()) {
-        MessageAnswer a = answers.front();
-        answers.pop_front();
-        return a;
-    }
-    return buttons == MessageButtons::YesNo ? MessageAnswer::Yes : MessageAnswer::Ok;
-}
-
-std::string RecordingPrompt::AskText(std::string_view, std::string_view, std::string_view) {
-    ++questions;
-    if (texts.empty()) return "";
-    std::string t = texts.front();
-    texts.pop_front();
-    return t;
-}
-
 PlayHarness::PlayHarness()
     : game(std::make_unique<Game>(GameServices{settings, prompt, sound, clock, writer, source})) {}
 

@@ -10,34 +10,9 @@
 
 #include "game/play/game.h"
 #include "game/play/times.h"
+#include "support/stand_ins.h"
 
 namespace dravik::test {
-
-struct ShownMessage {
-    std::string text;
-    std::string title;
-    MessageIcon icon;
-    MessageButtons buttons;
-};
-
-class RecordingPrompt final : public Prompt {
-  public:
-    MessageAnswer ShowMessage(std::string_view text, std::string_view title, MessageIcon icon,
-                              MessageButtons buttons) override;
-    std::string AskText(std::string_view prompt, std::string_view title,
-                        std::string_view defaultText) override;
-
-    std::deque<MessageAnswer> answers; // scripted; OK / Yes when empty
-    std::deque<std::string> texts;     // scripted input-box answers; "" (Cancel) when empty
-    std::vector<ShownMessage> messages;
-    int questions = 0; // input boxes shown
-};
-
-class RecordingSound final : public SoundSink {
-  public:
-    void Speel(int effect) override { played.push_back(effect); }
-    std::vector<int> played;
-};
 
 class FakeClock final : public ClockSource {
   public:
@@ -124,7 +99,7 @@ class PlayHarness {
     GameView view() const { return game->View(); }
 
     MemorySettingsStore settings;
-    RecordingPrompt prompt;
+    ScriptedPrompt prompt;
     RecordingSound sound;
     FakeClock clock;
     RecordingWriter writer;

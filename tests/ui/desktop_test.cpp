@@ -10,15 +10,11 @@
 #include <QTest>
 
 #include "game/ui/look.h"
+#include "support/brought_puzzles.h"
 #include "ui_harness.h"
 
 namespace dravik::test {
 namespace {
-
-constexpr const char* kMedium =
-    "....362...4.8...6....4...89.3...74.5.7.....3.5.23...9.69...3....1...8.2...351....";
-constexpr const char* kBeyond =
-    "8..........36......7..9.2...5...7.......457.....1...3...1....68..85...1..9....4..";
 
 void Activate(UiHarness& h) {
     h.window().activateWindow();

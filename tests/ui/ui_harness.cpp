@@ -17,24 +17,6 @@ namespace dravik::test {
 
 namespace fs = std::filesystem;
 
-MessageAnswer ScriptedPrompt::ShowMessage(std::string_view text, std::string_view title,
-                                          MessageIcon icon, MessageButtons buttons) {
-    messages.push_back({std::string(text), std::string(title), icon, buttons});
-    if (!answers.empty()) {
-        MessageAnswer a = answers.front();
-        answers.pop_front();
-        return a;
-    }
-    return buttons == MessageButtons::YesNo ? MessageAnswer::Yes : MessageAnswer::Ok;
-}
-
-std::string ScriptedPrompt::AskText(std::string_view, std::string_view, std::string_view) {
-    if (texts.empty()) return {};
-    std::string t = texts.front();
-    texts.pop_front();
-    return t;
-}
-
 UiHarness::UiHarness(const Setup& setup) {
     const fs::path root = setup.sameFoldersAs ? setup.sameFoldersAs->folder.path() : folder.path();
     programFolder = root / "program";

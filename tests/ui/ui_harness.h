@@ -19,32 +19,10 @@
 #include "game/ui/controller.h"
 #include "game/ui/layout.h"
 #include "game/ui/main_window.h"
+#include "support/stand_ins.h"
 #include "support/temp_folder.h"
 
 namespace dravik::test {
-
-struct ShownMessage {
-    std::string text, title;
-    MessageIcon icon;
-    MessageButtons buttons;
-};
-
-class ScriptedPrompt final : public Prompt {
-  public:
-    MessageAnswer ShowMessage(std::string_view text, std::string_view title, MessageIcon icon,
-                              MessageButtons buttons) override;
-    std::string AskText(std::string_view prompt, std::string_view title,
-                        std::string_view defaultText) override;
-    std::deque<MessageAnswer> answers; // OK / Yes when empty
-    std::deque<std::string> texts;     // "" (Cancel) when empty
-    std::vector<ShownMessage> messages;
-};
-
-class RecordingSound final : public SoundSink {
-  public:
-    void Speel(int effect) override { played.push_back(effect); }
-    std::vector<int> played;
-};
 
 class ManualClock final : public ClockSource {
   public:
