@@ -151,7 +151,8 @@ TEST(Desktop, PuzzlesAreCopiedAndPastedAndRefusedWithAReason) {
 
     // Refusals leave the board as it was.
     const Board before = h.game().State();
-    for (const char* text : {"no puzzle here", "....", std::string(81, '.').c_str()}) {
+    const std::string empty(81, '.');
+    for (const char* text : {"no puzzle here", "....", empty.c_str()}) {
         h.prompt.messages.clear();
         clipboard->setText(QString::fromLatin1(text));
         Key(h, Qt::Key_V, Qt::ControlModifier);
