@@ -87,7 +87,8 @@ class Game {
     void SoundClicked(bool checked);
     // True when the player answers Yes to the quit question.
     bool QueryQuit();
-    // After the players dialog: the list and the chosen player.
+    // After the players dialog: the list and the chosen player. The dialog has
+    // already stored what changed (players_dialog.h); nothing is written here.
     void PlayersChanged(const PlayerList& players);
 
     // --- Hints ---------------------------------------------------------------

@@ -15,6 +15,7 @@
 #include "game/stock/instance_lock.h"
 #include "game/stock/stock_file.h"
 #include "game/ui/controller.h"
+#include "game/ui/form_namen.h"
 #include "game/ui/help_features.h"
 #include "game/ui/main_window.h"
 #include "game/ui/qt_prompt.h"
@@ -79,6 +80,7 @@ struct App::Parts {
     std::unique_ptr<MainWindow> window;
     DesktopUrlOpener urlOpener;
     std::unique_ptr<HelpFeatures> help;
+    FormNamen* players = nullptr; // a child of the window
     Stock stock;
 };
 
@@ -96,6 +98,16 @@ App::App(AppOptions options) : parts_(std::make_unique<Parts>(std::move(options)
     p.help = std::make_unique<HelpFeatures>(
         *p.window, *p.ownedController, p.folders.ProgramFolder, prompt,
         p.options.urlOpener ? *p.options.urlOpener : p.urlOpener);
+
+    // "Players...": the dialog stores the list and the chosen player itself;
+    // once it hides, the game takes both over and the title follows.
+    p.players = new FormNamen(*p.settings, prompt, p.window.get());
+    QObject::connect(p.window.get(), &MainWindow::PlayersRequested, p.players,
+                     [&p] { p.players->Open(p.ownedController->game().Players(), *p.window); });
+    QObject::connect(p.players, &FormNamen::Closed, p.players, [&p] {
+        const PlayerList chosen = p.players->Rules().Players();
+        p.ownedController->Do([&chosen](Game& g) { g.PlayersChanged(chosen); });
+    });
 }
 
 App::~App() {
@@ -119,6 +131,10 @@ bool App::AlreadyRunning() const {
 
 HelpFeatures& App::Help() {
     return *parts_->help;
+}
+
+FormNamen& App::Players() {
+    return *parts_->players;
 }
 
 bool App::Start() {

@@ -13,6 +13,7 @@
 
 namespace dravik::ui {
 
+class FormNamen;
 class GameController;
 class HelpFeatures;
 class MainWindow;
@@ -52,6 +53,8 @@ class App {
     MainWindow& Window();
     GameController& Controller();
     HelpFeatures& Help();
+    // The players dialog, made hidden with the window.
+    FormNamen& Players();
 
   private:
     struct Parts;

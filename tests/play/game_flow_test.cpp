@@ -88,8 +88,10 @@ TEST(Startup, TitleNamesTheLastPlayerWithoutBlanks) {
     EXPECT_EQ(h.view().Title, "Dravik Sudoku - Ann is playing");
     PlayerList list = h.game->Players();
     list.CurrentPlayer = 0;
+    const int writes = h.settings.Writes();
     h.game->PlayersChanged(list);
     EXPECT_EQ(h.view().Title, "Dravik Sudoku - Free Play (no player selected)");
+    EXPECT_EQ(h.settings.Writes(), writes) << "the players dialog is the one that stores";
 }
 
 TEST(Sound, EffectsReachTheSinkOnlyWhileSoundIsOn) {
