@@ -17,6 +17,7 @@
 #include "game/ui/controller.h"
 #include "game/ui/help_features.h"
 #include "game/ui/main_window.h"
+#include "game/ui/print_features.h"
 #include "game/ui/qt_prompt.h"
 
 namespace dravik::ui {
@@ -79,6 +80,7 @@ struct App::Parts {
     std::unique_ptr<MainWindow> window;
     DesktopUrlOpener urlOpener;
     std::unique_ptr<HelpFeatures> help;
+    std::unique_ptr<PrintFeatures> printing;
     Stock stock;
 };
 
@@ -96,10 +98,13 @@ App::App(AppOptions options) : parts_(std::make_unique<Parts>(std::move(options)
     p.help = std::make_unique<HelpFeatures>(
         *p.window, *p.ownedController, p.folders.ProgramFolder, prompt,
         p.options.urlOpener ? *p.options.urlOpener : p.urlOpener);
+    p.printing = std::make_unique<PrintFeatures>(*p.window, *p.ownedController, prompt,
+                                                 p.options.printer, p.options.choosePdfFile);
 }
 
 App::~App() {
     parts_->help.reset(); // its help window and menu before the game window
+    parts_->printing.reset();
     // The worker stops (and joins) before the game it reports to goes away.
     parts_->source.Stop();
     parts_->controller = nullptr;
@@ -119,6 +124,10 @@ bool App::AlreadyRunning() const {
 
 HelpFeatures& App::Help() {
     return *parts_->help;
+}
+
+PrintFeatures& App::Printing() {
+    return *parts_->printing;
 }
 
 bool App::Start() {

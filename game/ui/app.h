@@ -5,17 +5,25 @@
 
 #include <QString>
 
+#include <functional>
 #include <memory>
 #include <string>
 
 #include "game/help/web_link.h"
 #include "game/play/outside.h"
 
+class QWidget;
+
+namespace dravik::print {
+class PrinterPort;
+}
+
 namespace dravik::ui {
 
 class GameController;
 class HelpFeatures;
 class MainWindow;
+class PrintFeatures;
 
 struct AppOptions {
     std::string programFolder; // "" = the program's data folder (ProgramDataFolder)
@@ -27,11 +35,14 @@ struct AppOptions {
     int workerThreads = 2;     // threads of a renewal
     std::string broughtPuzzle; // a puzzle to play once the game is up (command line)
     // Stand-ins for tests (null: the real ones).
-    Prompt* prompt = nullptr;       // Qt message boxes over the window
-    SoundSink* soundSink = nullptr; // the effects through the sound control
-    StockWriter* writer = nullptr;  // the working copy of the stock file
-    ClockSource* clock = nullptr;   // a steady clock
-    UrlOpener* urlOpener = nullptr; // the desktop's handler of web addresses
+    Prompt* prompt = nullptr;              // Qt message boxes over the window
+    SoundSink* soundSink = nullptr;        // the effects through the sound control
+    StockWriter* writer = nullptr;         // the working copy of the stock file
+    ClockSource* clock = nullptr;          // a steady clock
+    UrlOpener* urlOpener = nullptr;        // the desktop's handler of web addresses
+    print::PrinterPort* printer = nullptr; // the system's default printer
+    // The save-file dialog of "Save as PDF..." (empty: the desktop's).
+    std::function<QString(QWidget*, const QString&)> choosePdfFile;
 };
 
 class App {
@@ -52,6 +63,7 @@ class App {
     MainWindow& Window();
     GameController& Controller();
     HelpFeatures& Help();
+    PrintFeatures& Printing();
 
   private:
     struct Parts;
