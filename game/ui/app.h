@@ -35,13 +35,15 @@ struct AppOptions {
     int workerThreads = 2;     // threads of a renewal
     std::string broughtPuzzle; // a puzzle to play once the game is up (command line)
     // Stand-ins for tests (null: the real ones).
-    Prompt* prompt = nullptr;              // Qt message boxes over the window
-    SoundSink* soundSink = nullptr;        // the effects through the sound control
-    StockWriter* writer = nullptr;         // the working copy of the stock file
-    ClockSource* clock = nullptr;          // a steady clock
-    UrlOpener* urlOpener = nullptr;        // the desktop's handler of web addresses
-    print::PrinterPort* printer = nullptr; // the system's default printer
-    // The save-file dialog of "Save as PDF..." (empty: the desktop's).
+    Prompt* prompt = nullptr;       // Qt message boxes over the window
+    SoundSink* soundSink = nullptr; // the effects through the sound control
+    StockWriter* writer = nullptr;  // the working copy of the stock file
+    ClockSource* clock = nullptr;   // a steady clock
+    UrlOpener* urlOpener = nullptr; // the desktop's handler of web addresses
+
+    // The printer the print dialog uses (null: the system's default printer)
+    // and the save-file dialog of its "Save as PDF..." (empty: the desktop's).
+    print::PrinterPort* printer = nullptr;
     std::function<QString(QWidget*, const QString&)> choosePdfFile;
 };
 
