@@ -24,7 +24,9 @@ PrintFeatures::PrintFeatures(MainWindow& window, GameController& controller, Pro
     connect(&window_, &MainWindow::PrintRequested, this, &PrintFeatures::Open);
 }
 
-PrintFeatures::~PrintFeatures() = default;
+PrintFeatures::~PrintFeatures() {
+    delete dialog_; // it uses the printer this object owns
+}
 
 void PrintFeatures::Open() {
     if (dialog_ && dialog_->isVisible()) return;
