@@ -77,10 +77,10 @@ struct App::Parts {
     WorkerPuzzleSource source;
     std::atomic<GameController*> controller{nullptr};
     std::unique_ptr<GameController> ownedController;
+    std::unique_ptr<PrintFeatures> printing; // reset before the window goes
     std::unique_ptr<MainWindow> window;
     DesktopUrlOpener urlOpener;
     std::unique_ptr<HelpFeatures> help;
-    std::unique_ptr<PrintFeatures> printing;
     Stock stock;
 };
 
@@ -95,11 +95,11 @@ App::App(AppOptions options) : parts_(std::make_unique<Parts>(std::move(options)
     p.controller = p.ownedController.get();
     p.window = std::make_unique<MainWindow>(*p.ownedController);
     p.qtPrompt.SetParent(p.window.get());
+    p.printing = std::make_unique<PrintFeatures>(*p.window, *p.ownedController, prompt,
+                                                 p.options.printer, p.options.choosePdfFile);
     p.help = std::make_unique<HelpFeatures>(
         *p.window, *p.ownedController, p.folders.ProgramFolder, prompt,
         p.options.urlOpener ? *p.options.urlOpener : p.urlOpener);
-    p.printing = std::make_unique<PrintFeatures>(*p.window, *p.ownedController, prompt,
-                                                 p.options.printer, p.options.choosePdfFile);
 }
 
 App::~App() {
@@ -118,16 +118,16 @@ GameController& App::Controller() {
     return *parts_->ownedController;
 }
 
+PrintFeatures& App::Printing() {
+    return *parts_->printing;
+}
+
 bool App::AlreadyRunning() const {
     return parts_->lock.state() == InstanceLock::State::kHeldElsewhere;
 }
 
 HelpFeatures& App::Help() {
     return *parts_->help;
-}
-
-PrintFeatures& App::Printing() {
-    return *parts_->printing;
 }
 
 bool App::Start() {

@@ -62,10 +62,11 @@ class App {
     // player has been told; end without an error status).
     bool AlreadyRunning() const;
 
+    // The printing of "Print...": the dialog and the choices it keeps.
+    PrintFeatures& Printing();
     MainWindow& Window();
     GameController& Controller();
     HelpFeatures& Help();
-    PrintFeatures& Printing();
 
   private:
     struct Parts;
