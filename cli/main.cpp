@@ -33,6 +33,10 @@ std::string Usage() {
            "  stock show FILE [--level L] [--number N]\n"
            "                         print the records of a stock file\n"
            "  stock verify FILE      check every record of a stock file\n"
+           "  print --pdf FILE [--stock FILE] [--level L] [--from N] [--pages P]\n"
+           "        [--per-page 1|2|4] [--no-solutions] [--no-marks]\n"
+           "                         puzzles of the stock as A4 pages of a PDF file\n"
+           "                         (defaults: level 1, from 1, 1 page, 1 per page)\n"
            "A puzzle is 81 characters: 1-9 a given, 0 or . an empty cell.\n";
 }
 
@@ -51,6 +55,7 @@ int Run(int argc, char** argv, std::ostream& out, std::ostream& err) {
         if (command == "hint") return RunHint(args, std::cin, out, err);
         if (command == "generate") return RunGenerate(args, out, err, StderrIsTerminal());
         if (command == "stock") return RunStock(args, out, err, StderrIsTerminal());
+        if (command == "print") return RunPrint(args, out, err);
         if (command == "--help" || command == "-h" || command == "help") {
             out << Usage();
             return 0;

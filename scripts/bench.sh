@@ -27,6 +27,17 @@ for threads in 1 2; do
         'BEGIN { printf "dravik grade --threads %d: best of 3 %.3f s, %.0f puzzles/s\n", n, t, 10000 / t }'
 done
 
+# A puzzle book: 10 pages of 4 Very Hard puzzles into a PDF (target 1 s).
+pdf=$work/book.pdf
+best=
+for run in 1 2 3; do
+    start=$(date +%s.%N)
+    "$dravik" print --pdf "$pdf" --level 5 --from 61 --pages 10 --per-page 4
+    end=$(date +%s.%N)
+    best=$(awk -v s="$start" -v e="$end" -v b="$best" 'BEGIN { t = e - s; print (b == "" || t < b) ? t : b }')
+done
+awk -v t="$best" 'BEGIN { printf "dravik print, 10 pages x 4 puzzles: best of 3 %.3f s\n", t }'
+
 for b in "$build"/bench/*_bench; do
     [[ -x $b ]] || continue
     echo "== $(basename "$b")"

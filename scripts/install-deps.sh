@@ -10,6 +10,8 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-liberation xvfb xauth xdotool
     desktop-file-utils appstream dpkg-dev
+    poppler-utils
+    cups printer-driver-cups-pdf
 )
 if [[ "${DRAVIK_EXTRA_PACKAGES:-}" != "" ]]; then
     read -r -a extra <<<"$DRAVIK_EXTRA_PACKAGES"

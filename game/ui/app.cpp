@@ -18,6 +18,7 @@
 #include "game/ui/form_namen.h"
 #include "game/ui/help_features.h"
 #include "game/ui/main_window.h"
+#include "game/ui/print_features.h"
 #include "game/ui/qt_prompt.h"
 
 namespace dravik::ui {
@@ -77,6 +78,7 @@ struct App::Parts {
     WorkerPuzzleSource source;
     std::atomic<GameController*> controller{nullptr};
     std::unique_ptr<GameController> ownedController;
+    std::unique_ptr<PrintFeatures> printing; // reset before the window goes
     std::unique_ptr<MainWindow> window;
     DesktopUrlOpener urlOpener;
     std::unique_ptr<HelpFeatures> help;
@@ -95,6 +97,8 @@ App::App(AppOptions options) : parts_(std::make_unique<Parts>(std::move(options)
     p.controller = p.ownedController.get();
     p.window = std::make_unique<MainWindow>(*p.ownedController);
     p.qtPrompt.SetParent(p.window.get());
+    p.printing = std::make_unique<PrintFeatures>(*p.window, *p.ownedController, prompt,
+                                                 p.options.printer, p.options.choosePdfFile);
     p.help = std::make_unique<HelpFeatures>(
         *p.window, *p.ownedController, p.folders.ProgramFolder, prompt,
         p.options.urlOpener ? *p.options.urlOpener : p.urlOpener);
@@ -112,6 +116,7 @@ App::App(AppOptions options) : parts_(std::make_unique<Parts>(std::move(options)
 
 App::~App() {
     parts_->help.reset(); // its help window and menu before the game window
+    parts_->printing.reset();
     // The worker stops (and joins) before the game it reports to goes away.
     parts_->source.Stop();
     parts_->controller = nullptr;
@@ -123,6 +128,10 @@ MainWindow& App::Window() {
 
 GameController& App::Controller() {
     return *parts_->ownedController;
+}
+
+PrintFeatures& App::Printing() {
+    return *parts_->printing;
 }
 
 bool App::AlreadyRunning() const {

@@ -5,11 +5,18 @@
 
 #include <QString>
 
+#include <functional>
 #include <memory>
 #include <string>
 
 #include "game/help/web_link.h"
 #include "game/play/outside.h"
+
+class QWidget;
+
+namespace dravik::print {
+class PrinterPort;
+}
 
 namespace dravik::ui {
 
@@ -17,6 +24,7 @@ class FormNamen;
 class GameController;
 class HelpFeatures;
 class MainWindow;
+class PrintFeatures;
 
 struct AppOptions {
     std::string programFolder; // "" = the program's data folder (ProgramDataFolder)
@@ -33,6 +41,11 @@ struct AppOptions {
     StockWriter* writer = nullptr;  // the working copy of the stock file
     ClockSource* clock = nullptr;   // a steady clock
     UrlOpener* urlOpener = nullptr; // the desktop's handler of web addresses
+
+    // The printer the print dialog uses (null: the system's default printer)
+    // and the save-file dialog of its "Save as PDF..." (empty: the desktop's).
+    print::PrinterPort* printer = nullptr;
+    std::function<QString(QWidget*, const QString&)> choosePdfFile;
 };
 
 class App {
@@ -50,6 +63,8 @@ class App {
     // player has been told; end without an error status).
     bool AlreadyRunning() const;
 
+    // The printing of "Print...": the dialog and the choices it keeps.
+    PrintFeatures& Printing();
     MainWindow& Window();
     GameController& Controller();
     HelpFeatures& Help();

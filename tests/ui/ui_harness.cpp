@@ -56,6 +56,11 @@ UiHarness::UiHarness(const Setup& setup) {
     options.writer = writer.get();
     if (setup.manualClock) options.clock = &clock;
     options.urlOpener = &urlOpener;
+    options.printer = &printer;
+    options.choosePdfFile = [this](QWidget*, const QString& suggested) {
+        pdfAsked.push_back(suggested);
+        return pdfAnswer;
+    };
     app = std::make_unique<ui::App>(options);
 }
 

@@ -14,6 +14,7 @@
 #include "game/help/web_link.h"
 #include "game/play/adapters.h"
 #include "game/play/game.h"
+#include "game/print/qt/system_printer.h"
 #include "game/ui/app.h"
 #include "game/ui/board_widget.h"
 #include "game/ui/controller.h"
@@ -40,6 +41,24 @@ class ScriptedUrlOpener final : public UrlOpener {
     }
     LinkOutcome outcome = LinkOutcome::Opened;
     std::vector<std::string> asked;
+};
+
+// A printer that answers as told and keeps what it was asked to print.
+class ScriptedPrinter final : public print::PrinterPort {
+  public:
+    std::string PrinterName() override { return name; }
+    bool SetUp() override {
+        ++setUps;
+        return setUpWorks;
+    }
+    print::PrintOutcome Print(const Stock&, const print::PrintOptions& options) override {
+        printed.push_back(options);
+        return {printWorks, printWorks ? "" : "refused"};
+    }
+    std::string name = "Scripted printer"; // "" = no printer installed
+    bool setUpWorks = true, printWorks = true;
+    int setUps = 0;
+    std::vector<print::PrintOptions> printed;
 };
 
 class CountingWriter final : public StockWriter {
@@ -103,6 +122,9 @@ class UiHarness {
     RecordingSound sound;
     ManualClock clock;
     ScriptedUrlOpener urlOpener;
+    ScriptedPrinter printer;
+    QString pdfAnswer;             // what the save-file dialog answers ("" = Cancel)
+    std::vector<QString> pdfAsked; // the file names it suggested
     std::unique_ptr<CountingWriter> writer;
     std::unique_ptr<ui::App> app;
 };

@@ -1,0 +1,295 @@
+#include "game/ui/print_dialog.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QElapsedTimer>
+#include <QFileDialog>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPixmap>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QSlider>
+#include <QStandardPaths>
+#include <QVBoxLayout>
+
+#include "game/print/qt/pdf_output.h"
+
+namespace dravik::ui {
+
+namespace {
+
+QString Text(std::string_view s) {
+    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+constexpr QSize kExampleSize(170, 240);
+
+} // namespace
+
+QString ChoosePdfFileWithDialog(QWidget* parent, const QString& suggested) {
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return QFileDialog::getSaveFileName(parent, QStringLiteral("Save as PDF"),
+                                        folder.isEmpty() ? suggested : folder + '/' + suggested,
+                                        QStringLiteral("PDF files (*.pdf)"));
+}
+
+FormPrint::FormPrint(const Stock& stock, print::PrintOptions& kept, print::PrinterPort& printer,
+                     Prompt& prompt, PdfFileChooser choosePdf, QWidget* parent)
+    : QDialog(parent), stock_(stock), choices_(kept), printer_(printer), prompt_(prompt),
+      choosePdf_(std::move(choosePdf)) {
+    setObjectName("FormPrint");
+    setWindowTitle("Dravik Sudoku - Print");
+    setWindowModality(Qt::ApplicationModal);
+
+    auto* levelGroup = new QGroupBox("Level", this);
+    levelGroup->setObjectName("FrameLevel");
+    level_ = new QComboBox(levelGroup);
+    level_->setObjectName("SudokuTypeKeuze");
+    for (std::string_view name : print::kLevelNames) level_->addItem(Text(name));
+    (new QVBoxLayout(levelGroup))->addWidget(level_);
+
+    auto* rangeGroup = new QGroupBox("Range", this);
+    rangeGroup->setObjectName("FrameRange");
+    fromLabel_ = new QLabel("From", rangeGroup);
+    fromLabel_->setObjectName("Label3");
+    from_ = new QLineEdit(rangeGroup);
+    from_->setObjectName("TextFrom");
+    from_->setMaxLength(3);
+    from_->setFixedWidth(48);
+    from_->installEventFilter(this);
+    to_ = new QLabel("to 1", rangeGroup);
+    to_->setObjectName("LabelTo");
+    auto* rangeRow = new QHBoxLayout(rangeGroup);
+    rangeRow->addWidget(fromLabel_);
+    rangeRow->addWidget(from_);
+    rangeRow->addWidget(to_, 1);
+
+    auto* includeGroup = new QGroupBox("Include", this);
+    includeGroup->setObjectName("FrameInclude");
+    solutions_ = new QCheckBox("Solutions", includeGroup);
+    solutions_->setObjectName("CheckSolution");
+    pencils_ = new QCheckBox("Pencilmarks", includeGroup);
+    pencils_->setObjectName("CheckPencils");
+    auto* includeColumn = new QVBoxLayout(includeGroup);
+    includeColumn->addWidget(solutions_);
+    includeColumn->addWidget(pencils_);
+
+    auto* pagesGroup = new QGroupBox("Pages", this);
+    pagesGroup->setObjectName("FramePages");
+    pages_ = new QSlider(Qt::Horizontal, pagesGroup);
+    pages_->setObjectName("PageSlider");
+    pages_->setRange(1, print::kMaxPages);
+    pages_->setPageStep(1);
+    pages_->setTickPosition(QSlider::TicksBelow);
+    pages_->setTickInterval(1);
+    auto* ticks = new QLabel(" 1    2     3    4    5     6    7     8    9   10", pagesGroup);
+    ticks->setObjectName("Label1");
+    auto* pagesColumn = new QVBoxLayout(pagesGroup);
+    pagesColumn->addWidget(pages_);
+    pagesColumn->addWidget(ticks);
+
+    auto* perPageGroup = new QGroupBox("Puzzles per page", this);
+    perPageGroup->setObjectName("FramePerPage");
+    auto* perPageRow = new QHBoxLayout(perPageGroup);
+    const char* captions[3] = {"1", "2", "4"};
+    for (int i = 0; i < 3; ++i) {
+        perPage_[i] = new QRadioButton(captions[i], perPageGroup);
+        perPage_[i]->setObjectName(QStringLiteral("OptionAantal(%1)").arg(i));
+        perPageRow->addWidget(perPage_[i]);
+    }
+
+    picture_ = new QLabel(this);
+    picture_->setObjectName("PrintVoorbeeld");
+    picture_->setFixedSize(kExampleSize);
+    picture_->setFrameShape(QFrame::Panel);
+    picture_->setFrameShadow(QFrame::Sunken);
+    auto* exampleLabel = new QLabel("Example", this);
+    exampleLabel->setObjectName("Label2");
+
+    close_ = new QPushButton("Close", this);
+    close_->setObjectName("Command1");
+    print_ = new QPushButton("Print", this);
+    print_->setObjectName("Command2");
+    pdf_ = new QPushButton("Save as PDF...", this);
+    pdf_->setObjectName("CommandPdf");
+    print_->setAutoDefault(false);
+    pdf_->setAutoDefault(false);
+    close_->setAutoDefault(false);
+
+    auto* choicesColumn = new QVBoxLayout;
+    choicesColumn->addWidget(levelGroup);
+    choicesColumn->addWidget(rangeGroup);
+    choicesColumn->addWidget(includeGroup);
+    choicesColumn->addWidget(pagesGroup);
+    choicesColumn->addWidget(perPageGroup);
+    auto* exampleColumn = new QVBoxLayout;
+    exampleColumn->addWidget(exampleLabel);
+    exampleColumn->addWidget(picture_);
+    exampleColumn->addStretch(1);
+    auto* top = new QHBoxLayout;
+    top->addLayout(choicesColumn, 1);
+    top->addLayout(exampleColumn);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(close_);
+    buttons->addWidget(pdf_);
+    buttons->addWidget(print_);
+    auto* whole = new QVBoxLayout(this);
+    whole->addLayout(top);
+    whole->addLayout(buttons);
+    whole->setSizeConstraint(QLayout::SetFixedSize);
+
+    for (int i = 0; i < 3; ++i)
+        connect(perPage_[i], &QRadioButton::clicked, this, [this, i] {
+            if (!choices_.ChoosePerPage(i)) return;
+            UpdateRange();
+        });
+    connect(solutions_, &QCheckBox::clicked, this, [this](bool on) {
+        if (choices_.Activating()) return;
+        choices_.ChooseSolutions(on);
+        DrawExample();
+    });
+    connect(pencils_, &QCheckBox::clicked, this, [this](bool on) {
+        if (choices_.Activating()) return;
+        choices_.ChoosePencilMarks(on);
+        DrawExample();
+    });
+    connect(pages_, &QSlider::valueChanged, this, [this](int value) {
+        if (choices_.ChoosePages(value)) UpdateRange();
+    });
+    connect(level_, &QComboBox::activated, this, [this](int index) {
+        if (choices_.Activating()) return;
+        choices_.ChooseLevel(index);
+        DrawExample();
+    });
+    connect(close_, &QPushButton::clicked, this, &FormPrint::CloseClicked);
+    connect(print_, &QPushButton::clicked, this, &FormPrint::PrintClicked);
+    connect(pdf_, &QPushButton::clicked, this, &FormPrint::SavePdfClicked);
+}
+
+void FormPrint::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (!centred_) {
+        // Centred on the screen when first shown.
+        centred_ = true;
+        if (QScreen* screen = parentWidget() ? parentWidget()->screen() : this->screen())
+            move(screen->availableGeometry().center() - rect().center());
+    }
+    Activate();
+}
+
+void FormPrint::Activate() {
+    choices_.BeginActivation();
+    const print::PrintOptions& v = choices_.Values();
+    pages_->setValue(v.Pages);
+    perPage_[print::OptionOfPerPage(v.PerPage)]->setChecked(true);
+    solutions_->setChecked(v.Solutions);
+    pencils_->setChecked(v.PencilMarks);
+    from_->setText(QString::number(v.First));
+    to_->setText(QStringLiteral("to %1").arg(v.First + v.PerPage * v.Pages - 1));
+    level_->setCurrentIndex(v.Level);
+    fromLabel_->setEnabled(true);
+    from_->setEnabled(true);
+    to_->setEnabled(true);
+
+    // The printer: none installed leaves Save as PDF... as the way out; one
+    // that fails to take A4 portrait is an error.
+    const bool installed = !printer_.PrinterName().empty();
+    const bool failed = installed && !printer_.SetUp();
+    print_->setEnabled(installed);
+    print_->setToolTip(installed ? QString() : Text(kNoPrinterTip));
+    choices_.EndActivation();
+    DrawExample();
+
+    if (failed) {
+        // Once the dialog is up: then the message, and back to the game.
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                prompt_.ShowMessage(kPrinterErrorMessage, kPrinterErrorTitle,
+                                    MessageIcon::Exclamation, MessageButtons::Ok);
+                reject();
+            },
+            Qt::QueuedConnection);
+    }
+}
+
+bool FormPrint::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == from_) {
+        if (event->type() == QEvent::KeyPress) {
+            auto* key = static_cast<QKeyEvent*>(event);
+            if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+                if (!choices_.Activating()) UpdateRange();
+                return true;
+            }
+            const QString typed = key->text();
+            if (!typed.isEmpty() &&
+                print::FromBoxKey(typed.front().unicode()) == print::FromKey::Swallow)
+                return true;
+        } else if (event->type() == QEvent::FocusOut) {
+            UpdateRange();
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void FormPrint::UpdateRange() {
+    const auto r = choices_.UpdateRange(from_->text().toStdString());
+    if (!r) return;
+    from_->setText(QString::fromStdString(r->fromText));
+    to_->setText(QString::fromStdString(r->toLabel));
+    fromLabel_->setEnabled(true);
+    from_->setEnabled(true);
+    to_->setEnabled(true);
+    DrawExample();
+}
+
+void FormPrint::DrawExample() {
+    QElapsedTimer timer;
+    timer.start();
+    const qreal ratio = devicePixelRatioF();
+    example_ = QImage(picture_->contentsRect().size() * ratio, QImage::Format_ARGB32_Premultiplied);
+    example_.fill(palette().color(QPalette::Window));
+    print::PaintExample(example_, stock_, choices_.Values());
+    example_.setDevicePixelRatio(ratio);
+    picture_->setPixmap(QPixmap::fromImage(example_));
+    exampleMilliseconds_ = static_cast<double>(timer.nsecsElapsed()) / 1e6;
+}
+
+void FormPrint::CloseClicked() {
+    choices_.Keep();
+    accept();
+}
+
+void FormPrint::PrintClicked() {
+    // What the box shows is what prints, even when it has not lost the focus.
+    UpdateRange();
+    choices_.Keep();
+    const print::PrintOutcome outcome = printer_.Print(stock_, choices_.Values());
+    if (!outcome.ok)
+        prompt_.ShowMessage(kPrinterErrorMessage, kPrinterErrorTitle, MessageIcon::Exclamation,
+                            MessageButtons::Ok);
+}
+
+void FormPrint::SavePdfClicked() {
+    UpdateRange();
+    choices_.Keep();
+    const print::PrintOptions& v = choices_.Values();
+    const QString suggested =
+        QStringLiteral("dravik-sudoku-%1-%2.pdf")
+            .arg(Text(print::kLevelNames[v.Level]).toLower().replace(' ', '-'))
+            .arg(v.First);
+    const QString path = choosePdf_ ? choosePdf_(this, suggested) : QString();
+    if (path.isEmpty()) return;
+    const print::PrintOutcome outcome = print::WritePdfFile(path, stock_, v);
+    if (!outcome.ok)
+        prompt_.ShowMessage(std::string(kPdfErrorMessage) + outcome.detail, "File Error",
+                            MessageIcon::Exclamation, MessageButtons::Ok);
+}
+
+} // namespace dravik::ui
