@@ -171,6 +171,10 @@ void Game::LabelRowMouseUp(int row, int x, int y) {
         return;
     }
     Play(kSoundLabel);
+    SelectRow(row);
+}
+
+void Game::SelectRow(int row) {
     controls_.RowLabels.fill(LabelColour::Black);
     controls_.RowLabels[row] = LabelColour::Red;
     board_.SelectedRow = row;
@@ -184,6 +188,10 @@ void Game::LabelColumnMouseUp(int column, int x, int y) {
         return;
     }
     Play(kSoundLabel);
+    SelectColumn(column);
+}
+
+void Game::SelectColumn(int column) {
     controls_.ColumnLabels.fill(LabelColour::Black);
     controls_.ColumnLabels[column] = LabelColour::Red;
     board_.SelectedColumn = column;
@@ -455,13 +463,8 @@ void Game::KeyResetCell() {
     if (cell < 0 || !controls_.Buttons.ResetCell) return;
     // The cursor's row and column become the selection, as if their labels
     // had been clicked, and Reset Cell acts on it.
-    const int row = cell / 9, column = cell % 9;
-    controls_.RowLabels.fill(LabelColour::Black);
-    controls_.RowLabels[row] = LabelColour::Red;
-    board_.SelectedRow = row;
-    controls_.ColumnLabels.fill(LabelColour::Black);
-    controls_.ColumnLabels[column] = LabelColour::Red;
-    board_.SelectedColumn = column;
+    SelectRow(cell / 9);
+    SelectColumn(cell % 9);
     ResetCell();
 }
 

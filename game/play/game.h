@@ -159,6 +159,9 @@ class Game {
     }
     void PlaceGivens();
     void BeginPlay();
+    // The row's (column's) label turns red and it becomes the selection.
+    void SelectRow(int row);
+    void SelectColumn(int column);
     // Hides the marker and whatever "Show where" shows: the board changed.
     void HideHint();
     void Play(int effect);
