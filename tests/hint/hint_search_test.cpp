@@ -9,10 +9,13 @@
 #include "game/stock/score.h"
 #include "game/stock/stock_file.h"
 #include "step_checks.h"
+#include "support/master_stock.h"
 #include "support/testdata.h"
 
 namespace dravik {
 namespace {
+
+using test::MasterStock;
 
 using Digits = std::array<std::uint8_t, kCells>;
 using Masks = std::array<std::uint16_t, kCells>;
@@ -21,16 +24,6 @@ Digits ToDigits(const Grid& g) {
     Digits d{};
     for (int c = 0; c < kCells; ++c) d[c] = static_cast<std::uint8_t>(g[c]);
     return d;
-}
-
-const Stock& MasterStock() {
-    static const Stock stock = [] {
-        Stock s;
-        const StockReadResult r = ReadStock(DRAVIK_MASTER_STOCK, s);
-        EXPECT_TRUE(r.ok()) << r.detail;
-        return s;
-    }();
-    return stock;
 }
 
 // A board as a game holds it.

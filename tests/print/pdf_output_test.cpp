@@ -12,19 +12,11 @@
 #include "game/print/qt/pdf_output.h"
 #include "game/stock/stock_file.h"
 #include "print/pdf_pixels.h"
+#include "support/master_stock.h"
 #include "support/temp_folder.h"
 
 namespace dravik::test {
 namespace {
-
-const Stock& MasterStock() {
-    static const Stock stock = [] {
-        Stock s;
-        EXPECT_TRUE(ReadStock(DRAVIK_MASTER_STOCK, s).ok());
-        return s;
-    }();
-    return stock;
-}
 
 // One puzzle a page, A4: the grid's outline at 1417 twips from the left and
 // 1983 from the top, cells of 1008 twips.

@@ -10,21 +10,13 @@
 #include "game/print/print_layout.h"
 #include "game/stock/stock_file.h"
 #include "print/recording_surface.h"
+#include "support/master_stock.h"
 
 namespace dravik::test {
 namespace {
 
 using print::GridBox;
 using print::PrintOptions;
-
-const Stock& MasterStock() {
-    static const Stock stock = [] {
-        Stock s;
-        EXPECT_TRUE(ReadStock(DRAVIK_MASTER_STOCK, s).ok());
-        return s;
-    }();
-    return stock;
-}
 
 int Floor(double v) {
     return static_cast<int>(std::floor(v));
