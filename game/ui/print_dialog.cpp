@@ -180,7 +180,8 @@ void FormPrint::showEvent(QShowEvent* event) {
         if (QScreen* screen = parentWidget() ? parentWidget()->screen() : this->screen())
             move(screen->availableGeometry().center() - rect().center());
     }
-    Activate();
+    // Each opening activates; the window coming back from a minimize does not.
+    if (!event->spontaneous()) Activate();
 }
 
 void FormPrint::Activate() {

@@ -44,7 +44,6 @@ bool PainterSurface::UseA4Portrait() {
 void PainterSurface::SetFontName(std::string_view name) {
     const QString family = FontFamilyFor(name);
     if (font_.family() == family) return;
-    font_.setFamilies({family});
     font_.setFamily(family);
     metrics_.reset();
 }
