@@ -14,17 +14,18 @@ for tool in Xvfb xdotool; do
 done
 work=$(mktemp -d)
 trap 'kill "${xvfb:-0}" 2>/dev/null || true; rm -rf "$work"' EXIT
-number=90
-while [[ -e /tmp/.X$number-lock ]]; do number=$((number + 1)); done
-display=:$number
-Xvfb "$display" -screen 0 1280x1024x24 </dev/null >/dev/null 2>&1 &
+# Xvfb picks a free display and writes its number once it accepts clients.
+Xvfb -displayfd 3 -screen 0 1280x1024x24 3>"$work/display" </dev/null >/dev/null 2>&1 &
 xvfb=$!
-ready=0
-for _ in $(seq 1 100); do
-    if [[ -S /tmp/.X11-unix/X$number ]]; then ready=1; break; fi
+number=
+for _ in $(seq 1 600); do
+    number=$(head -n 1 "$work/display" 2>/dev/null || true)
+    [[ -n $number ]] && break
+    kill -0 "$xvfb" 2>/dev/null || break
     sleep 0.05
 done
-[[ $ready == 1 ]] || { echo "bench-ui: Xvfb did not start on $display" >&2; exit 1; }
+[[ -n $number ]] || { echo "bench-ui: Xvfb did not start" >&2; exit 1; }
+display=:$number
 times=()
 for run in $(seq 1 "$runs"); do
     rm -rf "$work/data" "$work/config"
