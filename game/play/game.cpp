@@ -471,9 +471,13 @@ void Game::KeyResetCell() {
 void Game::FillStatusBar() {
     controls_.StatusPanels[0] = LevelPanelText(options_.CurrentLevel);
     controls_.StatusPanels[1] = NumberPanelText(board_.PuzzleNumber);
-    controls_.StatusPanels[2] = BestTimePanelText(board_.BestMinutes * 60 + board_.BestSeconds,
-                                                  players_.DisplayName(board_.BestPlayer));
+    controls_.StatusPanels[2] = BestTimeText();
     FillLevelStatistics();
+}
+
+std::string Game::BestTimeText() const {
+    return BestTimePanelText(board_.BestMinutes * 60 + board_.BestSeconds,
+                             players_.DisplayName(board_.BestPlayer));
 }
 
 void Game::FillLevelStatistics() {
@@ -529,8 +533,7 @@ void Game::ZetOpgelost() {
         services_.Dialogs.ShowMessage("New Best Time for this Sudoku. Congratulations!!!",
                                       "New Best Time!", MessageIcon::Information,
                                       MessageButtons::Ok);
-        controls_.StatusPanels[2] =
-            BestTimePanelText(elapsed, players_.DisplayName(board_.BestPlayer));
+        controls_.StatusPanels[2] = BestTimeText();
         FillLevelStatistics();
     }
     GameEndedButtons();
@@ -605,6 +608,8 @@ void Game::PlayersChanged(const PlayerList& players) {
     players_ = players;
     if (players_.CurrentPlayer < 0 || players_.CurrentPlayer > players_.PlayerCount())
         players_.CurrentPlayer = 0;
+    // A renamed holder of the puzzle's best time shows under the new name at once.
+    if (loadedLevel_ != 0) controls_.StatusPanels[2] = BestTimeText();
 }
 
 // ---------------------------------------------------------------------------

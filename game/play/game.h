@@ -171,6 +171,8 @@ class Game {
     void CompletionTest();
     void GameEndedButtons();
     void FillStatusBar();
+    // Panel 3: the best time of the puzzle on the board and who holds it.
+    std::string BestTimeText() const;
     void FillLevelStatistics();
     void SaveOptionsNow() { SaveOptions(services_.Settings, options_); }
     void OpenPuzzle(int number);

@@ -193,6 +193,13 @@ TEST(Completion, OnlyAStrictlyShorterTimeByANamedPlayerCounts) {
         EXPECT_EQ(h.game->Puzzles()(1, 7).BestTimeSeconds(), c.newBest ? c.seconds : 190);
         EXPECT_EQ(h.view().StatusPanels[2],
                   c.newBest ? "Best Time: 03:09 by Ann" : "Best Time: 03:10 by Ann");
+
+        // The holder renamed in the players dialog: the panel follows at once.
+        players = h.game->Players();
+        players.Names[0] = "Anna            ";
+        h.game->PlayersChanged(players);
+        EXPECT_EQ(h.view().StatusPanels[2],
+                  c.newBest ? "Best Time: 03:09 by Anna" : "Best Time: 03:10 by Anna");
     }
 }
 
