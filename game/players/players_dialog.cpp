@@ -25,6 +25,14 @@ void PlayersDialog::Browse() {
     focus_ = PlayersFocus::List;
 }
 
+void PlayersDialog::Edit() {
+    // Only the entry and Free Play stay available while a name is typed.
+    controls_ = PlayersControls{};
+    controls_.List = controls_.NewPlayer = controls_.Cancel = false;
+    controls_.Entry = true;
+    focus_ = PlayersFocus::Entry;
+}
+
 void PlayersDialog::ListClick(int line) {
     if (!visible_ || !controls_.List) return;
     selection_ = line >= 0 && line < players_.PlayerCount() ? line : -1;
@@ -42,16 +50,14 @@ std::optional<PlayersMessage> PlayersDialog::NewPlayer() {
     if (players_.PlayerCount() >= kMaxKeptPlayers)
         return PlayersMessage{std::string(kListFullText), std::string(kListFullTitle)};
     selection_ = -1;
-    controls_ = PlayersControls{false, true, false, false, false, false, true};
-    focus_ = PlayersFocus::Entry;
+    Edit();
     return std::nullopt;
 }
 
 void PlayersDialog::EditPlayer() {
     if (!visible_ || !controls_.EditPlayer || selection_ < 0) return;
-    controls_ = PlayersControls{false, true, false, false, false, false, true};
+    Edit();
     entry_ = players_.DisplayName(selection_ + 1).value_or("");
-    focus_ = PlayersFocus::Entry;
 }
 
 void PlayersDialog::TypeText(std::string_view text) {

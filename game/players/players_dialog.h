@@ -111,7 +111,9 @@ class PlayersDialog {
     const PlayerList& Players() const { return players_; }
 
   private:
+    // The two modes: browsing the list, or typing a name in the entry.
     void Browse();
+    void Edit();
     void Hide() { visible_ = false; }
 
     SettingsStore& store_;
