@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "game/model/levels.h"
+
 namespace dravik {
 
 HintSearch::HintSearch() {
@@ -33,7 +35,7 @@ int HintSearch::Search(const HintBoard& board) {
         }
     }
     if (!empty) return kHintNothing;
-    if (board.Level < 3) return kHintLowLevel;
+    if (!MarksAreCandidates(board.Level)) return kHintLowLevel;
 
     // One pass of the ladder on the player's marks.
     solver_.LoadPosition(givens, played, step_.marks);

@@ -115,7 +115,7 @@ void Game::PlaceGivens() {
     for (int i = 0; i < kCells; ++i) {
         int d = board_.Givens[i];
         if (d == 0) continue;
-        board_.Apply(board_.PlacementStep(i, d, board_.PuzzleLevel >= 3),
+        board_.Apply(board_.PlacementStep(i, d, MarksAreCandidates(board_.PuzzleLevel)),
                      Board::Direction::Forward);
     }
 }
@@ -140,14 +140,15 @@ void Game::MarkMouseUp(int digit, int cell, int button, int x, int y) {
     // A hidden or disabled label receives no mouse events.
     if (!controls_.BoardEnabled || !MarkShown(cell, digit)) return;
 
-    bool acts = InsideMark(x, y) &&
-                (button == kLeftButton || (button == kRightButton && board_.PuzzleLevel >= 3));
+    bool acts =
+        InsideMark(x, y) && (button == kLeftButton ||
+                             (button == kRightButton && MarksAreCandidates(board_.PuzzleLevel)));
     if (acts && !CanRecordStep()) acts = false;
 
     if (acts && button == kLeftButton) {
         HideHint();
         Play(kSoundAssign);
-        MakeStep(board_.PlacementStep(cell, digit, board_.PuzzleLevel >= 3));
+        MakeStep(board_.PlacementStep(cell, digit, MarksAreCandidates(board_.PuzzleLevel)));
     } else if (acts) {
         HideHint();
         Play(kSoundDiscard);
@@ -266,7 +267,7 @@ void Game::GameEndedButtons() {
     ButtonStates& b = controls_.Buttons;
     b.Restart = b.Undo = b.Redo = b.ResetCell = b.Solution = b.Hint = false;
     b.Next = b.Open = true;
-    for (int level = 1; level <= 5; ++level) b.OptionType[level] = true;
+    for (int level = 1; level <= kLevels; ++level) b.OptionType[level] = true;
     // A level whose set is being renewed stays unselectable until it is complete.
     if (renewal_.RenewingLevel != 0) b.OptionType[renewal_.RenewingLevel] = false;
 }
@@ -353,7 +354,7 @@ void Game::ClearGrid() {
 
 void Game::ShowSudoku(int level) {
     loadRequested_ = false;
-    if (level < 1 || level > 5) return;
+    if (!IsLevel(level)) return;
     int n = last_[level];
     if (n < 1 || n > kPuzzlesPerLevel) return;
     const StockRecord& r = stock_(level, n);
@@ -383,7 +384,7 @@ void Game::BeginPlay() {
     ButtonStates& b = controls_.Buttons;
     b.Next = b.Open = false;
     b.ResetCell = b.Solution = b.Hint = true;
-    for (int l = 1; l <= 5; ++l) b.OptionType[l] = false;
+    for (int l = 1; l <= kLevels; ++l) b.OptionType[l] = false;
     gameOver_ = false;
 }
 
@@ -549,7 +550,7 @@ void Game::WriteStockFile() {
 // Levels, Next and Open
 
 void Game::SelectLevel(int level) {
-    if (level < 1 || level > 5 || !controls_.Buttons.OptionType[level]) return;
+    if (!IsLevel(level) || !controls_.Buttons.OptionType[level]) return;
     options_.CurrentLevel = level;
     controls_.SelectedLevelButton = level;
     SaveOptionsNow();
@@ -567,7 +568,7 @@ void Game::OpenPuzzle(int number) {
     DisableGrid();
     ClearSudokuData();
     ButtonStates& b = controls_.Buttons;
-    for (int l = 1; l <= 5; ++l) b.OptionType[l] = false;
+    for (int l = 1; l <= kLevels; ++l) b.OptionType[l] = false;
     b.Restart = b.Undo = b.Redo = b.ResetCell = b.Solution = b.Hint = b.Next = b.Open = false;
     last_[options_.CurrentLevel] = number;
     SaveLastPuzzles(services_.Settings, last_);
@@ -616,7 +617,7 @@ void Game::PlayersChanged(const PlayerList& players) {
 // Renewal and the background passes
 
 void Game::Renew(int level) {
-    if (level < 1 || level > 5 || !controls_.Buttons.RenewLevel[level]) return;
+    if (!IsLevel(level) || !controls_.Buttons.RenewLevel[level]) return;
     if (level == options_.CurrentLevel) return;
     if (services_.Dialogs.ShowMessage("Are you sure to renew this set of Sudokus? Renewing also "
                                       "resets the Best Times for this set.",
@@ -625,7 +626,7 @@ void Game::Renew(int level) {
         return;
     if (!renewal_.BeginRenewal(stock_, level, options_.CurrentLevel)) return;
     controls_.Buttons.OptionType[level] = false;
-    for (int l = 1; l <= 5; ++l) controls_.Buttons.RenewLevel[l] = false;
+    for (int l = 1; l <= kLevels; ++l) controls_.Buttons.RenewLevel[l] = false;
     controls_.ProgressBar2 = 0;
     controls_.ProgressBar2Visible = true;
     UpdateGenerator();
@@ -651,7 +652,7 @@ void Game::RunPass() {
         // While a game runs every level button stays disabled; the end of the
         // game enables them all.
         if (gameOver_) controls_.Buttons.OptionType[renewing] = true;
-        for (int l = 1; l <= 5; ++l) controls_.Buttons.RenewLevel[l] = true;
+        for (int l = 1; l <= kLevels; ++l) controls_.Buttons.RenewLevel[l] = true;
         break;
     case RenewalState::IdleEntry::kNone:
         if (renewal_.Generating() && generatorRunning_) result = services_.Generator.TryTake();

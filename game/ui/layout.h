@@ -15,6 +15,7 @@
 #include <string_view>
 
 #include "game/model/grid.h"
+#include "game/model/levels.h"
 #include "game/model/techniques.h"
 
 namespace dravik::ui {
@@ -44,9 +45,7 @@ inline constexpr Rgb kFrameColour = {0, 0, 0};
 
 // Background of a technique panel row and of a level's option button by tier 1..5.
 constexpr Rgb TierColour(int tier) {
-    constexpr std::array<std::uint32_t, 5> kBgr = {0xFFFFFF, 0xC0FFFF, 0xC0FFC0, 0xFFFFC0,
-                                                   0xFFC0C0};
-    return FromBgr(kBgr[static_cast<std::size_t>(tier < 1 ? 0 : tier > 5 ? 4 : tier - 1)]);
+    return FromBgr(LevelOf(tier).tierColour);
 }
 
 struct TwipRect {
@@ -149,10 +148,6 @@ constexpr Rgb kLightBlue = FromBgr(0xFFC0C0);
 constexpr Rgb kSalmon = FromBgr(0x8080FF);
 constexpr Rgb kDarkTeal = FromBgr(0x808000);
 constexpr Rgb kHintRed = FromBgr(0x0000FF);
-constexpr std::array<Rgb, 5> kRenewColours = {
-    FromBgr(0xE0E0E0), FromBgr(0x80FFFF), FromBgr(0x80FF80), FromBgr(0xFFFF80), FromBgr(0xFF8080)};
-constexpr std::array<std::string_view, 5> kLevelCaptions = {"Very Easy", "Easy", "Medium", "Hard",
-                                                            "Very Hard"};
 // The level panel's place in the window; the option buttons are placed in
 // window coordinates over it, and kept in the panel's.
 constexpr TwipRect kLevelPanel = {9000, 840, 1575, 1815};
@@ -193,18 +188,18 @@ constexpr std::array<ControlSpec, kMainControlCount> BuildControls() {
             add(Control("Label1", K::Label, {120, 120, 1335, 255}, "LEVEL", kWindowBackground));
         c.parent = "Picture2";
     }
-    for (int level = 1; level <= 5; ++level) {
+    for (int level = 1; level <= kLevels; ++level) {
         ControlSpec& c = add(Control(
             "OptionType", K::OptionButton,
             {9120 - kLevelPanel.left, 1320 + 240 * (level - 1) - kLevelPanel.top, 1095, 255},
-            kLevelCaptions[static_cast<std::size_t>(level - 1)], TierColour(level)));
+            LevelName(level), TierColour(level)));
         c.index = level;
         c.parent = "Picture2";
     }
-    for (int level = 1; level <= 5; ++level) {
+    for (int level = 1; level <= kLevels; ++level) {
         ControlSpec& c =
             add(Control("RenewLevel", K::Label, {1200, 480 + 240 * (level - 1), 255, 255}, "R",
-                        kRenewColours[static_cast<std::size_t>(level - 1)]));
+                        FromBgr(LevelOf(level).renewColour)));
         c.index = level;
         c.parent = "Picture2";
         c.tooltip = "Renew Level";
@@ -270,13 +265,13 @@ constexpr std::array<ControlSpec, kMainControlCount> BuildControls() {
         c.align = Align::Centre;
         c.font = {FontFace::SansSerif, 13.5, true};
     }
-    for (int k = 0; k < 5; ++k) {
-        ControlSpec& c = add(Control("Label2", K::Label, {600, 720 + 360 * k, 1800, 300},
-                                     kLevelCaptions[static_cast<std::size_t>(k)]));
+    for (int k = 0; k < kLevels; ++k) {
+        ControlSpec& c =
+            add(Control("Label2", K::Label, {600, 720 + 360 * k, 1800, 300}, LevelName(k + 1)));
         c.index = k;
         c.parent = "Picture3";
     }
-    for (int level = 1; level <= 5; ++level) {
+    for (int level = 1; level <= kLevels; ++level) {
         ControlSpec& c = add(
             Control("ProgressBar1", K::ProgressBar, {2520, 720 + 360 * (level - 1), 4800, 240}));
         c.index = level;
