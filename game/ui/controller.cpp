@@ -36,7 +36,7 @@ void GameController::Settle() {
             ++passesRun_;
         }
     }
-    if (game_->View().TimerEnabled) {
+    if (game_->View().ClockRunning) {
         if (!timer_.isActive()) timer_.start();
     } else {
         timer_.stop();

@@ -14,6 +14,7 @@
 #include <string>
 #include <string_view>
 
+#include "game/base/colour.h"
 #include "game/model/grid.h"
 #include "game/model/levels.h"
 #include "game/model/techniques.h"
@@ -24,16 +25,8 @@ inline constexpr int kTwipsPerPixel = 15;
 inline constexpr int kClientWidthTwips = 10725;
 inline constexpr int kClientHeightTwips = 9855;
 
-struct Rgb {
-    std::uint8_t r = 0, g = 0, b = 0;
-    friend constexpr bool operator==(const Rgb&, const Rgb&) = default;
-};
-
-// A colour written the platform's way, 0x00BBGGRR.
-constexpr Rgb FromBgr(std::uint32_t bgr) {
-    return {static_cast<std::uint8_t>(bgr & 0xFF), static_cast<std::uint8_t>((bgr >> 8) & 0xFF),
-            static_cast<std::uint8_t>((bgr >> 16) & 0xFF)};
-}
+using dravik::FromBgr;
+using dravik::Rgb;
 
 inline constexpr Rgb kWindowColour = FromBgr(0xC0C000);   // the window's background
 inline constexpr Rgb kGivenColour = FromBgr(0xA00000);    // dark blue digits of the givens
@@ -111,14 +104,26 @@ constexpr int CellTop(int row) {
 constexpr TwipRect DigitRect(int cell) {
     return {CellLeft(cell % 9), CellTop(cell / 9), 735, 735};
 }
-// Mark d(i): pencil mark d of the cell, 255 twips square, keypad 1 2 3 / 4 5 6 / 7 8 9.
+// Mark d(i): pencil mark d of the cell, 255 twips square, keypad 1 2 3 / 4 5 6 / 7 8 9,
+// one mark every 240 twips (a mark overlaps its neighbour's left or top edge).
 inline constexpr int kMarkSizeTwips = 255;
+inline constexpr int kMarkPitchTwips = 240;
 constexpr TwipRect MarkRect(int cell, int digit) {
-    return {CellLeft(cell % 9) + 240 * ((digit - 1) % 3),
-            CellTop(cell / 9) + 240 * ((digit - 1) / 3), kMarkSizeTwips, kMarkSizeTwips};
+    return {CellLeft(cell % 9) + kMarkPitchTwips * ((digit - 1) % 3),
+            CellTop(cell / 9) + kMarkPitchTwips * ((digit - 1) / 3), kMarkSizeTwips,
+            kMarkSizeTwips};
+}
+// A release on a mark counts only well inside it: off its left and top edge
+// and short of the part its neighbours overlap.
+constexpr bool MarkReleaseCounts(int x, int y) {
+    return x > 0 && x < kMarkPitchTwips && y > 0 && y < kMarkPitchTwips;
 }
 // LabelRow(r) "A".."H", "J" and LabelColumn(c) "1".."9", 510 twips square.
 inline constexpr int kLineLabelSizeTwips = 510;
+// A release on a row or column label counts inside it, off its left and top edge.
+constexpr bool LineLabelReleaseCounts(int x, int y) {
+    return x > 0 && x < kLineLabelSizeTwips && y > 0 && y < kLineLabelSizeTwips;
+}
 constexpr TwipRect RowLabelRect(int row) {
     return {120, CellTop(row) + 120, kLineLabelSizeTwips, kLineLabelSizeTwips};
 }

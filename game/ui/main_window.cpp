@@ -19,6 +19,7 @@
 #include <QStyle>
 #include <QWindowStateChangeEvent>
 
+#include "game/play/status_texts.h"
 #include "game/ui/board_widget.h"
 #include "game/ui/controller.h"
 #include "game/ui/logo.h"
@@ -323,7 +324,7 @@ void MainWindow::Wire() {
     onClick("CommandUndo", [](Game& g) { g.Undo(); });
     onClick("CommandRedo", [](Game& g) { g.Redo(); });
     onClick("CommandResetCell", [](Game& g) { g.ResetCell(); });
-    onClick("CommandSolution", [](Game& g) { g.Solution(); });
+    onClick("CommandSolution", [](Game& g) { g.ShowSolution(); });
     connect(Find<QPushButton>("CommandHint"), &QPushButton::clicked, this,
             &MainWindow::HintRequested);
     connect(Find<QPushButton>("CommandHelp"), &QPushButton::clicked, this,
@@ -340,10 +341,9 @@ void MainWindow::Wire() {
             &MainWindow::HintMarkerClicked);
 
     // Only the player's clicks reach the game: Apply() sets the box without a signal.
-    connect(Find<QCheckBox>("chkSound"), &QCheckBox::clicked, this, [this](bool checked) {
-        controller_.Do([checked](Game& g) { g.SoundClicked(checked); });
-    });
-    for (int level = 1; level <= 5; ++level) {
+    connect(Find<QCheckBox>("chkSound"), &QCheckBox::clicked, this,
+            [this](bool checked) { controller_.Do([checked](Game& g) { g.SetSound(checked); }); });
+    for (int level = 1; level <= kLevels; ++level) {
         connect(Find<QRadioButton>("OptionType", level), &QRadioButton::clicked, this,
                 [this, level] { controller_.Do([level](Game& g) { g.SelectLevel(level); }); });
         connect(Find<ClickLabel>("RenewLevel", level), &ClickLabel::clicked, this,
@@ -353,18 +353,18 @@ void MainWindow::Wire() {
                 });
     }
 
-    connect(board_, &BoardWidget::MarkReleased, this,
-            [this](int digit, int cell, int button, int x, int y) {
-                controller_.Do([=](Game& g) { g.MarkMouseUp(digit, cell, button, x, y); });
-            });
+    connect(board_, &BoardWidget::PlaceRequested, this, [this](int cell, int digit) {
+        controller_.Do([=](Game& g) { g.PlaceDigit(cell, digit); });
+    });
+    connect(board_, &BoardWidget::StrikeRequested, this, [this](int cell, int digit) {
+        controller_.Do([=](Game& g) { g.StrikeMark(cell, digit); });
+    });
     connect(board_, &BoardWidget::CellPressed, this,
             [this](int cell) { controller_.Do([cell](Game& g) { g.SetCursor(cell); }); });
-    connect(board_, &BoardWidget::RowLabelReleased, this, [this](int row, int x, int y) {
-        controller_.Do([=](Game& g) { g.LabelRowMouseUp(row, x, y); });
-    });
-    connect(board_, &BoardWidget::ColumnLabelReleased, this, [this](int column, int x, int y) {
-        controller_.Do([=](Game& g) { g.LabelColumnMouseUp(column, x, y); });
-    });
+    connect(board_, &BoardWidget::RowToggled, this,
+            [this](int row) { controller_.Do([row](Game& g) { g.ToggleRow(row); }); });
+    connect(board_, &BoardWidget::ColumnToggled, this,
+            [this](int column) { controller_.Do([column](Game& g) { g.ToggleColumn(column); }); });
     connect(&controller_, &GameController::ViewChanged, this,
             [this] { Apply(controller_.View()); });
 }
@@ -375,8 +375,8 @@ void MainWindow::Apply(const GameView& view) {
 
     board_->SetView(view);
     if (changed(&GameView::Title)) setWindowTitle(Text(view.Title));
-    if (changed(&GameView::LabelTijd)) Find<QLabel>("LabelTijd")->setText(Text(view.LabelTijd));
-    if (changed(&GameView::LabelStap)) Find<QLabel>("LabelStap")->setText(Text(view.LabelStap));
+    if (changed(&GameView::Time)) Find<QLabel>("LabelTijd")->setText(Text(view.Time));
+    if (changed(&GameView::Steps)) Find<QLabel>("LabelStap")->setText(Text(view.Steps));
 
     if (changed(&GameView::Buttons)) {
         const ButtonStates& b = view.Buttons;
@@ -387,14 +387,14 @@ void MainWindow::Apply(const GameView& view) {
             {"CommandNew", b.Next},          {"CommandOpen", b.Open},
             {"CommandPrint", b.Print}};
         for (const auto& [name, on] : buttons) Find<QWidget>(name)->setEnabled(on);
-        for (int level = 1; level <= 5; ++level) {
-            Find<QWidget>("OptionType", level)->setEnabled(b.OptionType[level]);
-            Find<QWidget>("RenewLevel", level)->setEnabled(b.RenewLevel[level]);
+        for (int level = 1; level <= kLevels; ++level) {
+            Find<QWidget>("OptionType", level)->setEnabled(b.Level[level]);
+            Find<QWidget>("RenewLevel", level)->setEnabled(b.Renew[level]);
         }
     }
-    if (changed(&GameView::SelectedLevelButton)) {
-        for (int level = 1; level <= 5; ++level)
-            Find<QRadioButton>("OptionType", level)->setChecked(level == view.SelectedLevelButton);
+    if (changed(&GameView::SelectedLevel)) {
+        for (int level = 1; level <= kLevels; ++level)
+            Find<QRadioButton>("OptionType", level)->setChecked(level == view.SelectedLevel);
     }
     if (changed(&GameView::StatusPanels))
         for (std::size_t i = 0; i < panels_.size(); ++i)
@@ -403,19 +403,20 @@ void MainWindow::Apply(const GameView& view) {
         for (int k = 0; k < kTechniqueCount; ++k)
             Find<QLabel>("LabelCount", kTechniqueCount + k)
                 ->setText(Text(view.TechniqueCounts[static_cast<std::size_t>(k)]));
-    if (changed(&GameView::HintTop) || changed(&GameView::HintTag)) {
-        // The marker sits over the count box of its technique, from the view.
+    if (changed(&GameView::HintMarker)) {
+        // The marker lies over the count box of its technique.
         QWidget* marker = Find<QWidget>("LabelHint");
-        QRect at = marker->geometry();
-        at.moveTop(ToPixels(view.HintTop));
-        marker->setGeometry(at);
-        marker->setToolTip(view.HintTag >= 1 && view.HintTag <= kTechniqueCount
-                               ? QStringLiteral("Hint: %1. Click to learn the technique; "
-                                                "right-click to be shown where.")
-                                     .arg(Text(TechniqueCaption(view.HintTag - 1)))
-                               : QString());
+        if (view.HintMarker) {
+            const int k = *view.HintMarker;
+            marker->setGeometry(ToPixels(FindControl("LabelCount", kTechniqueCount + k)->rect));
+            marker->setToolTip(QStringLiteral("Hint: %1. Click to learn the technique; "
+                                              "right-click to be shown where.")
+                                   .arg(Text(TechniqueCaption(k))));
+        } else {
+            marker->setToolTip(QString());
+        }
+        marker->setVisible(view.HintMarker.has_value());
     }
-    if (changed(&GameView::HintVisible)) Find<QWidget>("LabelHint")->setVisible(view.HintVisible);
     if (!old || old->Highlight.Explanation != view.Highlight.Explanation) {
         // "Show where" explains the step across the status bar, over its panels.
         if (view.Highlight.Explanation.empty())
@@ -428,15 +429,14 @@ void MainWindow::Apply(const GameView& view) {
         box->setChecked(view.SoundChecked); // no clicked() signal: the game is not told
         box->setEnabled(view.SoundEnabled);
     }
-    if (changed(&GameView::StartupPanelVisible))
-        Find<QWidget>("Picture3")->setVisible(view.StartupPanelVisible);
-    if (changed(&GameView::ProgressBar1))
-        for (int level = 1; level <= 5; ++level)
-            Find<QProgressBar>("ProgressBar1", level)->setValue(view.ProgressBar1[level]);
-    if (changed(&GameView::ProgressBar2Visible))
-        Find<QWidget>("ProgressBar2")->setVisible(view.ProgressBar2Visible);
-    if (changed(&GameView::ProgressBar2))
-        Find<QProgressBar>("ProgressBar2")->setValue(view.ProgressBar2);
+    if (changed(&GameView::Starting)) Find<QWidget>("Picture3")->setVisible(view.Starting);
+    if (changed(&GameView::StartupProgress))
+        for (int level = 1; level <= kLevels; ++level)
+            Find<QProgressBar>("ProgressBar1", level)->setValue(view.StartupProgress[level]);
+    if (changed(&GameView::RenewalProgress)) {
+        Find<QWidget>("ProgressBar2")->setVisible(view.RenewalProgress.has_value());
+        Find<QProgressBar>("ProgressBar2")->setValue(view.RenewalProgress.value_or(0));
+    }
     shown_ = view;
 }
 
@@ -488,14 +488,19 @@ bool MainWindow::HandleKey(QKeyEvent* event) {
         return true;
     case Qt::Key_Delete:
     case Qt::Key_Backspace:
-        controller_.Do([](Game& g) { g.KeyResetCell(); });
+        controller_.Do([](Game& g) { g.ResetCursorCell(); });
         return true;
     default:
         break;
     }
     if (const int digit = DigitOfKey(event); digit != 0) {
         const bool strike = (mods & (Qt::ShiftModifier | Qt::ControlModifier)) != 0;
-        controller_.Do([digit, strike](Game& g) { g.KeyDigit(digit, strike); });
+        controller_.Do([digit, strike](Game& g) {
+            if (strike)
+                g.StrikeMarkAtCursor(digit);
+            else
+                g.PlaceDigitAtCursor(digit);
+        });
         return true;
     }
     return false;

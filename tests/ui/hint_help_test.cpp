@@ -33,7 +33,7 @@ void OpenLevel(UiHarness& h, int level) {
     h.StartAndIdle();
     h.Click(QStringLiteral("OptionType(%1)").arg(level));
     h.Next();
-    ASSERT_EQ(h.game().State().PuzzleLevel, level);
+    ASSERT_EQ(h.shown().PuzzleLevel, level);
 }
 
 void ClickMarker(UiHarness& h, Qt::MouseButton button) {
@@ -65,9 +65,9 @@ TEST(HintThroughTheWindow, AWrongDigitIsNamedAndTheMarkerLandsOnItsCountBox) {
     UiHarness h;
     OpenLevel(h, 4);
     int cell = 0;
-    while (h.game().State().Played[cell]) ++cell;
-    int wrong = h.game().State().Solution[cell] % 9 + 1;
-    while (!(h.game().State().PencilMarks[cell] & DigitBit(wrong))) wrong = wrong % 9 + 1;
+    while (h.shown().Played[cell]) ++cell;
+    int wrong = h.shown().Solution[cell] % 9 + 1;
+    while (!(h.shown().PencilMarks[cell] & DigitBit(wrong))) wrong = wrong % 9 + 1;
     h.ReleaseOnMark(cell, wrong, Qt::LeftButton);
     h.sound.played.clear();
     h.Click("CommandHint");
@@ -83,13 +83,13 @@ TEST(HintThroughTheWindow, AWrongDigitIsNamedAndTheMarkerLandsOnItsCountBox) {
     h.sound.played.clear();
     h.Click("CommandHint");
     const GameView v = h.view();
-    ASSERT_TRUE(v.HintVisible);
-    const int r = v.HintTag;
+    ASSERT_TRUE(v.HintMarker);
+    const int r = *v.HintMarker;
     QWidget* marker = h.control("LabelHint");
     EXPECT_TRUE(marker->isVisible());
     EXPECT_EQ(marker->geometry(),
-              h.control(QStringLiteral("LabelCount(%1)").arg(kTechniqueCount + r - 1))->geometry());
-    EXPECT_NE(marker->toolTip().indexOf(QString::fromUtf8(TechniqueCaption(r - 1).data())), -1);
+              h.control(QStringLiteral("LabelCount(%1)").arg(kTechniqueCount + r))->geometry());
+    EXPECT_NE(marker->toolTip().indexOf(QString::fromUtf8(TechniqueCaption(r).data())), -1);
     EXPECT_EQ(h.sound.played, std::vector<int>{kSoundHint});
     EXPECT_EQ(h.prompt.messages.size(), 1u);
     // The marker is above the count box, not hidden under it.
@@ -101,8 +101,8 @@ TEST(HintThroughTheWindow, TheMarkerAndHelpOpenPagesInTheOneHelpWindow) {
     OpenLevel(h, 3);
     EXPECT_EQ(Help(h).Help(), nullptr) << "made when first needed";
     h.Click("CommandHint");
-    const int r = h.view().HintTag;
-    ASSERT_TRUE(IsTechniqueHint(r));
+    const int r = h.view().HintMarker.value_or(-1);
+    ASSERT_GE(r, 0);
     ClickMarker(h, Qt::LeftButton);
     ui::HelpWindow* help = Help(h).Help();
     ASSERT_NE(help, nullptr);
@@ -112,7 +112,7 @@ TEST(HintThroughTheWindow, TheMarkerAndHelpOpenPagesInTheOneHelpWindow) {
     EXPECT_TRUE(help->isMaximized());
     EXPECT_FALSE(help->isModal());
     const QString folder = QString::fromStdString((h.programFolder / "help").string());
-    EXPECT_EQ(Shown(help), folder + "/" + QString::fromUtf8(HintHelpPage(r).data()));
+    EXPECT_EQ(Shown(help), folder + "/" + QString::fromUtf8(TechniqueHelpPage(r).data()));
     EXPECT_NE(help->Browser()->toPlainText().indexOf("Why it works"), -1);
     EXPECT_EQ(QApplication::focusWidget(), help->Browser());
 
@@ -140,7 +140,7 @@ TEST(HintThroughTheWindow, TheMarkerAndHelpOpenPagesInTheOneHelpWindow) {
 
     // The menu's third entry is the same as a click.
     Trigger(h, "HintExplain");
-    EXPECT_EQ(Shown(help), folder + "/" + QString::fromUtf8(HintHelpPage(r).data()));
+    EXPECT_EQ(Shown(help), folder + "/" + QString::fromUtf8(TechniqueHelpPage(r).data()));
     // The game goes on beside the help window.
     EXPECT_TRUE(h.control("CommandHint")->isEnabled());
     EXPECT_TRUE(h.prompt.messages.empty());
@@ -158,7 +158,7 @@ TEST(HintThroughTheWindow, AMissingPageShowsPageNotFoundInTheWindow) {
     EXPECT_TRUE(help->isVisible());
     EXPECT_NE(help->Browser()->toPlainText().indexOf("Page not found"), -1);
     EXPECT_NE(help->Browser()->toPlainText().indexOf(
-                  QString::fromUtf8(HintHelpPage(h.view().HintTag).data())),
+                  QString::fromUtf8(TechniqueHelpPage(h.view().HintMarker.value_or(-1)).data())),
               -1);
     EXPECT_TRUE(h.prompt.messages.empty()) << "no message box";
     h.Click("CommandHelp");
@@ -172,15 +172,15 @@ TEST(HintThroughTheWindow, ShowWhereHighlightsUntilTheBoardChangesAndApplyIsUndo
     int r = 0;
     for (int i = 0; i < 81; ++i) {
         h.Click("CommandHint");
-        r = h.view().HintTag;
-        ASSERT_TRUE(IsTechniqueHint(r));
-        if (r > 2) break;
+        r = h.view().HintMarker.value_or(-1);
+        ASSERT_GE(r, 0);
+        if (r > kNakedSingle) break;
         ClickMarker(h, Qt::RightButton);
         EXPECT_TRUE(Help(h).HintMenu()->isVisible());
         Trigger(h, "HintApply");
     }
-    ASSERT_GT(r, 2);
-    const Board before = h.game().State();
+    ASSERT_GT(r, kNakedSingle);
+    const ShownBoard before = h.shown();
     const QImage plain = h.board().grab().toImage();
 
     ClickMarker(h, Qt::RightButton);
@@ -230,15 +230,15 @@ TEST(HintThroughTheWindow, ShowWhereHighlightsUntilTheBoardChangesAndApplyIsUndo
     for (auto m : where.Struck) removals += BitCount(m);
     ClickMarker(h, Qt::RightButton);
     Trigger(h, "HintApply");
-    EXPECT_EQ(h.game().State().StepCount, before.StepCount + removals);
+    EXPECT_EQ(h.shown().StepCount, before.StepCount + removals);
     EXPECT_FALSE(h.control("LabelHint")->isVisible());
     EXPECT_TRUE(h.view().Highlight.Empty());
     EXPECT_TRUE(h.window().StatusBar()->currentMessage().isEmpty());
     for (int c = 0; c < kCells; ++c)
-        EXPECT_EQ(h.game().State().PencilMarks[c], before.PencilMarks[c] & ~where.Struck[c]);
+        EXPECT_EQ(h.shown().PencilMarks[c], before.PencilMarks[c] & ~where.Struck[c]);
     for (int i = 0; i < removals; ++i) h.Click("CommandUndo");
-    EXPECT_EQ(h.game().State().PencilMarks, before.PencilMarks);
-    EXPECT_EQ(h.game().State().StepCount, before.StepCount);
+    EXPECT_EQ(h.shown().PencilMarks, before.PencilMarks);
+    EXPECT_EQ(h.shown().StepCount, before.StepCount);
 }
 
 TEST(HintThroughTheWindow, TheLogoOpensTheWebSiteAndReportsFailures) {

@@ -29,14 +29,14 @@ int main(int argc, char** argv) {
     setup.sound = true;
     test::UiHarness h(setup);
     if (!h.Start()) return 1;
-    for (int i = 0; i < 50 && h.view().StartupPanelVisible; ++i) h.ProcessEvents();
+    for (int i = 0; i < 50 && h.view().Starting; ++i) h.ProcessEvents();
     h.Click("OptionType(4)");
     h.Next();
     // Every third empty cell gets its digit, and a wrong candidate is struck
     // in a few of the others.
     int empty = 0, struck = 0;
     for (int cell = 0; cell < kCells; ++cell) {
-        const Board& b = h.game().State();
+        const test::ShownBoard b = h.shown();
         if (b.Played[cell] != 0) continue;
         if (empty++ % 3 == 0) {
             h.ReleaseOnMark(cell, b.Solution[cell], Qt::LeftButton);
