@@ -145,8 +145,11 @@ TEST(HintSearch, AfterAResetCellTheStepIsTrueOfThePosition) {
                 EXPECT_EQ(test::PatternProblem(step, b.played, b.givens), "")
                     << level << "/" << n << " reset " << CellText(cell);
                 // The marks it explains with are the position's.
-                for (int c = 0; c < kCells; ++c)
-                    if (!b.played[c]) EXPECT_EQ(step.marks[c] & ~start.marks[c], 0);
+                for (int c = 0; c < kCells; ++c) {
+                    if (!b.played[c]) {
+                        EXPECT_EQ(step.marks[c] & ~start.marks[c], 0);
+                    }
+                }
             }
         }
     EXPECT_GT(states, 2000);
