@@ -1,5 +1,6 @@
 #include "game/ui/main_window.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
@@ -22,6 +23,7 @@
 #include "game/play/status_texts.h"
 #include "game/ui/board_widget.h"
 #include "game/ui/controller.h"
+#include "game/ui/keys.h"
 #include "game/ui/logo.h"
 #include "game/ui/look.h"
 
@@ -135,38 +137,20 @@ class LogoLabel final : public ClickLabel {
 // The commands that place no digit, and their keys.
 struct Accelerator {
     const char* button;
-    QKeySequence keys;
+    QList<QKeySequence> keys;
 };
-const std::array<Accelerator, 8>& Accelerators() {
-    static const std::array<Accelerator, 8> list = {{
-        {"CommandUndo", QKeySequence(Qt::CTRL | Qt::Key_Z)},
-        {"CommandRedo", QKeySequence(Qt::CTRL | Qt::Key_Y)},
-        {"CommandRedo", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)},
-        {"CommandNew", QKeySequence(Qt::CTRL | Qt::Key_N)},
-        {"CommandOpen", QKeySequence(Qt::CTRL | Qt::Key_O)},
-        {"CommandPrint", QKeySequence(Qt::CTRL | Qt::Key_P)},
-        {"CommandHelp", QKeySequence(Qt::Key_F1)},
-        {"CommandHint", QKeySequence(Qt::Key_H)},
+const std::array<Accelerator, 7>& Accelerators() {
+    static const std::array<Accelerator, 7> list = {{
+        {"CommandUndo", {QKeySequence(Qt::CTRL | Qt::Key_Z)}},
+        {"CommandRedo",
+         {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)}},
+        {"CommandNew", {QKeySequence(Qt::CTRL | Qt::Key_N)}},
+        {"CommandOpen", {QKeySequence(Qt::CTRL | Qt::Key_O)}},
+        {"CommandPrint", {QKeySequence(Qt::CTRL | Qt::Key_P)}},
+        {"CommandHelp", {QKeySequence(Qt::Key_F1)}},
+        {"CommandHint", {QKeySequence(Qt::Key_H)}},
     }};
     return list;
-}
-
-// The digit 1-9 of a key press on the main row or the keypad, shifted or
-// not; 0 for another key. Shift gives a symbol on the main row ('!' on a US
-// keyboard) and a movement key on the keypad, so the key's place decides
-// then (evdev scan codes, as X11 and Wayland report them).
-int DigitOfKey(const QKeyEvent* event) {
-    const int key = event->key();
-    if (key >= Qt::Key_1 && key <= Qt::Key_9) return key - Qt::Key_0;
-    static const QString kShiftedUs = QStringLiteral("!@#$%^&*(");
-    const QString text = event->text();
-    if (text.size() == 1 && kShiftedUs.contains(text[0])) return kShiftedUs.indexOf(text[0]) + 1;
-    const quint32 code = event->nativeScanCode();
-    if (code >= 10 && code <= 18) return static_cast<int>(code) - 9;
-    static const std::array<quint32, 9> kKeypad = {87, 88, 89, 83, 84, 85, 79, 80, 81};
-    for (std::size_t i = 0; i < kKeypad.size(); ++i)
-        if (code == kKeypad[i]) return static_cast<int>(i) + 1;
-    return 0;
 }
 
 } // namespace
@@ -217,15 +201,46 @@ MainWindow::MainWindow(GameController& controller, QWidget* parent)
         panels_[i] = panel;
     }
     Wire();
-    // Button tooltips name their keys.
+    AddActions();
+    // The board holds the keyboard; the other controls take it only by Tab.
+    for (QWidget* w : controls_)
+        w->setFocusPolicy(w->focusPolicy() == Qt::NoFocus ? Qt::NoFocus : Qt::TabFocus);
+    board_->setFocusPolicy(Qt::StrongFocus);
+    board_->setFocus();
+}
+
+void MainWindow::AddActions() {
+    auto add = [this](const QString& name, const QList<QKeySequence>& keys, auto triggered) {
+        auto* action = new QAction(this);
+        action->setObjectName(name);
+        action->setShortcuts(keys);
+        action->setShortcutContext(Qt::WindowShortcut);
+        connect(action, &QAction::triggered, this, triggered);
+        addAction(action);
+        return action;
+    };
     for (const Accelerator& a : Accelerators()) {
-        QWidget* button = controls_.value(QString::fromLatin1(a.button));
-        const QString keys = a.keys.toString(QKeySequence::NativeText);
+        auto* button = Find<QAbstractButton>(a.button);
+        // A click on a disabled button does nothing: the key acts only while
+        // the button could be pressed.
+        add(QStringLiteral("Key") + QString::fromLatin1(a.button), a.keys,
+            [button] { button->click(); });
+        // The button's tooltip names its keys.
+        QStringList names;
+        for (const QKeySequence& k : a.keys) names << k.toString(QKeySequence::NativeText);
+        const QString keys = names.join(QStringLiteral(", "));
         const QString tip = button->toolTip();
         button->setToolTip(tip.isEmpty() ? QStringLiteral("Shortcut: ") + keys
                                          : tip + QStringLiteral(", ") + keys);
     }
-    qApp->installEventFilter(this);
+    add(QStringLiteral("KeyCopy"), {QKeySequence(QKeySequence::Copy)}, [this] {
+        const std::string text = controller_.game().GivensText();
+        if (!text.empty()) QGuiApplication::clipboard()->setText(QString::fromStdString(text));
+    });
+    add(QStringLiteral("KeyPaste"), {QKeySequence(QKeySequence::Paste)}, [this] {
+        const std::string text = QGuiApplication::clipboard()->text().toStdString();
+        controller_.Do([&text](Game& g) { g.PlayText(text); });
+    });
 }
 
 QWidget* MainWindow::CreateControl(const ControlSpec& spec) {
@@ -440,61 +455,18 @@ void MainWindow::Apply(const GameView& view) {
     shown_ = view;
 }
 
-bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::KeyPress && isActiveWindow()) {
-        auto* w = qobject_cast<QWidget*>(watched);
-        if (w && (w == this || isAncestorOf(w)) && HandleKey(static_cast<QKeyEvent*>(event)))
-            return true;
-    }
-    return QWidget::eventFilter(watched, event);
+void MainWindow::keyPressEvent(QKeyEvent* event) {
+    // Keys the focused control leaves come here: the board's keys.
+    if (!HandleBoardKey(*event)) QWidget::keyPressEvent(event);
 }
 
-bool MainWindow::HandleKey(QKeyEvent* event) {
+bool MainWindow::HandleBoardKey(const QKeyEvent& event) {
     const Qt::KeyboardModifiers mods =
-        event->modifiers() &
+        event.modifiers() &
         (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
-    const QKeySequence pressed(event->keyCombination());
-    for (const Accelerator& a : Accelerators()) {
-        if (pressed != a.keys) continue;
-        auto* button =
-            qobject_cast<QAbstractButton*>(controls_.value(QString::fromLatin1(a.button)));
-        // Only while the button itself could be pressed.
-        if (button && button->isEnabled()) button->click();
-        return true;
-    }
-    if (mods == Qt::ControlModifier && event->key() == Qt::Key_C) {
-        const std::string text = controller_.game().GivensText();
-        if (!text.empty()) QGuiApplication::clipboard()->setText(QString::fromStdString(text));
-        return true;
-    }
-    if (mods == Qt::ControlModifier && event->key() == Qt::Key_V) {
-        const std::string text = QGuiApplication::clipboard()->text().toStdString();
-        controller_.Do([&text](Game& g) { g.PlayText(text); });
-        return true;
-    }
     if (mods & (Qt::AltModifier | Qt::MetaModifier)) return false;
-    switch (event->key()) {
-    case Qt::Key_Left:
-        controller_.Do([](Game& g) { g.MoveCursor(0, -1); });
-        return true;
-    case Qt::Key_Right:
-        controller_.Do([](Game& g) { g.MoveCursor(0, 1); });
-        return true;
-    case Qt::Key_Up:
-        controller_.Do([](Game& g) { g.MoveCursor(-1, 0); });
-        return true;
-    case Qt::Key_Down:
-        controller_.Do([](Game& g) { g.MoveCursor(1, 0); });
-        return true;
-    case Qt::Key_Delete:
-    case Qt::Key_Backspace:
-        controller_.Do([](Game& g) { g.ResetCursorCell(); });
-        return true;
-    default:
-        break;
-    }
-    if (const int digit = DigitOfKey(event); digit != 0) {
-        const bool strike = (mods & (Qt::ShiftModifier | Qt::ControlModifier)) != 0;
+    const bool strike = (mods & (Qt::ShiftModifier | Qt::ControlModifier)) != 0;
+    auto digitKey = [this, strike](int digit) {
         controller_.Do([digit, strike](Game& g) {
             if (strike)
                 g.StrikeMarkAtCursor(digit);
@@ -502,7 +474,34 @@ bool MainWindow::HandleKey(QKeyEvent* event) {
                 g.PlaceDigitAtCursor(digit);
         });
         return true;
+    };
+    auto move = [this](int rows, int columns) {
+        controller_.Do([=](Game& g) { g.MoveCursor(rows, columns); });
+        return true;
+    };
+    const int key = event.key();
+    if (key >= Qt::Key_1 && key <= Qt::Key_9) return digitKey(key - Qt::Key_0);
+    // With Shift or Ctrl a keypad key gives its other meaning (an arrow where
+    // Num Lock is on): the player still means its digit.
+    if (!strike || !(event.modifiers() & Qt::KeypadModifier)) {
+        switch (key) {
+        case Qt::Key_Left:
+            return move(0, -1);
+        case Qt::Key_Right:
+            return move(0, 1);
+        case Qt::Key_Up:
+            return move(-1, 0);
+        case Qt::Key_Down:
+            return move(1, 0);
+        default:
+            break;
+        }
     }
+    if (key == Qt::Key_Delete || key == Qt::Key_Backspace) {
+        controller_.Do([](Game& g) { g.ResetCursorCell(); });
+        return true;
+    }
+    if (const int digit = DigitOfKey(event); digit != 0) return digitKey(digit);
     return false;
 }
 

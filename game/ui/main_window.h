@@ -58,10 +58,6 @@ class MainWindow : public QWidget {
     // screen when the screen is smaller than the window.
     void CentreOnScreen();
 
-    // A key pressed while the game window is active: true when it was the
-    // game's (keyboard play, an accelerator, copy or paste).
-    bool HandleKey(QKeyEvent* event);
-
   signals:
     // The features that arrive with their own dialogs: a click only reports itself.
     void HelpRequested();
@@ -72,13 +68,17 @@ class MainWindow : public QWidget {
     void LogoClicked();
 
   protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
 
   private:
     QWidget* CreateControl(const ControlSpec& spec);
     void Wire();
+    // The accelerators, copy and paste, as actions of the window.
+    void AddActions();
+    // Cursor moves, digits and Delete: true when the key was the board's.
+    bool HandleBoardKey(const QKeyEvent& event);
     template <typename T> T* Find(const char* name, int index = -1) const;
 
     GameController& controller_;
