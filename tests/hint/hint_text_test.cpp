@@ -80,6 +80,17 @@ TEST(HintText, TheStepReadsForPlayersAndForScripts) {
               "Naked Single: 7 is the only mark left in E5 \u2014 place 7 in E5");
     EXPECT_EQ(WhereText(single), "place 7@E5 pattern E5");
 
+    // A step that removes more than one digit names each digit with its cells.
+    HintStep pair;
+    pair.technique = kNakedPair;
+    for (int c : {0, 1}) pair.pattern.AddCell(c);
+    pair.pattern.AddUnit(RowUnit(0));
+    pair.pattern.digits = DigitBit(3) | DigitBit(7);
+    pair.changes = {{false, 3, 5}, {false, 7, 5}, {false, 7, 8}};
+    EXPECT_EQ(ExplainStep(pair), "Naked Pair: in row A, A1 and A2 hold only 3 and 7 \u2014 3 goes "
+                                 "from A6, 7 from A6 and A9");
+    EXPECT_EQ(WhereText(pair), "remove 3@A6 7@A6 7@A9 pattern A1 A2");
+
     EXPECT_EQ(ExplainStep(HintStep{}), "");
     EXPECT_EQ(WhereText(HintStep{}), "");
 }

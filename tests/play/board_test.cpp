@@ -380,6 +380,25 @@ TEST(RestartAndSolution, RestartClearsTheAttemptAndSolutionEndsTheGame) {
     EXPECT_TRUE(h.prompt.messages.empty());
 }
 
+// Restart forgets the attempt, so nothing is left to undo or redo: after a
+// move, a second one undone and Restart the window shows exactly what it
+// showed when the puzzle was loaded.
+TEST(History, RestartAfterUndoShowsTheBoardAsLoadedWithNothingToRedo) {
+    PlayHarness h;
+    h.StartAndIdle();
+    h.OpenPuzzle(3, 1);
+    const GameView loaded = h.view();
+    h.Place(EmptyCellShowing(h, 1), 1);
+    h.Place(EmptyCellShowing(h, 2), 2);
+    h.game->Undo();
+    ASSERT_TRUE(h.view().Buttons.Redo);
+    h.game->Restart();
+    EXPECT_EQ(h.view(), loaded);
+    h.game->Redo();
+    h.game->Undo();
+    EXPECT_EQ(h.view(), loaded) << "Redo and Undo have nothing to act on";
+}
+
 TEST(History, StepCounterStopsAtItsSixteenBitLimit) {
     PlayHarness h;
     h.StartAndIdle();

@@ -9,6 +9,8 @@
 #include <QGuiApplication>
 #include <QImage>
 #include <QLabel>
+#include <QPaintEvent>
+#include <QRegion>
 #include <QTest>
 
 #include "game/ui/look.h"
@@ -17,6 +19,19 @@
 
 namespace dravik::test {
 namespace {
+
+// The parts of a widget that are repainted, as its paint events name them.
+class PaintedRegion final : public QObject {
+  public:
+    explicit PaintedRegion(QWidget& w) { w.installEventFilter(this); }
+    QRegion region;
+
+  protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint) region += static_cast<QPaintEvent*>(event)->region();
+        return false;
+    }
+};
 
 void Activate(UiHarness& h) {
     h.window().activateWindow();
@@ -205,9 +220,26 @@ TEST(Desktop, TheDigitUnderTheMouseIsTintedAndNothingIsRecorded) {
     const int digit = h.shown().Givens[given];
     // The mouse away from the board, then resting on the given.
     QTest::mouseMove(&h.window(), QPoint(700, 300));
+    h.ProcessEvents();
     const QImage plain = h.board().grab().toImage();
+    // What is on the screen is up to date before the recording starts.
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&h.window()));
+    h.board().repaint();
+    h.ProcessEvents();
+    PaintedRegion painted(h.board());
     QTest::mouseMove(&h.board(), BoardPixel(ui::DigitRect(given), 60, 60));
     h.ProcessEvents();
+    // Exactly the tinted cells and marks are repainted, not the whole board.
+    QRegion tintArea;
+    for (int cell = 0; cell < kCells; ++cell) {
+        if (h.shown().Played[cell] == digit)
+            tintArea += ui::ToPixels(ui::DigitRect(cell));
+        else if (h.shown().Played[cell] == 0 && (h.shown().PencilMarks[cell] & DigitBit(digit)))
+            tintArea += ui::ToPixels(ui::MarkRect(cell, digit));
+    }
+    EXPECT_TRUE((tintArea - painted.region).isEmpty()) << "a tinted part was not repainted";
+    EXPECT_FALSE((QRegion(h.board().rect()) - painted.region).isEmpty())
+        << "the whole board was repainted";
     const QImage tinted = h.board().grab().toImage();
     tinted.save(QString::fromLatin1(DRAVIK_UI_TEST_OUTPUT) + "/same-digit-tint.png");
     const QColor tint(226, 226, 255);
@@ -238,6 +270,23 @@ TEST(Desktop, TheDigitUnderTheMouseIsTintedAndNothingIsRecorded) {
     QEvent leave(QEvent::Leave);
     QCoreApplication::sendEvent(&h.board(), &leave);
     EXPECT_EQ(h.board().grab().toImage(), plain);
+}
+
+TEST(Desktop, HighlightFalseInTheSettingsSwitchesTheTintOff) {
+    UiHarness::Setup setup;
+    setup.settingsBytes = "[Options]\nHighlight=False\n";
+    UiHarness h(setup);
+    h.StartAndIdle();
+    h.Next();
+    EXPECT_FALSE(h.view().SameDigitTint);
+    int given = 0;
+    while (h.shown().Givens[given] == 0) ++given;
+    QTest::mouseMove(&h.window(), QPoint(700, 300));
+    const QImage plain = h.board().grab().toImage();
+    QTest::mouseMove(&h.board(), BoardPixel(ui::DigitRect(given), 60, 60));
+    h.ProcessEvents();
+    EXPECT_EQ(h.board().grab().toImage(), plain);
+    EXPECT_TRUE(h.prompt.messages.empty());
 }
 
 } // namespace

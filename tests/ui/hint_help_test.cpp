@@ -4,6 +4,8 @@
 // page, and the logo's web link.
 #include <gtest/gtest.h>
 
+#include <fstream>
+
 #include <QAction>
 #include <QApplication>
 #include <QImage>
@@ -268,6 +270,30 @@ TEST(HintThroughTheWindow, TheLogoOpensTheWebSiteAndReportsFailures) {
     EXPECT_EQ(h.urlOpener.asked.size(), 3u);
     for (const auto& entry : std::filesystem::directory_iterator(h.programFolder))
         EXPECT_NE(entry.path().filename().string(), "temphtm.HTM");
+}
+
+// The desktop's opener tells its outcome by xdg-open's exit status: a handler
+// that finds no browser (status 3) or fails (4) did not open the page.
+TEST(HintThroughTheWindow, TheDesktopOpenerTakesXdgOpensExitStatus) {
+    TempFolder bin("dravik-xdg");
+    const QByteArray path = qgetenv("PATH");
+    auto opener = [&](const std::string& script) {
+        const std::filesystem::path file = bin.path() / "xdg-open";
+        std::ofstream(file) << "#!/bin/sh\n" << script << "\n";
+        std::filesystem::permissions(file, std::filesystem::perms::owner_all);
+        qputenv("PATH", QByteArray::fromStdString(bin.path().string()));
+        const LinkOutcome outcome = ui::DesktopUrlOpener(300).OpenUrl(kWebSiteAddress);
+        qputenv("PATH", path);
+        return outcome;
+    };
+    EXPECT_EQ(opener("exit 0"), LinkOutcome::Opened);
+    EXPECT_EQ(opener("exit 3"), LinkOutcome::Failed) << "no browser behind xdg-open";
+    EXPECT_EQ(opener("exit 4"), LinkOutcome::Failed);
+    EXPECT_EQ(opener("exec /bin/sleep 3"), LinkOutcome::Opened) << "a browser that stays open";
+    std::filesystem::remove(bin.path() / "xdg-open");
+    qputenv("PATH", QByteArray::fromStdString(bin.path().string()));
+    EXPECT_EQ(ui::DesktopUrlOpener(300).OpenUrl(kWebSiteAddress), LinkOutcome::NoBrowser);
+    qputenv("PATH", path);
 }
 
 } // namespace
