@@ -44,8 +44,8 @@ std::string LibraryFolderOf(const AppOptions& o) {
 
 } // namespace
 
-struct App::Parts {
-    explicit Parts(AppOptions o)
+struct App::Owned {
+    explicit Owned(AppOptions o)
         : options(std::move(o)),
           folders(SetupFolders(ProgramFolderOf(options), options.localAppData)),
           lock(folders.DataFolder), settings(OpenSettings(options, lock)),
@@ -86,8 +86,8 @@ struct App::Parts {
     Stock stock;
 };
 
-App::App(AppOptions options) : parts_(std::make_unique<Parts>(std::move(options))) {
-    Parts& p = *parts_;
+App::App(AppOptions options) : owned_(std::make_unique<Owned>(std::move(options))) {
+    Owned& p = *owned_;
     Prompt& prompt = p.options.prompt ? *p.options.prompt : p.qtPrompt;
     SoundSink& sound = p.options.soundSink ? *p.options.soundSink : p.sink;
     StockWriter& writer = p.options.writer ? *p.options.writer : p.writer;
@@ -115,39 +115,39 @@ App::App(AppOptions options) : parts_(std::make_unique<Parts>(std::move(options)
 }
 
 App::~App() {
-    parts_->help.reset(); // its help window and menu before the game window
-    parts_->printing.reset();
+    owned_->help.reset(); // its help window and menu before the game window
+    owned_->printing.reset();
     // The worker stops (and joins) before the game it reports to goes away.
-    parts_->source.Stop();
-    parts_->controller = nullptr;
+    owned_->source.Stop();
+    owned_->controller = nullptr;
 }
 
 MainWindow& App::Window() {
-    return *parts_->window;
+    return *owned_->window;
 }
 
 GameController& App::Controller() {
-    return *parts_->ownedController;
+    return *owned_->ownedController;
 }
 
 PrintFeatures& App::Printing() {
-    return *parts_->printing;
+    return *owned_->printing;
 }
 
 bool App::AlreadyRunning() const {
-    return parts_->lock.state() == InstanceLock::State::kHeldElsewhere;
+    return owned_->lock.state() == InstanceLock::State::kHeldElsewhere;
 }
 
 HelpFeatures& App::Help() {
-    return *parts_->help;
+    return *owned_->help;
 }
 
 FormNamen& App::Players() {
-    return *parts_->players;
+    return *owned_->players;
 }
 
 bool App::Start() {
-    Parts& p = *parts_;
+    Owned& p = *owned_;
     MainWindow& window = *p.window;
     Game& game = p.ownedController->game();
     Prompt& prompt = p.options.prompt ? *p.options.prompt : p.qtPrompt;
@@ -158,10 +158,9 @@ bool App::Start() {
     }
     window.CentreOnScreen();
 
-    // The sound control gets the window's handle, then the tables are built and
-    // the effects loaded. Without any effect to play the box is disabled.
+    // The sound control gets the window's handle, then the effects are
+    // loaded. Without any effect to play the box is disabled.
     p.sounds.SetWindow(static_cast<std::uint64_t>(window.winId()));
-    InitConversionArrays();
     p.sounds.Init_Sound();
     bool anyEffect = false;
     for (std::int32_t handle : p.sounds.SoundHandles()) anyEffect = anyEffect || handle >= 0;

@@ -72,8 +72,8 @@ class App {
     FormNamen& Players();
 
   private:
-    struct Parts;
-    std::unique_ptr<Parts> parts_;
+    struct Owned;
+    std::unique_ptr<Owned> owned_;
 };
 
 } // namespace dravik::ui

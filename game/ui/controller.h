@@ -42,7 +42,7 @@ class GameController : public QObject {
     // Thread-safe: a finished puzzle is waiting for the game.
     void PuzzleReady();
 
-    // Passes run so far, and the largest number waiting at once (for tests).
+    // Passes run so far (the window benchmark reports it).
     int PassesRun() const { return passesRun_; }
 
   signals:
