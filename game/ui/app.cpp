@@ -1,5 +1,6 @@
 #include "game/ui/app.h"
 
+#include <QEvent>
 #include <QTimer>
 
 #include <atomic>
@@ -17,6 +18,7 @@
 #include "game/ui/controller.h"
 #include "game/ui/form_namen.h"
 #include "game/ui/help_features.h"
+#include "game/ui/logo.h"
 #include "game/ui/main_window.h"
 #include "game/ui/print_features.h"
 #include "game/ui/qt_prompt.h"
@@ -31,6 +33,31 @@ class SteadyClock final : public ClockSource {
         using namespace std::chrono;
         return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
     }
+};
+
+// Drawing the window's icon in all its sizes takes several milliseconds of
+// text rendering, which the first paint need not wait for: the icon is set
+// right after the window's first paint has reached the screen.
+class IconAfterFirstPaint final : public QObject {
+  public:
+    explicit IconAfterFirstPaint(QWidget& window) : QObject(&window), window_(window) {
+        window.installEventFilter(this);
+    }
+
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched == &window_ && event->type() == QEvent::Paint) {
+            window_.removeEventFilter(this);
+            // Queued, so that the paint is flushed first.
+            QTimer::singleShot(0, this, [this] {
+                window_.setWindowIcon(ProgramIcon());
+                deleteLater();
+            });
+        }
+        return false;
+    }
+
+  private:
+    QWidget& window_;
 };
 
 std::string ProgramFolderOf(const AppOptions& o) {
@@ -175,6 +202,7 @@ bool App::Start() {
     game.FinishStartup();
 
     window.Apply(game.View());
+    new IconAfterFirstPaint(window); // a child of the window
     window.show();
     // The first pass runs from the event loop, once the window is up.
     QTimer::singleShot(0, p.ownedController.get(),

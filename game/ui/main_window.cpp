@@ -172,7 +172,7 @@ MainWindow::MainWindow(GameController& controller, QWidget* parent)
     : QWidget(parent), controller_(controller) {
     setObjectName("Main");
     setFixedSize(ToPixels(kClientWidthTwips), ToPixels(kClientHeightTwips));
-    setWindowIcon(ProgramIcon());
+    // The icon comes once the window has been painted (App::Start).
     QPalette pal = palette();
     pal.setColor(QPalette::Window, ToQColor(kWindowColour));
     setPalette(pal);

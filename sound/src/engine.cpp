@@ -135,8 +135,9 @@ int32_t Engine::PlayStaticSound(int32_t index, int32_t loop) {
     if (!ValidStatic(index)) return WAVO_NO_BUFFER;
     // With the device closed nothing would be heard; say so rather than queue it.
     if (!DeviceOpen()) return WAVO_NO_BUFFER;
-    return mixer_.Play(statics_[static_cast<size_t>(index)].buffer, loop != 0) ? WAVO_DONE
-                                                                               : WAVO_NO_BUFFER;
+    if (!mixer_.Play(statics_[static_cast<size_t>(index)].buffer, loop != 0)) return WAVO_NO_BUFFER;
+    device_->Wake();
+    return WAVO_DONE;
 }
 
 int32_t Engine::StopStaticSound(int32_t index) {
@@ -322,6 +323,7 @@ void Engine::PlayStream(StreamingSound& s, int32_t loop) {
         s.playing = true;
         s.primed = false;
     }
+    if (device_) device_->Wake();
     if (options_.runTimers) {
         s.timer = std::make_unique<PeriodicTimer>(std::chrono::milliseconds(s.timerPeriod),
                                                   [this, &s] { return Tick(s); });

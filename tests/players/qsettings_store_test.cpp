@@ -49,6 +49,22 @@ TEST(QSettingsStore, RoundTripsTheGameSettingsThroughAnIniFile) {
     ASSERT_EQ(players.PlayerCount(), 2);
     EXPECT_EQ(players.DisplayName(1), "Zoë");
     EXPECT_EQ(players.CurrentPlayer, 1);
+
+    // Storing what the file holds leaves it untouched; a change is written.
+    const std::filesystem::path file = path.toStdString();
+    const auto written = std::filesystem::last_write_time(file);
+    {
+        QSettingsStore same(path);
+        SaveOptions(same, Options{false, 4});
+        SaveLastPlayer(same, 1);
+    }
+    EXPECT_EQ(std::filesystem::last_write_time(file), written);
+    {
+        QSettingsStore changed(path);
+        SaveOptions(changed, Options{false, 2});
+    }
+    EXPECT_EQ(QSettings(path, QSettings::IniFormat).value("Options/Level").toString(), "2");
+    EXPECT_EQ(QSettings(path, QSettings::IniFormat).value("Options/Sounds").toString(), "False");
 }
 
 TEST(QSettingsStore, ForeignValuesReachTheReadersAsText) {

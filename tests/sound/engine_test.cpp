@@ -8,6 +8,9 @@
 
 #include <chrono>
 #include <cmath>
+#include <filesystem>
+#include <fstream>
+#include <functional>
 #include <thread>
 
 using namespace wavtest;
@@ -401,4 +404,66 @@ TEST(EngineTimers, AStreamsTimerRefillsItAndEndsItWithoutHelp) {
     EXPECT_EQ(engine.PlayStreamingSound(looped, 1), WAVO_DONE);
     engine.ReleaseInstanceState();
     EXPECT_EQ(engine.StreamingCount(), 0u);
+}
+
+namespace {
+
+// SDL's audio threads of this process ("SDLAudioP1" and so on), by their names.
+int SdlAudioThreads() {
+    int count = 0;
+    for (const auto& task : std::filesystem::directory_iterator("/proc/self/task")) {
+        std::string name;
+        std::getline(std::ifstream(task.path() / "comm"), name);
+        count += name.rfind("SDLAudio", 0) == 0 ? 1 : 0;
+    }
+    return count;
+}
+
+// Waits up to ten seconds for `done`.
+bool Eventually(const std::function<bool()>& done) {
+    auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+    while (!done()) {
+        if (std::chrono::steady_clock::now() > deadline) return false;
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+    return true;
+}
+
+} // namespace
+
+// SDL's device (its dummy driver here) keeps no thread running while nothing
+// plays, and the next sound wakes it at once and is played whole.
+TEST(SdlDevice, RestsWhileNothingPlaysAndWakesForTheNextSound) {
+    Engine engine(MakeSdlOutputDevice(std::chrono::milliseconds(50)));
+    TempDir dir;
+    ASSERT_EQ(engine.InitializeSound(1), WAVO_DONE);
+    std::string file = dir.File("r.wav", Wave(1, 48000, 16, Pcm16(TestSignal(4800))));
+    int32_t s = engine.CreateStaticSound(file.c_str());
+    ASSERT_GE(s, 0);
+    const Mixer::BufferId buffer = *engine.StaticBuffer(s);
+    EXPECT_TRUE(Eventually([] { return SdlAudioThreads() == 0; })) << "it never rested";
+    EXPECT_TRUE(engine.DeviceOpen()); // resting is not closed
+
+    for (int round = 0; round < 2; ++round) {
+        ASSERT_EQ(engine.PlayStaticSound(s, 0), WAVO_DONE);
+        EXPECT_TRUE(Eventually([] { return SdlAudioThreads() == 1; })) << round;
+        // The 0.1 s sound is pulled to its end, and then the device rests again.
+        EXPECT_TRUE(Eventually([&] { return !engine.GetMixer().IsPlaying(buffer); }));
+        EXPECT_TRUE(Eventually([] { return SdlAudioThreads() == 0; })) << round;
+    }
+
+    // A looping sound keeps it awake well past the rest time.
+    ASSERT_EQ(engine.PlayStaticSound(s, 1), WAVO_DONE);
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    EXPECT_EQ(SdlAudioThreads(), 1);
+    EXPECT_TRUE(engine.GetMixer().IsPlaying(buffer));
+    EXPECT_EQ(engine.StopStaticSound(s), WAVO_DONE);
+    EXPECT_TRUE(Eventually([] { return SdlAudioThreads() == 0; }));
+
+    // Closing while it plays, and while it rests, leaves no thread behind.
+    ASSERT_EQ(engine.PlayStaticSound(s, 1), WAVO_DONE);
+    engine.CloseDevice();
+    EXPECT_FALSE(engine.DeviceOpen());
+    EXPECT_EQ(SdlAudioThreads(), 0);
+    EXPECT_EQ(engine.PlayStaticSound(s, 0), WAVO_NO_BUFFER);
 }

@@ -309,8 +309,8 @@ TEST(RenewalWorker, SeededResultsComeInTheSameOrderWhateverTheThreadCount) {
 TEST(RenewalWorker, StopsPromptlyAndDeliversNothingAfterwards) {
     RenewalWorker worker(2);
     // Runs ahead only a bounded distance while nobody takes results.
-    std::this_thread::sleep_for(std::chrono::milliseconds(200));
-    EXPECT_LE(worker.PassesDone(), 8u);
+    std::this_thread::sleep_for(std::chrono::milliseconds(500));
+    EXPECT_LE(worker.PassesDone(), 2 * RenewalWorker::kRunAheadPerThread);
     const auto r = worker.TryTake();
     ASSERT_TRUE(r.has_value());
     EXPECT_EQ(r->pass, 0u);
@@ -353,7 +353,8 @@ TEST(RenewalWorker, ReadyComesOncePerResultInPassOrderAndNeverAfterStop) {
     std::this_thread::sleep_for(std::chrono::milliseconds(50));
     std::lock_guard lock(mutex);
     EXPECT_EQ(ready, afterStop) << "called after Stop";
-    EXPECT_LE(ready, 30 + 12) << "more calls than results the bounded run-ahead allows";
+    EXPECT_LE(static_cast<std::uint64_t>(ready), 30 + 3 * RenewalWorker::kRunAheadPerThread)
+        << "more calls than results the bounded run-ahead allows";
 }
 
 TEST(RenewalWorker, UnseededWorkersDiffer) {

@@ -84,9 +84,16 @@ std::optional<std::string> QSettingsStore::Get(std::string_view section,
 }
 
 void QSettingsStore::Put(std::string_view section, std::string_view key, std::string_view value) {
+    const QString path = KeyPath(section, key);
+    const QString text = ToQString(value);
+    // The game stores its options at every start, mostly as they were: that
+    // would rewrite the file and wait for the disk before the window's first
+    // paint. A value the file already holds as this text is left alone.
+    const QVariant stored = settings_->value(path);
+    if (stored.typeId() == QMetaType::QString && stored.toString() == text) return;
     // QSettings writes the change out as soon as control returns to the event
     // loop (and on destruction), so a handler's several keys go out together.
-    settings_->setValue(KeyPath(section, key), ToQString(value));
+    settings_->setValue(path, text);
 }
 
 } // namespace dravik
