@@ -272,11 +272,11 @@ void Game::Resize(WindowState state) {
 }
 
 void Game::PrintDialogOpening() {
-    if (round_.Playing()) clock_.Pause();
+    clock_.Pause();
 }
 
 void Game::PrintDialogClosed() {
-    if (round_.Playing()) clock_.Resume();
+    clock_.Resume();
 }
 
 void Game::ZetOpgelost() {

@@ -285,9 +285,11 @@ TEST(Clock, MinimizingAndThePrintDialogPauseTheCount) {
     h.game->Tick();
     h.game->Resize(WindowState::Minimized);
     h.clock.AdvanceSeconds(300);
-    h.game->Tick(); // the timer runs on while minimized...
+    h.game->Tick();
+    EXPECT_EQ(h.view().Time, "01:10") << "a paused clock shows the time played";
+    EXPECT_FALSE(h.view().ClockRunning) << "and needs no ticks";
     h.game->Resize(WindowState::Normal);
-    h.game->Tick(); // ...but the restore takes the paused value back
+    h.game->Tick();
     EXPECT_EQ(h.view().Time, "01:10");
     h.clock.AdvanceSeconds(5);
     h.game->Tick();
@@ -302,9 +304,18 @@ TEST(Clock, MinimizingAndThePrintDialogPauseTheCount) {
 
     h.game->PrintDialogOpening();
     h.clock.AdvanceSeconds(600);
-    h.game->PrintDialogClosed();
+    h.game->Tick();
+    EXPECT_EQ(h.view().Time, "01:20") << "the dialog shows the paused time";
+    // Minimized and restored while the dialog is open: still paused.
+    h.game->Resize(WindowState::Minimized);
+    h.game->Resize(WindowState::Normal);
+    h.clock.AdvanceSeconds(60);
     h.game->Tick();
     EXPECT_EQ(h.view().Time, "01:20");
+    h.game->PrintDialogClosed();
+    h.clock.AdvanceSeconds(2);
+    h.game->Tick();
+    EXPECT_EQ(h.view().Time, "01:22");
 }
 
 TEST(NextAndOpen, NextCyclesThroughTheSetAndRemembersEachLevel) {
