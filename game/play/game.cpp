@@ -4,6 +4,7 @@
 
 #include "game/hint/hint_text.h"
 #include "game/play/brought_puzzle.h"
+#include "game/play/round_view.h"
 #include "game/play/status_texts.h"
 #include "game/play/times.h"
 
@@ -365,9 +366,10 @@ void Game::RunPass() {
 // The view
 
 GameView Game::View() const {
-    GameView v = BoardView();
+    GameView v = BoardView(round_);
+    v.Highlight = hints_.Highlight(round_);
+    v.SameDigitTint = sameDigitTint_;
     v.Title = WindowTitle(players_.DisplayName(players_.CurrentPlayer));
-    v.Steps = std::to_string(round_.Arrays().StepCount);
     v.Time = clock_.Text();
     v.ClockRunning = clock_.Running();
 
@@ -399,32 +401,6 @@ GameView Game::View() const {
     for (int level = 1; level <= kLevels; ++level) v.StartupProgress[level] = renewal_.Filed(level);
     if (const int renewing = renewal_.RenewingLevel(); renewing != 0)
         v.RenewalProgress = std::max(0, renewal_.Filed(renewing) - 1);
-    return v;
-}
-
-GameView Game::BoardView() const {
-    GameView v;
-    const Board& board = round_.Arrays();
-    v.BoardEnabled = round_.Loaded();
-    for (int i = 0; i < kCells; ++i) {
-        CellView& cell = v.Cells[i];
-        cell.Digit = board.Played[i];
-        cell.MarksShown = cell.Digit != 0 ? 0 : board.PencilMarks[i];
-        // A given shows in its colour from the moment it is put on the board.
-        cell.Colour =
-            board.Givens[i] > 0 && cell.Digit != 0 ? DigitColour::Given : DigitColour::Normal;
-    }
-    auto labels = [](const LineChoice& choice, std::array<LabelColour, 9>& colours) {
-        for (int i = 0; i < 9; ++i)
-            colours[i] = choice.line == i ? LabelColour::Red
-                         : choice.used    ? LabelColour::Black
-                                          : LabelColour::WindowText;
-    };
-    labels(round_.Row(), v.RowLabels);
-    labels(round_.Column(), v.ColumnLabels);
-    v.CursorCell = round_.Cursor();
-    v.SameDigitTint = sameDigitTint_;
-    v.Highlight = hints_.Highlight(round_);
     return v;
 }
 

@@ -143,7 +143,6 @@ class Game {
                    int rulesLevel);
     void ZetOpgelost();
     void WriteStockFile();
-    GameView BoardView() const;
 
     GameServices services_;
     Round round_;
