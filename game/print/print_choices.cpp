@@ -82,8 +82,8 @@ void PrintChoices::ChoosePencilMarks(bool on) {
     if (!activating_) values_.PencilMarks = on;
 }
 
-void PrintChoices::ChooseLevel(int index) {
-    if (!activating_ && index >= 0 && index < kLevels) values_.Level = index;
+void PrintChoices::ChooseLevel(int level) {
+    if (!activating_ && IsLevel(level)) values_.Level = level;
 }
 
 std::optional<RangeUpdate> PrintChoices::UpdateRange(std::string_view fromText) {

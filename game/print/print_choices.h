@@ -64,7 +64,7 @@ class PrintChoices {
     bool ChoosePages(int pages);
     void ChooseSolutions(bool on);
     void ChoosePencilMarks(bool on);
-    void ChooseLevel(int index);
+    void ChooseLevel(int level); // 1..5
     // The range rule on the box's text; the first number is taken. Nothing
     // while activating.
     std::optional<RangeUpdate> UpdateRange(std::string_view fromText);

@@ -17,6 +17,7 @@
 #include <QStandardPaths>
 #include <QVBoxLayout>
 
+#include "game/model/levels.h"
 #include "game/print/qt/pdf_output.h"
 
 namespace dravik::ui {
@@ -50,7 +51,7 @@ FormPrint::FormPrint(const Stock& stock, print::PrintOptions& kept, print::Print
     levelGroup->setObjectName("FrameLevel");
     level_ = new QComboBox(levelGroup);
     level_->setObjectName("SudokuTypeKeuze");
-    for (std::string_view name : print::kLevelNames) level_->addItem(Text(name));
+    for (const LevelInfo& level : kLevelTable) level_->addItem(Text(level.name));
     (new QVBoxLayout(levelGroup))->addWidget(level_);
 
     auto* rangeGroup = new QGroupBox("Range", this);
@@ -164,7 +165,7 @@ FormPrint::FormPrint(const Stock& stock, print::PrintOptions& kept, print::Print
     });
     connect(level_, &QComboBox::activated, this, [this](int index) {
         if (choices_.Activating()) return;
-        choices_.ChooseLevel(index);
+        choices_.ChooseLevel(index + 1);
         DrawExample();
     });
     connect(close_, &QPushButton::clicked, this, &FormPrint::CloseClicked);
@@ -193,7 +194,7 @@ void FormPrint::Activate() {
     pencils_->setChecked(v.PencilMarks);
     from_->setText(QString::number(v.First));
     to_->setText(QStringLiteral("to %1").arg(v.First + v.PerPage * v.Pages - 1));
-    level_->setCurrentIndex(v.Level);
+    level_->setCurrentIndex(v.Level - 1);
     fromLabel_->setEnabled(true);
     from_->setEnabled(true);
     to_->setEnabled(true);
@@ -281,10 +282,9 @@ void FormPrint::SavePdfClicked() {
     UpdateRange();
     choices_.Keep();
     const print::PrintOptions& v = choices_.Values();
-    const QString suggested =
-        QStringLiteral("dravik-sudoku-%1-%2.pdf")
-            .arg(Text(print::kLevelNames[v.Level]).toLower().replace(' ', '-'))
-            .arg(v.First);
+    const QString suggested = QStringLiteral("dravik-sudoku-%1-%2.pdf")
+                                  .arg(Text(LevelName(v.Level)).toLower().replace(' ', '-'))
+                                  .arg(v.First);
     const QString path = choosePdf_ ? choosePdf_(this, suggested) : QString();
     if (path.isEmpty()) return;
     const print::PrintOutcome outcome = print::WritePdfFile(path, stock_, v);

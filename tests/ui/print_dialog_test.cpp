@@ -148,7 +148,7 @@ TEST(PrintDialog, ChoicesAreKeptAfterCloseAndTheLevelFollowsTheGame) {
     EXPECT_EQ(p.First, 5);
     EXPECT_EQ(p.PerPage, 2);
     EXPECT_EQ(p.Pages, 2);
-    EXPECT_EQ(p.Level, 4);
+    EXPECT_EQ(p.Level, 5);
     EXPECT_FALSE(p.PencilMarks);
     EXPECT_EQ(h.app->Printing().Kept(), p);
     EXPECT_TRUE(d->isVisible());
