@@ -43,8 +43,12 @@ RangeUpdate UpdateRange(std::string_view fromText, int perPage, int pages) {
     RangeUpdate r;
     r.fromText = std::to_string(n);
     r.first = n;
-    r.toLabel = "to " + std::to_string(n + perPage * pages - 1);
+    r.toLabel = ToLabel(n, perPage, pages);
     return r;
+}
+
+std::string ToLabel(int first, int perPage, int pages) {
+    return "to " + std::to_string(LastPrinted(first, perPage, pages));
 }
 
 FromKey FromBoxKey(char32_t code) {

@@ -20,11 +20,8 @@ struct RangeUpdate {
     friend bool operator==(const RangeUpdate&, const RangeUpdate&) = default;
 };
 
-// The highest first number for the pages chosen, so that the last puzzle
-// printed is at most 100.
-constexpr int LastFirstNumber(int perPage, int pages) {
-    return kPuzzlesPerLevel + 1 - perPage * pages;
-}
+// The "to" label: "to " and the last puzzle the range prints.
+std::string ToLabel(int first, int perPage, int pages);
 
 // The number the box's text holds: leading blanks skipped, then an optional
 // sign and digits with an optional fraction, rounded half to even; 0 when

@@ -29,13 +29,13 @@ std::string OptionsProblem(const PrintOptions& o) {
     if (!IsLevel(o.Level)) return "the level must be 1 to 5";
     if (o.First < 1 || o.First > kPuzzlesPerLevel)
         return "the first puzzle must be 1 to " + std::to_string(kPuzzlesPerLevel);
-    const int count = o.Pages * o.PerPage;
-    if (o.First + count - 1 > kPuzzlesPerLevel)
+    const int lastFirst = LastFirstNumber(o.PerPage, o.Pages);
+    if (o.First > lastFirst)
         return std::to_string(o.Pages) + (o.Pages == 1 ? " page" : " pages") + " of " +
                std::to_string(o.PerPage) + " from puzzle " + std::to_string(o.First) +
-               " would run to puzzle " + std::to_string(o.First + count - 1) + ", past " +
-               std::to_string(kPuzzlesPerLevel) + ": start at " +
-               std::to_string(kPuzzlesPerLevel + 1 - count) + " at most";
+               " would run to puzzle " + std::to_string(LastPrinted(o.First, o.PerPage, o.Pages)) +
+               ", past " + std::to_string(kPuzzlesPerLevel) + ": start at " +
+               std::to_string(lastFirst) + " at most";
     return {};
 }
 
@@ -284,7 +284,7 @@ void DrawFirstPage(PageSurface& surface, const Stock& stock, const PrintOptions&
     one.Pages = 1;
     if (one.PerPage != 1 && one.PerPage != 2 && one.PerPage != 4) one.PerPage = 1;
     one.Level = std::clamp(one.Level, 1, kLevels);
-    one.First = std::clamp(one.First, 1, kPuzzlesPerLevel + 1 - one.PerPage);
+    one.First = std::clamp(one.First, 1, LastFirstNumber(one.PerPage, 1));
     PrintLayout layout(surface, stock, one);
     DrawPage(layout, one, 1, nullptr);
 }

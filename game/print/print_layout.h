@@ -32,6 +32,17 @@ struct PrintOptions {
 inline constexpr int kMaxPages = 10;
 inline constexpr int kMaxPerPage = 4;
 
+// The print range, one rule for the dialog, the command and the run: `pages`
+// pages of `perPage` puzzles from `first` print up to puzzle LastPrinted, and
+// that is at most the last puzzle of a level, so the first number is at most
+// LastFirstNumber.
+constexpr int LastPrinted(int first, int perPage, int pages) {
+    return first + perPage * pages - 1;
+}
+constexpr int LastFirstNumber(int perPage, int pages) {
+    return kPuzzlesPerLevel + 1 - perPage * pages;
+}
+
 // Why `options` cannot be printed from a stock, or "" when they can: pages
 // 1..10, 1, 2 or 4 per page, level 1..5, the first number from 1 and the
 // last one printed at most 100.

@@ -193,7 +193,7 @@ void FormPrint::Activate() {
     solutions_->setChecked(v.Solutions);
     pencils_->setChecked(v.PencilMarks);
     from_->setText(QString::number(v.First));
-    to_->setText(QStringLiteral("to %1").arg(v.First + v.PerPage * v.Pages - 1));
+    to_->setText(Text(print::ToLabel(v.First, v.PerPage, v.Pages)));
     level_->setCurrentIndex(v.Level - 1);
     fromLabel_->setEnabled(true);
     from_->setEnabled(true);
