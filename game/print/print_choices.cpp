@@ -54,8 +54,9 @@ std::string ToLabel(int first, int perPage, int pages) {
 FromKey FromBoxKey(char32_t code) {
     if (code == 13) return FromKey::SwallowAndUpdate;
     if (code >= '0' && code <= '9') return FromKey::Pass;
-    if (code < 32) return FromKey::Pass;
-    return FromKey::Swallow;
+    // Control characters (Backspace, Delete, ...) edit the box.
+    const bool control = code < 32 || (code >= 127 && code < 160);
+    return control ? FromKey::Pass : FromKey::Swallow;
 }
 
 int PerPageOfOption(int index) {

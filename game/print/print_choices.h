@@ -33,7 +33,9 @@ int NumberInText(std::string_view text);
 // the box then shows the number it stands for.
 RangeUpdate UpdateRange(std::string_view fromText, int perPage, int pages);
 
-// What a key typed into the "From" box does, by its character code.
+// What a key typed into the "From" box does, by its character code: Enter
+// confirms the box, digits and control characters pass, every other
+// printable character is refused.
 enum class FromKey { Pass, Swallow, SwallowAndUpdate };
 FromKey FromBoxKey(char32_t code);
 

@@ -42,6 +42,8 @@ TEST(PrintRange, FromBoxTakesDigitsAndControlKeysAndEnterConfirms) {
     EXPECT_EQ(print::FromBoxKey(13), FromKey::SwallowAndUpdate);
     EXPECT_EQ(print::FromBoxKey(8), FromKey::Pass); // Backspace
     EXPECT_EQ(print::FromBoxKey(27), FromKey::Pass);
+    EXPECT_EQ(print::FromBoxKey(127), FromKey::Pass); // Delete
+    EXPECT_EQ(print::FromBoxKey(0x85), FromKey::Pass);
     for (char32_t c : {U' ', U'-', U'+', U'.', U'a', U'Z', U'~', U'\u00e9', U'\u0663'})
         EXPECT_EQ(print::FromBoxKey(c), FromKey::Swallow) << static_cast<int>(c);
 }

@@ -168,6 +168,12 @@ TEST(PrintDialog, FromBoxTakesOnlyDigitsAndRefusesPastedValuesBelowOne) {
     EXPECT_EQ(from->text(), "42");
     QTest::keyClick(from, Qt::Key_Backspace);
     EXPECT_EQ(from->text(), "4");
+    // Delete is a control key too (it comes with the character 127, as the
+    // desktop sends it): it removes the digit after the cursor.
+    QTest::keyClicks(from, "27");
+    QTest::keyClick(from, Qt::Key_Home);
+    QTest::sendKeyEvent(QTest::Click, from, Qt::Key_Delete, QString(QChar(127)), Qt::NoModifier);
+    EXPECT_EQ(from->text(), "27");
     // Pasted text passes the key filter; confirming it brings it into range.
     for (const char* pasted : {"-7", "0", "", "abc"}) {
         from->setText(pasted);
