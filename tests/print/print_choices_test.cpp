@@ -1,5 +1,5 @@
 // The print dialog's rules without widgets: the range of numbers, the keys the
-// "From" box takes, and the activation that must not raise changes.
+// "From" box takes, and the dialog's view through the choices.
 #include <gtest/gtest.h>
 
 #include "game/print/print_choices.h"
@@ -48,39 +48,76 @@ TEST(PrintRange, FromBoxTakesDigitsAndControlKeysAndEnterConfirms) {
         EXPECT_EQ(print::FromBoxKey(c), FromKey::Swallow) << static_cast<int>(c);
 }
 
-TEST(PrintChoices, ActivationCopiesTheKeptOptionsAndRaisesNoChanges) {
+// Each opening shows the kept options and the printer as it is now; what was
+// chosen and not kept is gone.
+TEST(PrintChoices, ActivationShowsTheKeptOptionsAndThePrinter) {
     print::PrintOptions kept;
-    kept.Level = 2;
+    kept.Pages = 2;
+    kept.PerPage = 2;
+    kept.First = 97;
+    kept.Level = 4;
+    kept.Solutions = false;
     print::PrintChoices choices(kept);
-    choices.BeginActivation();
-    // What the widgets report while being set from the values changes nothing.
-    EXPECT_FALSE(choices.ChoosePerPage(2));
-    EXPECT_FALSE(choices.ChoosePages(7));
+    choices.Activate(true);
+    const print::PrintDialogView shown{kept, "97", "to 100", true, true, ""};
+    EXPECT_EQ(choices.View(), shown);
+
+    choices.ChoosePerPage(0);
+    choices.ChooseLevel(1);
+    choices.TypeFrom("5");
+    choices.Activate(false);
+    print::PrintDialogView noPrinter = shown;
+    noPrinter.printEnabled = false;
+    noPrinter.printTip = print::kNoPrinterTip;
+    EXPECT_EQ(choices.View(), noPrinter);
+}
+
+TEST(PrintChoices, ChoicesReachTheViewAndTheRangeFollowsThem) {
+    print::PrintOptions kept;
+    print::PrintChoices choices(kept);
+    choices.Activate(true);
+    print::PrintDialogView v{kept, "1", "to 1", true, true, ""};
+    EXPECT_EQ(choices.View(), v);
+
+    // Typed, the number is not yet the first: the label stays.
+    choices.TypeFrom("80");
+    v.fromText = "80";
+    EXPECT_EQ(choices.View(), v);
+    // Four per page confirms it; ten pages bring it down to 61.
+    choices.ChoosePerPage(2);
+    v.values.PerPage = 4;
+    v.values.First = 80;
+    v.toLabel = "to 83";
+    EXPECT_EQ(choices.View(), v);
+    choices.ChoosePages(10);
+    v.values.Pages = 10;
+    v.values.First = 61;
+    v.fromText = "61";
+    v.toLabel = "to 100";
+    EXPECT_EQ(choices.View(), v);
+
+    // Levels are 1..5; the include boxes change nothing of the range.
+    choices.ChooseLevel(5);
+    choices.ChooseLevel(0);
+    choices.ChooseLevel(6);
     choices.ChooseSolutions(false);
     choices.ChoosePencilMarks(false);
-    choices.ChooseLevel(4);
-    EXPECT_FALSE(choices.UpdateRange("50").has_value());
-    EXPECT_EQ(choices.Values(), kept);
-    choices.EndActivation();
+    choices.ChoosePages(15);
+    v.values.Level = 5;
+    v.values.Solutions = false;
+    v.values.PencilMarks = false;
+    EXPECT_EQ(choices.View(), v);
+    choices.TypeFrom("");
+    choices.ConfirmFrom();
+    v.values.First = 1;
+    v.fromText = "1";
+    v.toLabel = "to 40";
+    EXPECT_EQ(choices.View(), v);
 
-    EXPECT_TRUE(choices.ChoosePerPage(2));
-    EXPECT_TRUE(choices.ChoosePages(10));
-    choices.ChooseSolutions(false);
-    choices.ChooseLevel(4);
-    const auto r = choices.UpdateRange("80");
-    ASSERT_TRUE(r.has_value());
-    EXPECT_EQ(r->fromText, "61");
-    EXPECT_EQ(choices.Values().First, 61);
-    EXPECT_EQ(choices.Values().PerPage, 4);
     // Nothing reaches the kept options before Keep (Close or Print).
-    EXPECT_EQ(kept.PerPage, 1);
+    EXPECT_EQ(kept, print::PrintOptions{});
     choices.Keep();
-    EXPECT_EQ(kept.PerPage, 4);
-    EXPECT_EQ(kept.Pages, 10);
-    EXPECT_FALSE(kept.Solutions);
-    EXPECT_TRUE(kept.PencilMarks);
-    EXPECT_EQ(kept.First, 61);
-    EXPECT_EQ(kept.Level, 4);
+    EXPECT_EQ(kept, v.values);
     EXPECT_EQ(print::PerPageOfOption(1), 2);
     EXPECT_EQ(print::OptionOfPerPage(4), 2);
 }

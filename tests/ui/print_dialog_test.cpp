@@ -200,7 +200,7 @@ TEST(PrintDialog, WithoutAPrinterSaveAsPdfIsTheWayAndAFailingPrinterIsReported) 
         ASSERT_NE(d, nullptr);
         auto* print = Child<QPushButton>(d, "Command2");
         EXPECT_FALSE(print->isEnabled());
-        EXPECT_EQ(print->toolTip().toStdString(), ui::kNoPrinterTip);
+        EXPECT_EQ(print->toolTip().toStdString(), print::kNoPrinterTip);
         EXPECT_EQ(h.printer.setUps, 0);
         auto* pdf = Child<QPushButton>(d, "CommandPdf");
         EXPECT_TRUE(pdf->isEnabled());
