@@ -18,6 +18,7 @@
 
 #include "game/model/levels.h"
 #include "game/print/qt/pdf_output.h"
+#include "game/stock/stock_file.h"
 
 namespace dravik::ui {
 
@@ -279,7 +280,7 @@ void FormPrint::SavePdfClicked() {
     if (path.isEmpty()) return;
     const print::PrintOutcome outcome = print::WritePdfFile(path, stock_, v);
     if (!outcome.ok)
-        prompt_.ShowMessage(std::string(kPdfErrorMessage) + outcome.detail, "File Error",
+        prompt_.ShowMessage(std::string(kPdfErrorMessage) + outcome.detail, kFileErrorTitle,
                             MessageIcon::Exclamation, MessageButtons::Ok);
 }
 
