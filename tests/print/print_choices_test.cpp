@@ -48,76 +48,52 @@ TEST(PrintRange, FromBoxTakesDigitsAndControlKeysAndEnterConfirms) {
         EXPECT_EQ(print::FromBoxKey(c), FromKey::Swallow) << static_cast<int>(c);
 }
 
-// Each opening shows the kept options and the printer as it is now; what was
-// chosen and not kept is gone.
-TEST(PrintChoices, ActivationShowsTheKeptOptionsAndThePrinter) {
+// A whole opening: the kept options, the choices and the range they move,
+// nothing kept before Keep; the next opening shows the kept options again.
+TEST(PrintChoices, ViewFollowsTheChoicesAndEachOpeningShowsTheKeptOnes) {
     print::PrintOptions kept;
-    kept.Pages = 2;
-    kept.PerPage = 2;
-    kept.First = 97;
     kept.Level = 4;
     kept.Solutions = false;
-    print::PrintChoices choices(kept);
-    choices.Activate(true);
-    const print::PrintDialogView shown{kept, "97", "to 100", true, true, ""};
-    EXPECT_EQ(choices.View(), shown);
-
-    choices.ChoosePerPage(0);
-    choices.ChooseLevel(1);
-    choices.TypeFrom("5");
-    choices.Activate(false);
-    print::PrintDialogView noPrinter = shown;
-    noPrinter.printEnabled = false;
-    noPrinter.printTip = print::kNoPrinterTip;
-    EXPECT_EQ(choices.View(), noPrinter);
-}
-
-TEST(PrintChoices, ChoicesReachTheViewAndTheRangeFollowsThem) {
-    print::PrintOptions kept;
     print::PrintChoices choices(kept);
     choices.Activate(true);
     print::PrintDialogView v{kept, "1", "to 1", true, true, ""};
     EXPECT_EQ(choices.View(), v);
 
-    // Typed, the number is not yet the first: the label stays.
+    // Typed, the number is not yet the first; four per page confirm it, and
+    // ten pages (15 is held at 10) bring it down to 61.
     choices.TypeFrom("80");
-    v.fromText = "80";
-    EXPECT_EQ(choices.View(), v);
-    // Four per page confirms it; ten pages bring it down to 61.
     choices.ChoosePerPage(2);
     v.values.PerPage = 4;
     v.values.First = 80;
+    v.fromText = "80";
     v.toLabel = "to 83";
     EXPECT_EQ(choices.View(), v);
-    choices.ChoosePages(10);
+    choices.ChoosePages(15);
     v.values.Pages = 10;
     v.values.First = 61;
     v.fromText = "61";
     v.toLabel = "to 100";
     EXPECT_EQ(choices.View(), v);
-
-    // Levels are 1..5; the include boxes change nothing of the range.
-    choices.ChooseLevel(5);
-    choices.ChooseLevel(0);
-    choices.ChooseLevel(6);
-    choices.ChooseSolutions(false);
-    choices.ChoosePencilMarks(false);
-    choices.ChoosePages(15);
-    v.values.Level = 5;
-    v.values.Solutions = false;
-    v.values.PencilMarks = false;
-    EXPECT_EQ(choices.View(), v);
     choices.TypeFrom("");
-    choices.ConfirmFrom();
-    v.values.First = 1;
-    v.fromText = "1";
-    v.toLabel = "to 40";
+    for (int level : {5, 0, 6}) choices.ChooseLevel(level);
+    choices.ChooseSolutions(true);
+    choices.ChoosePencilMarks(false);
+    v.values.Level = 5;
+    v.values.Solutions = true;
+    v.values.PencilMarks = false;
+    v.fromText = "";
     EXPECT_EQ(choices.View(), v);
 
-    // Nothing reaches the kept options before Keep (Close or Print).
-    EXPECT_EQ(kept, print::PrintOptions{});
+    EXPECT_EQ(kept.PerPage, 1);
     choices.Keep();
     EXPECT_EQ(kept, v.values);
+    // Without a printer, Print is disabled and says why.
+    choices.ChoosePerPage(0);
+    choices.Activate(false);
+    v.fromText = "61";
+    v.printEnabled = false;
+    v.printTip = print::kNoPrinterTip;
+    EXPECT_EQ(choices.View(), v);
     EXPECT_EQ(print::PerPageOfOption(1), 2);
     EXPECT_EQ(print::OptionOfPerPage(4), 2);
 }
