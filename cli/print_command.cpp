@@ -40,7 +40,7 @@ PrintArgs ParsePrintArgs(const Args& args) {
             if (p.stock.empty()) throw UsageError{"print: --stock needs a file name"};
         } else if (a == "--level") {
             p.options.Level =
-                static_cast<int>(ParseNumber("--level", OptionValue(args, i), 1, kLevels)) - 1;
+                static_cast<int>(ParseNumber("--level", OptionValue(args, i), 1, kLevels));
         } else if (a == "--from") {
             p.options.First =
                 static_cast<int>(ParseNumber("--from", OptionValue(args, i), 1, kPuzzlesPerLevel));
