@@ -89,6 +89,12 @@ const ControlSpec* FindControl(std::string_view name, int index = -1);
 inline constexpr int kStatusBarHeightTwips = 330;
 inline constexpr std::array<int, 5> kStatusPanelWidthsTwips = {1650, 1350, 3300, 2100, 2325};
 
+// The panels' widths across `total` for texts that need `needed` each: the
+// designed widths in proportion, and a panel whose text needs more takes it
+// from the room the others do not need. The widths add up to `total`; a text
+// may still need more than its panel has when the bar cannot hold them all.
+std::array<int, 5> FitStatusPanels(const std::array<int, 5>& needed, int total);
+
 // --- The board ------------------------------------------------------------
 
 // The area the board widget covers: the row and column labels and the frame.

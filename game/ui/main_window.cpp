@@ -191,13 +191,17 @@ MainWindow::MainWindow(GameController& controller, QWidget* parent)
     barPalette.setColor(QPalette::Window, QColor(240, 240, 240));
     statusBar_->setPalette(barPalette);
     statusBar_->setAutoFillBackground(true);
+    // The panels lie in one row that the bar hides while it shows a message.
+    panelRow_ = new QWidget(statusBar_);
+    panelRow_->setObjectName("Panels");
+    panelRow_->installEventFilter(this);
+    statusBar_->addWidget(panelRow_, 1);
     for (std::size_t i = 0; i < panels_.size(); ++i) {
-        auto* panel = new QLabel(Text(kDesignStatusPanels[i]), statusBar_);
+        auto* panel = new QLabel(Text(kDesignStatusPanels[i]), panelRow_);
         panel->setObjectName(QStringLiteral("Panel(%1)").arg(i + 1));
         panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-        panel->setFixedWidth(ToPixels(kStatusPanelWidthsTwips[i]) - 4);
+        panel->setIndent(3);
         panel->setFont(MakeFont(FontSpec{}));
-        statusBar_->addWidget(panel);
         panels_[i] = panel;
     }
     Wire();
@@ -305,7 +309,8 @@ QWidget* MainWindow::CreateControl(const ControlSpec& spec) {
         FitCaption(w, Text(spec.caption), pixels - 6);
         break;
     case ControlKind::Label:
-        FitCaption(w, Text(spec.caption), pixels - 4);
+        FitCaption(w, Text(spec.caption), pixels - 6);
+        if (spec.border) static_cast<QLabel*>(w)->setIndent(spec.align == Align::Centre ? 0 : 2);
         break;
     case ControlKind::CheckBox:
     case ControlKind::OptionButton: {
@@ -411,13 +416,20 @@ void MainWindow::Apply(const GameView& view) {
         for (int level = 1; level <= kLevels; ++level)
             Find<QRadioButton>("OptionType", level)->setChecked(level == view.SelectedLevel);
     }
-    if (changed(&GameView::StatusPanels))
+    if (changed(&GameView::StatusPanels)) {
         for (std::size_t i = 0; i < panels_.size(); ++i)
             panels_[i]->setText(Text(view.StatusPanels[i]));
+        LayOutPanels();
+    }
     if (changed(&GameView::TechniqueCounts))
-        for (int k = 0; k < kTechniqueCount; ++k)
-            Find<QLabel>("LabelCount", kTechniqueCount + k)
-                ->setText(Text(view.TechniqueCounts[static_cast<std::size_t>(k)]));
+        for (int k = 0; k < kTechniqueCount; ++k) {
+            const int index = kTechniqueCount + k;
+            auto* count = Find<QLabel>("LabelCount", index);
+            count->setText(Text(view.TechniqueCounts[static_cast<std::size_t>(k)]));
+            // Two digits fit whole: the font gives way where the box is narrow.
+            count->setFont(MakeFont(FindControl("LabelCount", index)->font));
+            FitCaption(count, count->text(), count->contentsRect().width() - 2 * count->indent());
+        }
     if (changed(&GameView::HintMarker)) {
         // The marker lies over the count box of its technique.
         QWidget* marker = Find<QWidget>("LabelHint");
@@ -453,6 +465,33 @@ void MainWindow::Apply(const GameView& view) {
         Find<QProgressBar>("ProgressBar2")->setValue(view.RenewalProgress.value_or(0));
     }
     shown_ = view;
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == panelRow_ && event->type() == QEvent::Resize) LayOutPanels();
+    return QWidget::eventFilter(watched, event);
+}
+
+// Every panel's text fits: a panel whose text needs more room takes it from
+// the others, and where the bar cannot give it the text's font gives way.
+void MainWindow::LayOutPanels() {
+    const QFont font = MakeFont(FontSpec{});
+    const QFontMetrics metrics(font);
+    std::array<int, 5> needed{};
+    for (std::size_t i = 0; i < panels_.size(); ++i)
+        needed[i] = metrics.horizontalAdvance(panels_[i]->text()) + 2 * panels_[i]->frameWidth() +
+                    2 * panels_[i]->indent();
+    const int total = panelRow_->width();
+    const std::array<int, 5> widths = FitStatusPanels(needed, total);
+    int x = 0;
+    for (std::size_t i = 0; i < panels_.size(); ++i) {
+        QLabel* panel = panels_[i];
+        panel->setGeometry(x, 0, widths[i], panelRow_->height());
+        x += widths[i];
+        panel->setFont(font);
+        FitCaption(panel, panel->text(),
+                   widths[i] - 2 * panel->frameWidth() - 2 * panel->indent());
+    }
 }
 
 void MainWindow::keyPressEvent(QKeyEvent* event) {

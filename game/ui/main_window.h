@@ -69,6 +69,7 @@ class MainWindow : public QWidget {
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
 
@@ -84,6 +85,9 @@ class MainWindow : public QWidget {
     GameController& controller_;
     BoardWidget* board_ = nullptr;
     QStatusBar* statusBar_ = nullptr;
+    void LayOutPanels();
+
+    QWidget* panelRow_ = nullptr;
     std::array<QLabel*, 5> panels_{};
     QHash<QString, QWidget*> controls_;
     std::optional<GameView> shown_;

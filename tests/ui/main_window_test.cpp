@@ -20,6 +20,7 @@
 #include "game/stock/instance_lock.h"
 #include "game/stock/stock_file.h"
 #include "game/ui/look.h"
+#include "support/brought_puzzles.h"
 #include "ui_harness.h"
 
 namespace dravik::test {
@@ -94,6 +95,48 @@ TEST(MainWindow, EveryControlOfTheLayoutIsThereWithItsCaptionPlaceAndColour) {
     }
     EXPECT_EQ(h.window().palette().color(QPalette::Window), QColor(0, 192, 192));
     EXPECT_FALSE(h.control("LabelHint")->isVisible());
+}
+
+// Every text of the status bar and of the technique counts fits whole in its
+// box, for the longest texts the game shows (a puzzle brought from outside
+// the stock, and two-digit counts), and the last panel keeps its right edge.
+// Run again at other scales by ctest.
+TEST(MainWindow, StatusPanelsAndTechniqueCountsShowTheirWholeText) {
+    UiHarness::Setup setup;
+    setup.broughtPuzzle = kBeyond;
+    UiHarness h(setup);
+    h.StartAndIdle();
+    ASSERT_EQ(h.view().StatusPanels[0], "Level: Beyond Very Hard");
+    auto fits = [](QLabel* label) {
+        const QFontMetrics m(label->font());
+        return m.horizontalAdvance(label->text()) <=
+               label->contentsRect().width() - 2 * std::max(0, label->indent());
+    };
+    QStatusBar* bar = h.window().StatusBar();
+    int right = 0;
+    for (int i = 1; i <= 5; ++i) {
+        auto* panel = bar->findChild<QLabel*>(QStringLiteral("Panel(%1)").arg(i));
+        ASSERT_NE(panel, nullptr);
+        EXPECT_TRUE(fits(panel)) << panel->text().toStdString();
+        right = panel->mapTo(bar, panel->rect().topRight()).x();
+    }
+    EXPECT_LT(right, bar->width()) << "the last panel's right border is drawn";
+    // Counts up to 99.
+    h.app->Controller().Do([](Game& g) { g.ShowSolution(); });
+    h.Next();
+    for (int k = 0; k < kTechniqueCount; ++k) {
+        auto* count = qobject_cast<QLabel*>(h.control(QStringLiteral("LabelCount(%1)").arg(kTechniqueCount + k)));
+        count->setText("99");
+        count->setFont(ui::MakeFont(ui::FindControl("LabelCount", kTechniqueCount + k)->font));
+    }
+    h.app->Controller().Do([](Game& g) { g.ShowSolution(); });
+    h.Next();
+    for (int k = 0; k < kTechniqueCount; ++k) {
+        auto* count = qobject_cast<QLabel*>(h.control(QStringLiteral("LabelCount(%1)").arg(kTechniqueCount + k)));
+        EXPECT_TRUE(fits(count)) << count->text().toStdString();
+        auto* caption = qobject_cast<QLabel*>(h.control(QStringLiteral("LabelCount(%1)").arg(k)));
+        EXPECT_TRUE(fits(caption)) << caption->text().toStdString();
+    }
 }
 
 TEST(MainWindow, MouseReleasesOnMarksPlaceAndStrikeAsTheAreaTestAllows) {
