@@ -3,6 +3,7 @@
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -18,6 +19,7 @@
 #include "game/stock/safe_files.h"
 #include "game/stock/stock_file.h"
 #include "stock/stock_fixtures.h"
+#include "support/child_process.h"
 
 namespace dravik {
 namespace {
@@ -517,6 +519,17 @@ TEST_F(StockFileTest, NothingInTheDataFolderButTheMasterDecidesWhetherTheGameSta
     WriteBytes(master, std::vector<std::uint8_t>(kStockFileSize + 1, 1));
     open = OpenStock(master, working, stock);
     EXPECT_EQ(open.status, StockOpenStatus::kFailed);
+    EXPECT_FALSE(fs::exists(working));
+
+    // Nor does a pipe in the install folder stop it for good: it is never
+    // opened (that would wait for a writer).
+    fs::remove(master);
+    ASSERT_EQ(::mkfifo(master.c_str(), 0600), 0);
+    const std::optional<int> piped = test::RunInChild([&] {
+        Stock s;
+        return OpenStock(master, working, s).status == StockOpenStatus::kFailed ? 0 : 1;
+    });
+    EXPECT_EQ(piped, 0) << "nullopt: the start waited on the pipe";
     EXPECT_FALSE(fs::exists(working));
 }
 
