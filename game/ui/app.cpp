@@ -55,12 +55,11 @@ struct App::Parts {
               if (GameController* c = controller.load()) c->PuzzleReady();
           }) {}
 
-    // A second game only tells the player and ends: it never touches the
-    // first one's settings, so it reads none.
+    // A second game, or one without the lock, only tells the player and ends:
+    // it never touches the settings another game may be using, so it reads none.
     static std::unique_ptr<SettingsStore> OpenSettings(const AppOptions& o,
                                                        const InstanceLock& lock) {
-        if (lock.state() == InstanceLock::State::kHeldElsewhere)
-            return std::make_unique<MemorySettingsStore>();
+        if (!lock.permitsStart()) return std::make_unique<MemorySettingsStore>();
         if (o.settingsFile.isEmpty()) return std::make_unique<QSettingsStore>();
         return std::make_unique<QSettingsStore>(o.settingsFile);
     }
@@ -154,6 +153,11 @@ bool App::Start() {
     if (AlreadyRunning()) {
         prompt.ShowMessage(kAlreadyRunningMessage, kAlreadyRunningTitle, MessageIcon::Information,
                            MessageButtons::Ok);
+        return false;
+    }
+    if (!p.lock.permitsStart()) {
+        prompt.ShowMessage(LockUnavailableMessage(p.lock), kLockUnavailableTitle,
+                           MessageIcon::Exclamation, MessageButtons::Ok);
         return false;
     }
     window.CentreOnScreen();

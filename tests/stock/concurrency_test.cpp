@@ -5,12 +5,14 @@
 
 #include <signal.h>
 #include <spawn.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <chrono>
 #include <cstdlib>
 #include <cstring>
+#include <fstream>
 #include <functional>
 #include <string>
 #include <vector>
@@ -19,6 +21,7 @@
 #include "game/stock/safe_files.h"
 #include "game/stock/stock_file.h"
 #include "stock/stock_fixtures.h"
+#include "support/child_process.h"
 
 extern char** environ;
 
@@ -200,13 +203,49 @@ TEST(InstanceLock, OneHolderAtATimeAndFreeAgainHoweverTheHolderEnds) {
     ::waitpid(sleeper, nullptr, 0);
 }
 
-TEST(InstanceLock, AFolderThatCannotHoldTheLockDoesNotStopTheGame) {
+// Whatever keeps the lock from being taken keeps the game from starting, and
+// nothing under the lock's name is followed, opened blocking or written.
+TEST(InstanceLock, ALockThatCannotBeTakenRefusesTheStartAndNothingIsFollowed) {
     test::TempFolder folder;
-    fs::create_directories(folder / std::string(kInstanceLockFileName) / "inside");
-    const InstanceLock blocked(folder.path());
-    EXPECT_EQ(blocked.state(), InstanceLock::State::kUnavailable);
-    EXPECT_FALSE(blocked.detail().empty());
-    EXPECT_EQ(InstanceLock(folder / "missing").state(), InstanceLock::State::kUnavailable);
+    using State = InstanceLock::State;
+    const fs::path lock = folder / std::string(kInstanceLockFileName);
+    auto refused = [](const InstanceLock& l, const std::string& why) {
+        EXPECT_EQ(l.state(), State::kUnavailable) << why;
+        EXPECT_FALSE(l.permitsStart()) << why;
+        EXPECT_NE(LockUnavailableMessage(l).find(l.detail()), std::string::npos);
+        EXPECT_NE(l.detail().find(why), std::string::npos) << l.detail();
+    };
+
+    fs::create_directories(lock / "inside");
+    refused(InstanceLock(folder.path()), "is not a plain file");
+    fs::remove_all(lock);
+    refused(InstanceLock(folder / "missing"), "cannot be opened (No such file or directory)");
+
+    // A link, even one that leads nowhere, makes nothing at its far end; one
+    // that leads to a file leaves that file alone.
+    fs::create_symlink(folder / "elsewhere", lock);
+    refused(InstanceLock(folder.path()), "is not a plain file");
+    EXPECT_FALSE(fs::exists(fs::symlink_status(folder / "elsewhere")));
+    std::ofstream(folder / "elsewhere") << "another program's file";
+    refused(InstanceLock(folder.path()), "is not a plain file");
+    fs::remove(lock);
+
+    // A pipe is never opened (opening one for reading waits for a writer).
+    ASSERT_EQ(::mkfifo(lock.c_str(), 0644), 0);
+    const std::optional<int> piped = test::RunInChild(
+        [&] { return InstanceLock(folder.path()).state() == State::kUnavailable ? 0 : 1; });
+    EXPECT_EQ(piped, 0) << "a pipe under the lock's name was taken or blocked the start";
+    fs::remove(lock);
+
+    // A lock file the game may only read still serves; one it may not open
+    // at all refuses (root opens anything).
+    std::ofstream(lock).flush();
+    fs::permissions(lock, fs::perms::owner_read);
+    EXPECT_TRUE(InstanceLock(folder.path()).acquired());
+    if (::geteuid() != 0) {
+        fs::permissions(lock, fs::perms::none);
+        refused(InstanceLock(folder.path()), "Permission denied");
+    }
 }
 
 } // namespace
