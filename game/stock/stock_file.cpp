@@ -211,6 +211,35 @@ StockWriteResult WriteStock(const fs::path& file, const Stock& stock) {
     return {written.ok, written.detail};
 }
 
+int KeepStoredBestTimes(Stock& stock, const Stock& stored) {
+    int taken = 0;
+    for (std::size_t i = 0; i < stock.Records().size(); ++i) {
+        StockRecord& mine = stock.Records()[i];
+        const StockRecord& theirs = stored.Records()[i];
+        if (!theirs.HasBestTime() || !BestTimePossible(theirs)) continue;
+        if (theirs.Level != mine.Level || theirs.Givens != mine.Givens ||
+            theirs.Solution != mine.Solution)
+            continue;
+        if (mine.HasBestTime() && mine.BestTimeSeconds() < theirs.BestTimeSeconds()) continue;
+        if (mine.BestMinutes == theirs.BestMinutes && mine.BestSeconds == theirs.BestSeconds &&
+            mine.BestPlayer == theirs.BestPlayer)
+            continue;
+        mine.BestMinutes = theirs.BestMinutes;
+        mine.BestSeconds = theirs.BestSeconds;
+        mine.BestPlayer = theirs.BestPlayer;
+        ++taken;
+    }
+    return taken;
+}
+
+StockWriteResult WriteStockKeepingBestTimes(const fs::path& file, const Stock& stock) {
+    Stock stored;
+    if (!ReadStock(file, stored).ok()) return WriteStock(file, stock);
+    Stock merged = stock;
+    KeepStoredBestTimes(merged, stored);
+    return WriteStock(file, merged);
+}
+
 bool EnsureStockFile(const fs::path& master, const fs::path& working) {
     std::error_code ec;
     // Anything under the name (even a broken link) is the working copy; reading
