@@ -171,7 +171,7 @@ bool App::Start() {
     for (std::int32_t handle : p.sounds.SoundHandles()) anyEffect = anyEffect || handle >= 0;
     game.LoadSettings(p.sounds.SoundAvailable() && anyEffect);
     if (auto* store = dynamic_cast<QSettingsStore*>(p.settings.get()))
-        if (auto notice = store->TakeSetAsideNotice())
+        if (auto notice = store->TakeNotice())
             prompt.ShowMessage(*notice, kSettingsSetAsideTitle, MessageIcon::Exclamation,
                                MessageButtons::Ok);
 
