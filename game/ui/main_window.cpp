@@ -20,6 +20,7 @@
 #include <QWindowStateChangeEvent>
 
 #include "game/ui/board_widget.h"
+#include "game/ui/clipboard_text.h"
 #include "game/ui/controller.h"
 #include "game/ui/logo.h"
 #include "game/ui/look.h"
@@ -468,7 +469,7 @@ bool MainWindow::HandleKey(QKeyEvent* event) {
         return true;
     }
     if (mods == Qt::ControlModifier && event->key() == Qt::Key_V) {
-        const std::string text = QGuiApplication::clipboard()->text().toStdString();
+        const std::string text = ClipboardPuzzleText();
         controller_.Do([&text](Game& g) { g.PlayText(text); });
         return true;
     }

@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QTest>
 
+#include "game/play/brought_puzzle.h"
 #include "game/ui/look.h"
 #include "support/brought_puzzles.h"
 #include "ui_harness.h"
@@ -160,6 +161,15 @@ TEST(Desktop, PuzzlesAreCopiedAndPastedAndRefusedWithAReason) {
         EXPECT_EQ(h.prompt.messages[0].title, "Puzzle not played");
         EXPECT_EQ(h.game().State().Givens, before.Givens);
     }
+    // Only the first 64 KB of a longer text are read, as of a file named on
+    // the command line: a puzzle after them is not seen.
+    h.prompt.messages.clear();
+    clipboard->setText(QString(static_cast<qsizetype>(kMaxBroughtTextBytes), u' ') +
+                       QString::fromLatin1(kBeyond));
+    Key(h, Qt::Key_V, Qt::ControlModifier);
+    ASSERT_EQ(h.prompt.messages.size(), 1u);
+    EXPECT_EQ(h.prompt.messages[0].title, "Puzzle not played");
+    EXPECT_EQ(h.game().State().Givens, before.Givens);
     // Beyond the ladder: played by level 5's rules.
     clipboard->setText(QString::fromLatin1(kBeyond));
     h.prompt.answers = {MessageAnswer::Yes}; // give up the game in progress
