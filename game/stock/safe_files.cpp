@@ -257,8 +257,8 @@ FileWriteResult WriteOutputFile(const fs::path& target, std::span<const std::uin
     int error = 0;
     bool written = true;
     struct stat opened;
-    if (::fstat(fd, &opened) != 0 || S_ISDIR(opened.st_mode)) {
-        error = errno ? errno : EISDIR;
+    if (::fstat(fd, &opened) != 0) {
+        error = errno;
         written = false;
     } else if (S_ISREG(opened.st_mode) && ::ftruncate(fd, 0) != 0) {
         error = errno;

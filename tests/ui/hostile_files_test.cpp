@@ -101,11 +101,11 @@ TEST(HostileFiles, ALinkedSettingsFileIsReadNeverWrittenAndThePlayerIsToldOnce) 
     EXPECT_EQ(Contents(other), foreign);
 }
 
-// Writes `text` into the pipe `path` should a reader open it within a second,
+// Writes `text` into the pipe `path` should a reader open it within half a second,
 // as a program feeding it would; gives up otherwise.
 std::thread FeedPipe(const fs::path& path, std::string text) {
     return std::thread([path, text] {
-        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(1);
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(500);
         while (std::chrono::steady_clock::now() < deadline) {
             const int fd = ::open(path.c_str(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
             if (fd >= 0) {
