@@ -47,7 +47,11 @@ bool ClosedBy(std::string_view open, std::string_view name) {
     auto isOneOf = [](std::string_view n, std::initializer_list<std::string_view> names) {
         return std::find(names.begin(), names.end(), n) != names.end();
     };
-    if (name == "p" || name == "li") return open == name;
+    if (open == "p")
+        return isOneOf(name,
+                       {"p",  "div", "ul",  "ol",         "dl", "li", "dt", "dd", "table", "tr",
+                        "td", "th",  "pre", "blockquote", "h1", "h2", "h3", "h4", "h5",    "h6"});
+    if (name == "li") return open == "li";
     if (isOneOf(name, {"dt", "dd"})) return isOneOf(open, {"dt", "dd"});
     if (isOneOf(name, {"td", "th"})) return isOneOf(open, {"td", "th"});
     if (name == "tr") return isOneOf(open, {"td", "th", "tr"});

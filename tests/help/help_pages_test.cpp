@@ -61,37 +61,22 @@ TEST(HelpPages, TheIndexAndEveryTechniquesPageAreInTheBuildsHelpFolder) {
     EXPECT_EQ(HelpPagePath("/opt/dravik/", "x_wing.html"), "/opt/dravik/help/x_wing.html");
 }
 
-// Nesting that the help window's browser would take minutes or hours to lay
-// out is refused; what HTML closes by itself is not nesting.
-TEST(HelpPages, OnlyPagesNestedTooDeepForTheBrowserAreRefused) {
+// Tables inside tables are refused early (the browser's layout time grows
+// fourfold with each); what HTML closes by itself is no nesting.
+TEST(HelpPages, OnlyNestingTooDeepForTheBrowserIsRefused) {
     auto repeat = [](std::string_view text, int n) {
         std::string out;
-        for (int i = 0; i < n; ++i) out += text;
+        while (n-- > 0) out += text;
         return out;
     };
-    auto nested = [&](std::string_view open, std::string_view close, int depth) {
-        return "<html><body>" + repeat(open, depth) + "x" + repeat(close, depth) + "</body></html>";
-    };
-    // html, body and 254 more.
-    EXPECT_EQ(HelpPageProblem(nested("<div>", "</div>", kMaxHelpNesting - 2)), "");
-    EXPECT_EQ(HelpPageProblem(nested("<DIV class=a>", "</div>", kMaxHelpNesting - 1)),
+    const std::string table = "<table><tr><td>", end = "</td></tr></table>";
+    EXPECT_EQ(HelpPageProblem(repeat(repeat(table, 4) + "x" + repeat(end, 4), 50)), "");
+    EXPECT_EQ(HelpPageProblem(repeat(table, 5)), "its tables are nested more than 4 deep");
+    EXPECT_EQ(HelpPageProblem(repeat("<DIV class=a>", 257)),
               "its elements are nested more than 256 deep");
-    EXPECT_NE(HelpPageProblem(nested("<b>", "</b>", 100'000)), "");
-    EXPECT_NE(HelpPageProblem(nested("<b>", "", 100'000)), "") << "never closed";
-    const std::string table = "<table><tr><td>", tableEnd = "</td></tr></table>";
-    EXPECT_EQ(HelpPageProblem(nested(table, tableEnd, kMaxHelpTableNesting)), "");
-    EXPECT_EQ(HelpPageProblem(repeat(nested(table, tableEnd, kMaxHelpTableNesting), 50)), "");
-    EXPECT_EQ(HelpPageProblem(nested(table, tableEnd, kMaxHelpTableNesting + 1)),
-              "its tables are nested more than 4 deep");
-
-    // Left open as HTML allows, closed by the next one, or empty elements.
-    for (const std::string& flat :
-         {repeat("<p>a", 10'000), "<ul>" + repeat("<li>a", 10'000) + "</ul>",
-          "<table>" + repeat("<tr><td>a<td>b", 10'000) + "</table>",
-          "<dl>" + repeat("<dt>a<dd>b", 10'000) + "</dl>", repeat("a<br>b<img src=x><hr/>", 10'000),
-          "<!--" + repeat("<div>", 1'000) + "-->", repeat("</div>", 1'000) + "<div>x</div>",
-          std::string("<!DOCTYPE html><p>a < b"), std::string("<div")})
-        EXPECT_EQ(HelpPageProblem(flat), "") << flat.substr(0, 40);
+    EXPECT_EQ(HelpPageProblem("<ul>" + repeat("<li><p>a<br>b<img src=x><hr/>", 9'999) +
+                              repeat("<tr><td>a<th>b", 999) + "<!--" + repeat("<b>", 999) + "-->"),
+              "");
 }
 
 TEST(HelpPages, EveryLinkResolvesAndEveryPageIsReachableFromTheIndex) {

@@ -203,49 +203,23 @@ TEST(InstanceLock, OneHolderAtATimeAndFreeAgainHoweverTheHolderEnds) {
     ::waitpid(sleeper, nullptr, 0);
 }
 
-// Whatever keeps the lock from being taken keeps the game from starting, and
-// nothing under the lock's name is followed, opened blocking or written.
-TEST(InstanceLock, ALockThatCannotBeTakenRefusesTheStartAndNothingIsFollowed) {
+// Only a plain file is ever taken: a link is not followed (not even to make a
+// file at its far end) and a pipe is not opened, which could wait for good.
+// What cannot be taken keeps the game from starting (the window tests).
+TEST(InstanceLock, OnlyAPlainFileIsTakenNeverFollowedOrWaitedOn) {
     test::TempFolder folder;
-    using State = InstanceLock::State;
     const fs::path lock = folder / std::string(kInstanceLockFileName);
-    auto refused = [](const InstanceLock& l, const std::string& why) {
-        EXPECT_EQ(l.state(), State::kUnavailable) << why;
-        EXPECT_FALSE(l.permitsStart()) << why;
-        EXPECT_NE(LockUnavailableMessage(l).find(l.detail()), std::string::npos);
-        EXPECT_NE(l.detail().find(why), std::string::npos) << l.detail();
-    };
-
-    fs::create_directories(lock / "inside");
-    refused(InstanceLock(folder.path()), "is not a plain file");
-    fs::remove_all(lock);
-    refused(InstanceLock(folder / "missing"), "cannot be opened (No such file or directory)");
-
-    // A link, even one that leads nowhere, makes nothing at its far end; one
-    // that leads to a file leaves that file alone.
+    EXPECT_FALSE(InstanceLock(folder / "missing").permitsStart());
     fs::create_symlink(folder / "elsewhere", lock);
-    refused(InstanceLock(folder.path()), "is not a plain file");
+    EXPECT_FALSE(InstanceLock(folder.path()).permitsStart());
     EXPECT_FALSE(fs::exists(fs::symlink_status(folder / "elsewhere")));
-    std::ofstream(folder / "elsewhere") << "another program's file";
-    refused(InstanceLock(folder.path()), "is not a plain file");
     fs::remove(lock);
-
-    // A pipe is never opened (opening one for reading waits for a writer).
     ASSERT_EQ(::mkfifo(lock.c_str(), 0644), 0);
-    const std::optional<int> piped = test::RunInChild(
-        [&] { return InstanceLock(folder.path()).state() == State::kUnavailable ? 0 : 1; });
-    EXPECT_EQ(piped, 0) << "a pipe under the lock's name was taken or blocked the start";
+    EXPECT_EQ(test::RunInChild([&] { return InstanceLock(folder.path()).permitsStart(); }), 0);
     fs::remove(lock);
-
-    // A lock file the game may only read still serves; one it may not open
-    // at all refuses (root opens anything).
     std::ofstream(lock).flush();
-    fs::permissions(lock, fs::perms::owner_read);
+    fs::permissions(lock, fs::perms::owner_read); // a lock needs no writing
     EXPECT_TRUE(InstanceLock(folder.path()).acquired());
-    if (::geteuid() != 0) {
-        fs::permissions(lock, fs::perms::none);
-        refused(InstanceLock(folder.path()), "Permission denied");
-    }
 }
 
 } // namespace

@@ -9,7 +9,11 @@
 #include <QLabel>
 #include <QTest>
 
+#include <filesystem>
+
 #include "game/play/brought_puzzle.h"
+#include "game/stock/folders.h"
+#include "game/stock/instance_lock.h"
 #include "game/ui/look.h"
 #include "support/brought_puzzles.h"
 #include "ui_harness.h"
@@ -190,6 +194,24 @@ TEST(Desktop, APuzzleFromTheCommandLineIsOnTheBoardOnceTheGameIsUp) {
     for (int i = 0; i < 20 && h.game().State().PuzzleLevel == 0; ++i) h.ProcessEvents();
     EXPECT_EQ(h.game().State().PuzzleLevel, 3);
     EXPECT_FALSE(h.game().GameOver());
+}
+
+TEST(Desktop, AGameThatCannotTakeItsLockSaysWhyAndEnds) {
+    UiHarness first;
+    first.app.reset(); // it made the folders and let go of the lock
+    const auto lock = first.dataHome / kDataFolderName / std::string(kInstanceLockFileName);
+    std::filesystem::remove(lock);
+    std::filesystem::create_directories(lock / "inside");
+    UiHarness::Setup setup;
+    setup.sameFoldersAs = &first;
+    UiHarness second(setup);
+    EXPECT_FALSE(second.Start());
+    EXPECT_FALSE(second.app->AlreadyRunning());
+    ASSERT_EQ(second.prompt.messages.size(), 1u);
+    EXPECT_EQ(second.prompt.messages[0].title, kLockUnavailableTitle);
+    EXPECT_NE(second.prompt.messages[0].text.find("sudoku.lock' is not a plain file."),
+              std::string::npos);
+    EXPECT_FALSE(second.window().isVisible());
 }
 
 TEST(Desktop, TheDigitUnderTheMouseIsTintedAndNothingIsRecorded) {
