@@ -82,12 +82,11 @@ struct App::Owned {
               if (GameController* c = controller.load()) c->PuzzleReady();
           }) {}
 
-    // A second game only tells the player and ends: it never touches the
-    // first one's settings, so it reads none.
+    // A second game, or one without the lock, only tells the player and ends:
+    // it never touches the settings another game may be using, so it reads none.
     static std::unique_ptr<SettingsStore> OpenSettings(const AppOptions& o,
                                                        const InstanceLock& lock) {
-        if (lock.state() == InstanceLock::State::kHeldElsewhere)
-            return std::make_unique<MemorySettingsStore>();
+        if (!lock.permitsStart()) return std::make_unique<MemorySettingsStore>();
         if (o.settingsFile.isEmpty()) return std::make_unique<QSettingsStore>();
         return std::make_unique<QSettingsStore>(o.settingsFile);
     }
@@ -183,6 +182,11 @@ bool App::Start() {
                            MessageButtons::Ok);
         return false;
     }
+    if (!p.lock.permitsStart()) {
+        prompt.ShowMessage(LockUnavailableMessage(p.lock), kLockUnavailableTitle,
+                           MessageIcon::Exclamation, MessageButtons::Ok);
+        return false;
+    }
     window.CentreOnScreen();
 
     // The sound control gets the window's handle, then the effects are
@@ -193,7 +197,7 @@ bool App::Start() {
     for (std::int32_t handle : p.sounds.SoundHandles()) anyEffect = anyEffect || handle >= 0;
     game.LoadSettings(p.sounds.SoundAvailable() && anyEffect);
     if (auto* store = dynamic_cast<QSettingsStore*>(p.settings.get()))
-        if (auto notice = store->TakeSetAsideNotice())
+        if (auto notice = store->TakeNotice())
             prompt.ShowMessage(*notice, kSettingsSetAsideTitle, MessageIcon::Exclamation,
                                MessageButtons::Ok);
 

@@ -56,8 +56,9 @@ class App {
     App& operator=(const App&) = delete;
 
     // Everything up to the window shown and the first pass scheduled. False
-    // when the program must end: another game is running, or the stock could
-    // not be read (the messages have been shown; end with a non-zero status).
+    // when the program must end: another game is running, the lock that keeps
+    // a second game out cannot be taken, or the stock could not be read (the
+    // messages have been shown; end with a non-zero status).
     bool Start();
     // Start() refused because another game of this user is running (the
     // player has been told; end without an error status).

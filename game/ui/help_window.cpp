@@ -1,8 +1,15 @@
 #include "game/ui/help_window.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QVBoxLayout>
 
+#include <cstdint>
+#include <filesystem>
+#include <vector>
+
+#include "game/help/help_files.h"
+#include "game/stock/safe_files.h"
 #include "game/ui/logo.h"
 
 namespace dravik::ui {
@@ -21,12 +28,53 @@ QString NotFoundPage(const QUrl& url) {
              QFileInfo(file).absolutePath().toHtmlEscaped());
 }
 
+QString RefusedPage(const QUrl& url, const std::string& why) {
+    return QStringLiteral("<html><head><title>Page cannot be shown</title></head><body>"
+                          "<h2>Page cannot be shown</h2>"
+                          "<p>The help page <b>%1</b> cannot be shown: %2.</p>"
+                          "<p>Installing the game again puts the help pages back.</p>"
+                          "</body></html>")
+        .arg(QFileInfo(url.toLocalFile()).fileName().toHtmlEscaped(),
+             QString::fromStdString(why).toHtmlEscaped());
+}
+
+std::string Reason(const FileReadResult& read, std::size_t limit) {
+    switch (read.problem) {
+    case ReadProblem::kNotAFile:
+        return "it is not a plain file";
+    case ReadProblem::kTooLarge:
+        return "it is larger than " + std::to_string(limit >> 20) + " MB";
+    default:
+        return "it cannot be read";
+    }
+}
+
 } // namespace
 
 QVariant HelpBrowser::loadResource(int type, const QUrl& name) {
-    QVariant resource = QTextBrowser::loadResource(type, name);
-    if (type == QTextDocument::HtmlResource && !resource.isValid()) return NotFoundPage(name);
-    return resource;
+    QUrl url = name;
+    if (url.isRelative()) url = document()->baseUrl().resolved(url);
+    if (url.scheme().isEmpty()) url = QUrl::fromLocalFile(url.path()); // as the browser has it
+    // Files are read here, never by the browser or the document: they would
+    // open a pipe and wait for it, and read a file of any size whole.
+    if (!url.isLocalFile()) return QTextBrowser::loadResource(type, name);
+    const bool page = type != QTextDocument::ImageResource;
+    const std::size_t limit = page ? kMaxHelpPageBytes : kMaxHelpImageBytes;
+    std::vector<std::uint8_t> bytes;
+    const FileReadResult read = ReadRegularFile(
+        std::filesystem::path(QFile::encodeName(url.toLocalFile()).toStdString()), limit, bytes);
+    // Anything but null keeps the document from trying the file itself.
+    if (!read.ok() && type != QTextDocument::HtmlResource) return QByteArray();
+    if (read.problem == ReadProblem::kMissing) return NotFoundPage(url);
+    if (!read.ok()) return RefusedPage(url, Reason(read, limit));
+    QByteArray data(reinterpret_cast<const char*>(bytes.data()),
+                    static_cast<qsizetype>(bytes.size()));
+    if (type == QTextDocument::HtmlResource)
+        if (const std::string why =
+                HelpPageProblem(std::string_view(data.constData(), bytes.size()));
+            !why.empty())
+            return RefusedPage(url, why);
+    return data;
 }
 
 HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {

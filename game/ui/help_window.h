@@ -1,7 +1,10 @@
 // The help window ("Browser"): one window with a text browser that shows the
 // local help pages. It is made when first needed and reused; it is not modal,
 // so the game goes on beside it. A page that is not there shows as a short
-// "page not found" page in the window itself.
+// "page not found" page in the window itself; one that is not a plain file,
+// is larger than 1 MB or nests too deep for the browser to lay out in time
+// (help_files.h) as a short "page cannot be shown" page. Images are taken
+// only from plain files of at most 4 MB.
 #pragma once
 
 #include <QString>

@@ -22,6 +22,7 @@
 
 #include "game/play/status_texts.h"
 #include "game/ui/board_widget.h"
+#include "game/ui/clipboard_text.h"
 #include "game/ui/controller.h"
 #include "game/ui/keys.h"
 #include "game/ui/logo.h"
@@ -242,7 +243,7 @@ void MainWindow::AddActions() {
         if (!text.empty()) QGuiApplication::clipboard()->setText(QString::fromStdString(text));
     });
     add(QStringLiteral("KeyPaste"), {QKeySequence(QKeySequence::Paste)}, [this] {
-        const std::string text = QGuiApplication::clipboard()->text().toStdString();
+        const std::string text = ClipboardPuzzleText();
         controller_.Do([&text](Game& g) { g.PlayText(text); });
     });
 }

@@ -100,7 +100,9 @@ int32_t Engine::CreateStaticSound(const char* fileName) {
     if (!DeviceOpen()) return WAVO_DEVICE_CLOSED;
     if (!fileName) return WAVO_BAD_SOUND;
     auto source = FileSource::Open(fileName);
-    if (!source) return WAVO_BAD_SOUND;
+    // A static sound is read whole into memory: a file beyond any sound
+    // effect's size is not taken.
+    if (!source || source->Size() > kMaxStaticFileBytes) return WAVO_BAD_SOUND;
     WaveReader reader(std::move(source));
     if (reader.Open() != kReaderOk) return WAVO_BAD_SOUND;
 

@@ -6,12 +6,16 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <chrono>
 #include <cmath>
 #include <filesystem>
 #include <fstream>
 #include <functional>
 #include <thread>
+
+#include "support/child_process.h"
 
 using namespace wavtest;
 using namespace wavory;
@@ -158,6 +162,27 @@ TEST_F(EngineTest, CreateStaticSoundAddsARecordOnlyForAPlayableFile) {
     EXPECT_EQ(engine.GetStaticFrequency(1), 22050);
     EXPECT_EQ(engine.GetStaticVolume(1), 0);
     EXPECT_EQ(engine.GetStaticPan(1), 0);
+}
+
+// An effect is read whole into memory: only from a regular file of at most
+// 16 MB, and a pipe under its name never makes the load wait.
+TEST_F(EngineTest, CreateStaticSoundTakesOnlyRegularFilesOfAtMostSixteenMegabytes) {
+    Open();
+    auto silence = [&](const std::string& name, uint64_t bytes) { // sparse: all zeros
+        Bytes head = Riff({Chunk("fmt ", Fmt(2, 48000, 16)), Chunk("data", {}, bytes - 44)});
+        for (int i = 0; i < 4; ++i) head[4 + i] = static_cast<uint8_t>((bytes - 8) >> (8 * i));
+        const std::string path = dir.File(name, head);
+        std::filesystem::resize_file(path, bytes);
+        return path;
+    };
+    EXPECT_EQ(engine.CreateStaticSound(silence("most.wav", kMaxStaticFileBytes).c_str()), 0);
+    EXPECT_EQ(engine.CreateStaticSound(silence("more.wav", kMaxStaticFileBytes + 4).c_str()),
+              WAVO_BAD_SOUND);
+    const std::string pipe = dir.Path("pipe.wav");
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    EXPECT_EQ(dravik::test::RunInChild(
+                  [&] { return engine.CreateStaticSound(pipe.c_str()) == WAVO_BAD_SOUND ? 0 : 1; }),
+              0);
 }
 
 TEST_F(EngineTest, PanVolumeAndFrequencyAcceptTheirEndsAndRefuseOneBeyond) {

@@ -13,6 +13,11 @@
 #include <QRegion>
 #include <QTest>
 
+#include <filesystem>
+
+#include "game/play/brought_puzzle.h"
+#include "game/stock/folders.h"
+#include "game/stock/instance_lock.h"
 #include "game/ui/look.h"
 #include "support/brought_puzzles.h"
 #include "ui_harness.h"
@@ -189,6 +194,15 @@ TEST(Desktop, PuzzlesAreCopiedAndPastedAndRefusedWithAReason) {
         EXPECT_EQ(h.prompt.messages[0].title, "Puzzle not played");
         EXPECT_EQ(h.shown().Givens, before.Givens);
     }
+    // Only the first 64 KB of a longer text are read, as of a file named on
+    // the command line: a puzzle after them is not seen.
+    h.prompt.messages.clear();
+    clipboard->setText(QString(static_cast<qsizetype>(kMaxBroughtTextBytes), u' ') +
+                       QString::fromLatin1(kBeyond));
+    Key(h, Qt::Key_V, Qt::ControlModifier);
+    ASSERT_EQ(h.prompt.messages.size(), 1u);
+    EXPECT_EQ(h.prompt.messages[0].title, "Puzzle not played");
+    EXPECT_EQ(h.shown().Givens, before.Givens);
     // Beyond the ladder: played by level 5's rules.
     clipboard->setText(QString::fromLatin1(kBeyond));
     h.prompt.answers = {MessageAnswer::Yes}; // give up the game in progress
@@ -209,6 +223,24 @@ TEST(Desktop, APuzzleFromTheCommandLineIsOnTheBoardOnceTheGameIsUp) {
     for (int i = 0; i < 20 && h.shown().PuzzleLevel == 0; ++i) h.ProcessEvents();
     EXPECT_EQ(h.shown().PuzzleLevel, 3);
     EXPECT_FALSE(!Playing(h.view()));
+}
+
+TEST(Desktop, AGameThatCannotTakeItsLockSaysWhyAndEnds) {
+    UiHarness first;
+    first.app.reset(); // it made the folders and let go of the lock
+    const auto lock = first.dataHome / kDataFolderName / std::string(kInstanceLockFileName);
+    std::filesystem::remove(lock);
+    std::filesystem::create_directories(lock / "inside");
+    UiHarness::Setup setup;
+    setup.sameFoldersAs = &first;
+    UiHarness second(setup);
+    EXPECT_FALSE(second.Start());
+    EXPECT_FALSE(second.app->AlreadyRunning());
+    ASSERT_EQ(second.prompt.messages.size(), 1u);
+    EXPECT_EQ(second.prompt.messages[0].title, kLockUnavailableTitle);
+    EXPECT_NE(second.prompt.messages[0].text.find("sudoku.lock' is not a plain file."),
+              std::string::npos);
+    EXPECT_FALSE(second.window().isVisible());
 }
 
 TEST(Desktop, TheDigitUnderTheMouseIsTintedAndNothingIsRecorded) {

@@ -6,6 +6,8 @@
 
 #include <fstream>
 
+#include <sys/stat.h>
+
 #include <QAction>
 #include <QApplication>
 #include <QImage>
@@ -15,6 +17,9 @@
 #include <QTest>
 #include <QTextCursor>
 #include <QTextDocument>
+
+#include <filesystem>
+#include <fstream>
 
 #include "game/help/help_files.h"
 #include "game/hint/hint_text.h"
@@ -165,6 +170,36 @@ TEST(HintThroughTheWindow, AMissingPageShowsPageNotFoundInTheWindow) {
     EXPECT_TRUE(h.prompt.messages.empty()) << "no message box";
     h.Click("CommandHelp");
     EXPECT_NE(help->Browser()->toPlainText().indexOf("index.html"), -1);
+}
+
+// Nothing here is ever opened: a pipe would block the window for good.
+TEST(HintThroughTheWindow, HelpPagesThatArePipesHugeOrNestedTooDeepAreRefused) {
+    UiHarness h;
+    h.StartAndIdle();
+    const std::filesystem::path help = h.programFolder / "help";
+    auto shown = [&](const char* page) {
+        Help(h).OpenPage(page);
+        h.ProcessEvents();
+        return Help(h).Help()->Browser()->toPlainText().toStdString();
+    };
+    auto write = [&](const char* page, std::string_view unit, int times, std::string end = "") {
+        std::ofstream out(help / page);
+        while (times-- > 0) out << unit;
+        out << end;
+    };
+    std::filesystem::remove(help / "index.html");
+    ASSERT_EQ(::mkfifo((help / "index.html").c_str(), 0644), 0);
+    h.Click("CommandHelp");
+    EXPECT_NE(shown("index.html").find("index.html cannot be shown: it is not a plain file."),
+              std::string::npos);
+    write("big.html", "<p>Thirty bytes of text.</p>\n", 40'000);
+    EXPECT_NE(shown("big.html").find("it is larger than 1 MB"), std::string::npos);
+    write("deep.html", "<b>", 100'000, "deep"); // laid out for hours
+    EXPECT_NE(shown("deep.html").find("nested more than 256 deep"), std::string::npos);
+    write("picture.html", "<p>A picture page</p><img src=\"pipe.png\">", 1);
+    ASSERT_EQ(::mkfifo((help / "pipe.png").c_str(), 0644), 0);
+    EXPECT_EQ(shown("picture.html").find("A picture page"), 0u);
+    EXPECT_NE(shown("x_wing.html").find("X-Wing"), std::string::npos);
 }
 
 TEST(HintThroughTheWindow, ShowWhereHighlightsUntilTheBoardChangesAndApplyIsUndone) {
