@@ -1,5 +1,6 @@
 #include "game/ui/app.h"
 
+#include <QApplication>
 #include <QEvent>
 #include <QTimer>
 
@@ -18,6 +19,7 @@
 #include "game/ui/controller.h"
 #include "game/ui/form_namen.h"
 #include "game/ui/help_features.h"
+#include "game/ui/help_window.h"
 #include "game/ui/logo.h"
 #include "game/ui/main_window.h"
 #include "game/ui/print_features.h"
@@ -128,6 +130,17 @@ App::App(AppOptions options) : owned_(std::make_unique<Owned>(std::move(options)
     p.help = std::make_unique<HelpFeatures>(
         *p.window, *p.ownedController, p.folders.ProgramFolder, prompt,
         p.options.urlOpener ? *p.options.urlOpener : p.urlOpener);
+
+    // Quitting ends the program at once, with the help window and any dialog.
+    QObject::connect(p.window.get(), &MainWindow::QuitConfirmed, p.window.get(), [&p] {
+        if (HelpWindow* help = p.help->Help()) help->close();
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (w != p.window.get() && w->isVisible()) w->close();
+        if (p.options.quit)
+            p.options.quit();
+        else
+            QCoreApplication::quit();
+    });
 
     // "Players...": the dialog stores the list and the chosen player itself;
     // once it hides, the game takes both over and the title follows.

@@ -42,6 +42,10 @@ struct AppOptions {
     ClockSource* clock = nullptr;   // a steady clock
     UrlOpener* urlOpener = nullptr; // the desktop's handler of web addresses
 
+    // Ends the program once the player has agreed to quit (null: the
+    // application's event loop ends).
+    std::function<void()> quit;
+
     // The printer the print dialog uses (null: the system's default printer)
     // and the save-file dialog of its "Save as PDF..." (empty: the desktop's).
     print::PrinterPort* printer = nullptr;

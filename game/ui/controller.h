@@ -61,7 +61,7 @@ class GameController : public QObject {
     std::unique_ptr<Game> game_;
     QTimer timer_;
     int depth_ = 0;
-    int readyWaiting_ = 0; // reported puzzles whose pass has not run yet
+    int readyWaiting_ = 0;         // reported puzzles whose pass has not run yet
     std::atomic<int> reported_{0}; // reported since the queued call was posted
     int passesRun_ = 0;
 };

@@ -73,7 +73,10 @@ HelpFeatures::HelpFeatures(MainWindow& window, GameController& controller,
 HelpFeatures::~HelpFeatures() = default;
 
 void HelpFeatures::OpenPage(std::string_view page) {
-    if (!help_) help_ = std::make_unique<HelpWindow>();
+    if (!help_) {
+        help_ = std::make_unique<HelpWindow>();
+        help_->PlaceBeside(window_);
+    }
     help_->Open(QString::fromStdString(HelpPagePath(programFolder_, page)));
 }
 

@@ -25,9 +25,12 @@ class HelpWindow final : public QWidget {
   public:
     explicit HelpWindow(QWidget* parent = nullptr);
 
-    // Shows the page at `path` (a full file path), maximised, and gives the
-    // browser the keyboard focus.
+    // Shows the page at `path` (a full file path) and gives the browser the
+    // keyboard focus.
     void Open(const QString& path);
+    // Sizes the window to read beside `game` and puts it next to it, on the
+    // screen's side that has room.
+    void PlaceBeside(const QWidget& game);
     HelpBrowser* Browser() const { return browser_; }
 
   private:

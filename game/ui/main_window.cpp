@@ -490,8 +490,7 @@ void MainWindow::LayOutPanels() {
         panel->setGeometry(x, 0, widths[i], panelRow_->height());
         x += widths[i];
         panel->setFont(font);
-        FitCaption(panel, panel->text(),
-                   widths[i] - 2 * panel->frameWidth() - 2 * panel->indent());
+        FitCaption(panel, panel->text(), widths[i] - 2 * panel->frameWidth() - 2 * panel->indent());
     }
 }
 
@@ -560,10 +559,12 @@ void MainWindow::CentreOnScreen() {
 void MainWindow::closeEvent(QCloseEvent* event) {
     bool quit = false;
     controller_.Do([&quit](Game& g) { quit = g.QueryQuit(); });
-    if (quit)
+    if (quit) {
         event->accept();
-    else
+        emit QuitConfirmed();
+    } else {
         event->ignore();
+    }
 }
 
 void MainWindow::changeEvent(QEvent* event) {

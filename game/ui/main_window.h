@@ -66,6 +66,9 @@ class MainWindow : public QWidget {
     void HintRequested();
     void HintMarkerClicked(Qt::MouseButton button, QPoint at);
     void LogoClicked();
+    // The player answered Yes to the quit question: the program ends, with
+    // every window of it.
+    void QuitConfirmed();
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;

@@ -13,6 +13,8 @@
 #include <QImage>
 #include <QLabel>
 #include <QMenu>
+#include <QPushButton>
+#include <QScreen>
 #include <QStatusBar>
 #include <QTest>
 #include <QTextCursor>
@@ -116,7 +118,11 @@ TEST(HintThroughTheWindow, TheMarkerAndHelpOpenPagesInTheOneHelpWindow) {
     EXPECT_EQ(help->objectName(), "Browser");
     EXPECT_EQ(help->windowTitle(), "Dravik Sudoku - Help");
     EXPECT_TRUE(help->isVisible());
-    EXPECT_TRUE(help->isMaximized());
+    // Beside the game, not over the whole screen.
+    EXPECT_FALSE(help->isMaximized());
+    EXPECT_TRUE(
+        help->screen()->availableGeometry().adjusted(-8, -8, 8, 8).contains(help->geometry()));
+    EXPECT_LE(help->height(), h.window().frameGeometry().height() + 8);
     EXPECT_FALSE(help->isModal());
     const QString folder = QString::fromStdString((h.programFolder / "help").string());
     EXPECT_EQ(Shown(help), folder + "/" + QString::fromUtf8(TechniqueHelpPage(r).data()));
@@ -144,6 +150,17 @@ TEST(HintThroughTheWindow, TheMarkerAndHelpOpenPagesInTheOneHelpWindow) {
     h.ProcessEvents();
     EXPECT_EQ(Shown(help), folder + "/x_wing.html");
     Save(help, "help_x_wing.png");
+    // Back and Forward walk the pages shown.
+    auto* back = help->findChild<QPushButton*>("HelpBack");
+    auto* forward = help->findChild<QPushButton*>("HelpForward");
+    ASSERT_TRUE(back && forward);
+    EXPECT_TRUE(back->isEnabled());
+    EXPECT_FALSE(forward->isEnabled());
+    back->click();
+    EXPECT_EQ(Shown(help), folder + "/index.html");
+    EXPECT_TRUE(forward->isEnabled());
+    forward->click();
+    EXPECT_EQ(Shown(help), folder + "/x_wing.html");
 
     // The menu's third entry is the same as a click.
     Trigger(h, "HintExplain");
@@ -168,6 +185,7 @@ TEST(HintThroughTheWindow, AMissingPageShowsPageNotFoundInTheWindow) {
                   QString::fromUtf8(TechniqueHelpPage(h.view().HintMarker.value_or(-1)).data())),
               -1);
     EXPECT_TRUE(h.prompt.messages.empty()) << "no message box";
+    EXPECT_NE(help->Browser()->toPlainText().indexOf("Back to the contents"), -1);
     h.Click("CommandHelp");
     EXPECT_NE(help->Browser()->toPlainText().indexOf("index.html"), -1);
 }

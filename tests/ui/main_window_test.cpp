@@ -19,6 +19,8 @@
 #include "game/stock/folders.h"
 #include "game/stock/instance_lock.h"
 #include "game/stock/stock_file.h"
+#include "game/ui/help_features.h"
+#include "game/ui/help_window.h"
 #include "game/ui/look.h"
 #include "support/brought_puzzles.h"
 #include "ui_harness.h"
@@ -125,14 +127,16 @@ TEST(MainWindow, StatusPanelsAndTechniqueCountsShowTheirWholeText) {
     h.app->Controller().Do([](Game& g) { g.ShowSolution(); });
     h.Next();
     for (int k = 0; k < kTechniqueCount; ++k) {
-        auto* count = qobject_cast<QLabel*>(h.control(QStringLiteral("LabelCount(%1)").arg(kTechniqueCount + k)));
+        auto* count = qobject_cast<QLabel*>(
+            h.control(QStringLiteral("LabelCount(%1)").arg(kTechniqueCount + k)));
         count->setText("99");
         count->setFont(ui::MakeFont(ui::FindControl("LabelCount", kTechniqueCount + k)->font));
     }
     h.app->Controller().Do([](Game& g) { g.ShowSolution(); });
     h.Next();
     for (int k = 0; k < kTechniqueCount; ++k) {
-        auto* count = qobject_cast<QLabel*>(h.control(QStringLiteral("LabelCount(%1)").arg(kTechniqueCount + k)));
+        auto* count = qobject_cast<QLabel*>(
+            h.control(QStringLiteral("LabelCount(%1)").arg(kTechniqueCount + k)));
         EXPECT_TRUE(fits(count)) << count->text().toStdString();
         auto* caption = qobject_cast<QLabel*>(h.control(QStringLiteral("LabelCount(%1)").arg(k)));
         EXPECT_TRUE(fits(caption)) << caption->text().toStdString();
@@ -321,9 +325,16 @@ TEST(MainWindow, QuitAsksAndNoKeepsTheGameRunning) {
     EXPECT_TRUE(h.window().isVisible());
     EXPECT_TRUE(h.view().ClockRunning);
     EXPECT_FALSE(!Playing(h.view()));
+    EXPECT_EQ(h.quits, 0);
+    // With the help window open, Yes ends the program and every window goes.
+    h.Click("CommandHelp");
+    QWidget* help = h.app->Help().Help();
+    ASSERT_TRUE(help && help->isVisible());
     h.prompt.answers = {MessageAnswer::Yes};
     EXPECT_TRUE(h.window().close());
     EXPECT_FALSE(h.window().isVisible());
+    EXPECT_FALSE(help->isVisible());
+    EXPECT_EQ(h.quits, 1);
 }
 
 TEST(MainWindow, TheClockPausesWhileTheWindowIsMinimized) {

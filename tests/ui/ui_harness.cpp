@@ -57,6 +57,7 @@ UiHarness::UiHarness(const Setup& setup) {
     if (setup.manualClock) options.clock = &clock;
     options.urlOpener = &urlOpener;
     options.printer = &printer;
+    options.quit = [this] { ++quits; };
     options.choosePdfFile = [this](QWidget*, const QString& suggested) {
         pdfAsked.push_back(suggested);
         return pdfAnswer;

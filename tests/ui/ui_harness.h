@@ -126,6 +126,7 @@ class UiHarness {
     ManualClock clock;
     ScriptedUrlOpener urlOpener;
     ScriptedPrinter printer;
+    int quits = 0;                 // times the program was told to end
     QString pdfAnswer;             // what the save-file dialog answers ("" = Cancel)
     std::vector<QString> pdfAsked; // the file names it suggested
     std::unique_ptr<CountingWriter> writer;
