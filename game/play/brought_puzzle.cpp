@@ -1,7 +1,12 @@
 #include "game/play/brought_puzzle.h"
 
+#include "game/base/utf8.h"
 #include "game/model/puzzle_text.h"
 #include "game/stock/generator.h"
+#include "game/stock/safe_files.h"
+
+#include <filesystem>
+#include <vector>
 
 namespace dravik {
 
@@ -9,6 +14,36 @@ namespace {
 
 bool IsBlank(char c) {
     return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\f' || c == '\v';
+}
+
+// Control characters and bytes that start no UTF-8 character, as their codes.
+std::string Printable(std::string_view text) {
+    static constexpr char kHex[] = "0123456789ABCDEF";
+    std::string out;
+    for (std::size_t i = 0; i < text.size();) {
+        const Utf8Character c = DecodeUtf8(text, i);
+        if (c.valid && c.code >= 32 && c.code != 127 && !(c.code >= 0x80 && c.code < 0xA0)) {
+            out.append(text.substr(i, c.length));
+        } else {
+            const auto byte = static_cast<unsigned char>(text[i]);
+            out += "\\x";
+            out += kHex[byte >> 4];
+            out += kHex[byte & 15];
+        }
+        i += c.length;
+    }
+    return out;
+}
+
+// A character that is no cell, named so that the player can find it.
+std::string Named(std::string_view text, std::size_t at) {
+    const Utf8Character c = DecodeUtf8(text, at);
+    if (c.valid && c.code >= 32 && c.code != 127 && !(c.code >= 0x80 && c.code < 0xA0))
+        return "'" + std::string(text.substr(at, c.length)) + "'";
+    static constexpr char kHex[] = "0123456789ABCDEF";
+    const auto byte = static_cast<unsigned char>(text[at]);
+    return std::string(c.valid ? "the control character " : "the byte ") + "0x" + kHex[byte >> 4] +
+           kHex[byte & 15];
 }
 
 BroughtResult Refused(std::string why) {
@@ -22,12 +57,12 @@ BroughtResult Refused(std::string why) {
 BroughtResult ReadBroughtPuzzle(std::string_view text) {
     Grid givens{};
     int cells = 0;
-    for (char c : text) {
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
         if (IsBlank(c)) continue;
         const bool digit = c >= '0' && c <= '9';
         if (!digit && c != '.') {
-            std::string shown = (c >= 32 && c < 127) ? std::string("'") + c + "'" : "a sign";
-            return Refused("This is not a Sudoku puzzle: it holds " + shown +
+            return Refused("This is not a Sudoku puzzle: it holds " + Named(text, i) +
                            ", where only the digits 1 to 9, and 0 or . for an empty cell, "
                            "may stand.");
         }
@@ -56,6 +91,49 @@ BroughtResult ReadBroughtPuzzle(std::string_view text) {
     BroughtResult r;
     r.puzzle = p;
     return r;
+}
+
+BroughtArgument ReadBroughtArgument(std::string_view arg) {
+    BroughtArgument brought;
+    std::vector<std::uint8_t> bytes;
+    const FileReadResult read =
+        ReadRegularFile(std::filesystem::path{std::string(arg)}, kMaxBroughtTextBytes, bytes);
+    const std::string shown = Printable(arg);
+    switch (read.problem) {
+    case ReadProblem::kNone:
+        brought.text.assign(bytes.begin(), bytes.end());
+        brought.file = std::string(arg);
+        break;
+    case ReadProblem::kMissing: {
+        bool cells = true;
+        for (char c : arg) cells = cells && (IsBlank(c) || (c >= '0' && c <= '9') || c == '.');
+        if (cells)
+            brought.text = std::string(arg);
+        else
+            brought.refusal = "The file '" + shown + "' was not found.";
+        break;
+    }
+    case ReadProblem::kNotAFile:
+        brought.refusal = "'" + shown + "' is not a puzzle file: it is no plain file.";
+        break;
+    case ReadProblem::kTooLarge:
+        brought.refusal = "'" + shown + "' is not a puzzle file: it is larger than " +
+                          std::to_string(kMaxBroughtTextBytes / 1024) + " KB.";
+        break;
+    case ReadProblem::kFailed:
+        brought.refusal = "The file '" + shown + "' cannot be read.";
+        break;
+    }
+    return brought;
+}
+
+std::string NotAPuzzleFileMessage(std::string_view path, std::string_view text,
+                                  std::string_view reason) {
+    constexpr std::size_t kShown = 40;
+    std::string begins = Printable(text.substr(0, kShown));
+    if (text.size() > kShown) begins += "...";
+    return "'" + Printable(path) + "' is not a puzzle file: it begins with \"" + begins + "\". " +
+           std::string(reason);
 }
 
 } // namespace dravik

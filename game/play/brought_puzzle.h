@@ -37,6 +37,22 @@ BroughtResult ReadBroughtPuzzle(std::string_view text);
 // the command line or of a longer clipboard text.
 inline constexpr std::size_t kMaxBroughtTextBytes = 64 * 1024;
 
+// What a command-line argument brings: the text of the plain file it names
+// (at most kMaxBroughtTextBytes; a device or a pipe is never read), or the
+// argument itself when it is no file and holds nothing but cells and blanks;
+// else why it brings nothing, for the player.
+struct BroughtArgument {
+    std::string text;
+    std::string file;    // the file the text was read from, "" for the argument
+    std::string refusal; // "" when there is a text to play
+};
+BroughtArgument ReadBroughtArgument(std::string_view arg);
+
+// The refusal of a file's text that is no puzzle: what it begins with, as
+// printable text, and `reason`.
+std::string NotAPuzzleFileMessage(std::string_view path, std::string_view text,
+                                  std::string_view reason);
+
 // The refusal's title.
 inline constexpr std::string_view kBroughtPuzzleTitle = "Puzzle not played";
 

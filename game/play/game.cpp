@@ -66,6 +66,11 @@ void Game::Play(int effect) {
     if (options_.SoundOn) services_.Sound.Speel(effect);
 }
 
+void Game::Notify(std::string text) {
+    notice_ = std::move(text);
+    noticeRevision_ = round_.Revision();
+}
+
 void Game::PlaceDigit(int cell, int digit) {
     if (!CanPlaceDigit(cell, digit)) return;
     Play(kSoundAssign);
@@ -148,6 +153,11 @@ HintResult Game::Hint() {
         Play(kSoundError);
         services_.Dialogs.ShowMessage(message->text, message->title, MessageIcon::Critical,
                                       MessageButtons::Ok);
+    } else if (result.kind == HintKind::LowLevel) {
+        // Nothing to name at this level: at least the board is sound.
+        Notify("No mistakes so far");
+    } else {
+        Notify("No logical step of this game's techniques applies here");
     }
     return result;
 }
@@ -237,12 +247,13 @@ std::string Game::GivensText() const {
     return text;
 }
 
-bool Game::PlayText(std::string_view text) {
+bool Game::PlayText(std::string_view text, std::string_view file) {
     if (renewal_.Starting()) return false;
     BroughtResult read = ReadBroughtPuzzle(text);
     if (!read.puzzle) {
-        services_.Dialogs.ShowMessage(read.error, kBroughtPuzzleTitle, MessageIcon::Exclamation,
-                                      MessageButtons::Ok);
+        services_.Dialogs.ShowMessage(
+            file.empty() ? read.error : NotAPuzzleFileMessage(file, text, read.error),
+            kBroughtPuzzleTitle, MessageIcon::Exclamation, MessageButtons::Ok);
         return false;
     }
     if (round_.Playing() &&
@@ -285,6 +296,8 @@ void Game::ZetOpgelost() {
     const int elapsed = clock_.ElapsedSeconds();
     Play(kSoundApplause);
     round_.End();
+    // Seen also with the sound off and without a best time to tell.
+    Notify("Solved in " + FormatTime(elapsed));
     const PuzzleFacts& puzzle = round_.Facts();
     // A time of 0 seconds cannot be stored (it reads as "no best time"), so it
     // never replaces a record; nor can minutes beyond the 16-bit field. A
@@ -369,6 +382,7 @@ GameView Game::View() const {
     GameView v = BoardView(round_);
     v.Highlight = hints_.Highlight(round_);
     v.SameDigitTint = sameDigitTint_;
+    if (noticeRevision_ == round_.Revision()) v.Notice = notice_;
     v.Title = WindowTitle(players_.DisplayName(players_.CurrentPlayer));
     v.Time = clock_.Text();
     v.ClockRunning = clock_.Running();

@@ -109,7 +109,8 @@ class Game {
     // best time, no stock write; Next returns to the stock. A refused text is
     // explained in a message and changes nothing; a game in progress is given
     // up only when the player agrees. True when the puzzle is on the board.
-    bool PlayText(std::string_view text);
+    // A text read from `file` is refused as a file that holds no puzzle.
+    bool PlayText(std::string_view text, std::string_view file = {});
 
     // --- Hints -------------------------------------------------------------------
     // A wrong digit or a struck solution mark is named in a message; otherwise
@@ -137,6 +138,7 @@ class Game {
 
   private:
     void Play(int effect);
+    void Notify(std::string text);
     void OpenPuzzle(int number);
     void ShowSudoku(int level);
     void BeginPlay(const PuzzleFacts& facts, const Grid& givens, const Grid& solution,
@@ -156,6 +158,9 @@ class Game {
     LastPuzzles last_{};
     PlayerList players_;
     bool loadRequested_ = false;
+    // The notice holds while the board stays as it was when it was given.
+    std::string notice_;
+    int noticeRevision_ = -1;
 };
 
 } // namespace dravik

@@ -60,6 +60,9 @@ struct GameView {
     bool SameDigitTint = true;
     // What "Show where" shows; its explanation goes across the status bar.
     BoardHighlight Highlight;
+    // A line across the status bar when nothing else says what happened
+    // ("Solved in 03:12", a hint that found nothing to say); "" for none.
+    std::string Notice;
 
     std::string Steps = "0";    // the step counter
     std::string Time = "00:00"; // the clock

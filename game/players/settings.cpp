@@ -1,5 +1,7 @@
 #include "game/players/settings.h"
 
+#include "game/base/utf8.h"
+
 #include <charconv>
 
 namespace dravik {
@@ -20,15 +22,6 @@ int ReadNumber(const SettingsStore& store, std::string_view section, std::string
     auto text = store.Get(section, key);
     if (!text) return fallback;
     return ParseSettingNumber(*text, low, high).value_or(fallback);
-}
-
-// Length in bytes of the UTF-8 sequence that starts with `lead`.
-std::size_t SequenceLength(unsigned char lead) {
-    if (lead < 0x80) return 1;
-    if ((lead >> 5) == 0x6) return 2;
-    if ((lead >> 4) == 0xE) return 3;
-    if ((lead >> 3) == 0x1E) return 4;
-    return 1; // a stray byte counts as one character
 }
 
 std::string WithArgument(std::string_view text, std::string_view argument) {
@@ -85,8 +78,8 @@ std::string PadName(std::string_view name) {
     int characters = 0;
     std::size_t i = 0;
     while (i < name.size() && characters < kPlayerNameLength) {
-        std::size_t len = SequenceLength(static_cast<unsigned char>(name[i]));
-        if (i + len > name.size()) len = name.size() - i;
+        // A stray byte counts as one character.
+        const std::size_t len = DecodeUtf8(name, i).length;
         out.append(name.substr(i, len));
         i += len;
         ++characters;

@@ -1,5 +1,7 @@
 #include "game/sound/wavo_host.h"
 
+#include "game/base/utf8.h"
+
 #include <wavory/class_registry.h>
 #include <wavory/wavory.h>
 
@@ -13,44 +15,6 @@ namespace dravik::sound {
 using namespace wavory;
 
 namespace {
-
-std::u16string Utf16FromUtf8(const std::string& text) {
-    std::u16string out;
-    for (size_t i = 0; i < text.size();) {
-        auto byte = static_cast<unsigned char>(text[i]);
-        uint32_t c = 0xFFFD;
-        size_t length = byte < 0x80         ? 1
-                        : (byte >> 5) == 6  ? 2
-                        : (byte >> 4) == 14 ? 3
-                        : (byte >> 3) == 30 ? 4
-                                            : 1;
-        if (i + length > text.size()) length = 1;
-        if (length == 1) {
-            c = byte < 0x80 ? byte : 0xFFFD;
-        } else {
-            c = byte & (0x7F >> length);
-            bool valid = true;
-            for (size_t k = 1; k < length; ++k) {
-                auto next = static_cast<unsigned char>(text[i + k]);
-                if ((next & 0xC0) != 0x80) valid = false;
-                c = c << 6 | (next & 0x3F);
-            }
-            if (!valid) {
-                c = 0xFFFD;
-                length = 1;
-            }
-        }
-        i += length;
-        if (c >= 0x10000) {
-            c -= 0x10000;
-            out += static_cast<char16_t>(0xD800 + (c >> 10));
-            out += static_cast<char16_t>(0xDC00 + (c & 0x3FF));
-        } else {
-            out += static_cast<char16_t>(c);
-        }
-    }
-    return out;
-}
 
 template <typename Fn> Fn Symbol(void* handle, const char* name) {
     return reinterpret_cast<Fn>(dlsym(handle, name));

@@ -9,6 +9,7 @@
 
 #include "game/model/grid.h"
 #include "game/play/adapters.h"
+#include "game/play/brought_puzzle.h"
 #include "game/players/qt/qsettings_store.h"
 #include "game/sound/effects_sink.h"
 #include "game/sound/game_sounds.h"
@@ -225,11 +226,16 @@ bool App::Start() {
     QTimer::singleShot(0, p.ownedController.get(),
                        [c = p.ownedController.get()] { c->Do([](Game&) {}); });
     // A puzzle named on the command line is played once the first pass has run.
-    if (!p.options.broughtPuzzle.empty()) {
-        QTimer::singleShot(0, p.ownedController.get(),
-                           [c = p.ownedController.get(), text = p.options.broughtPuzzle] {
-                               c->Do([&text](Game& g) { g.PlayText(text); });
-                           });
+    if (!p.options.broughtPuzzle.empty() || !p.options.broughtFile.empty()) {
+        QTimer::singleShot(
+            0, p.ownedController.get(),
+            [c = p.ownedController.get(), text = p.options.broughtPuzzle,
+             file = p.options.broughtFile] { c->Do([&](Game& g) { g.PlayText(text, file); }); });
+    } else if (!p.options.broughtRefusal.empty()) {
+        QTimer::singleShot(0, p.ownedController.get(), [&prompt, why = p.options.broughtRefusal] {
+            prompt.ShowMessage(why, kBroughtPuzzleTitle, MessageIcon::Exclamation,
+                               MessageButtons::Ok);
+        });
     }
     return true;
 }

@@ -27,14 +27,16 @@ class MainWindow;
 class PrintFeatures;
 
 struct AppOptions {
-    std::string programFolder; // "" = the program's data folder (ProgramDataFolder)
-    std::string libraryFolder; // "" = the program's library folder; with programFolder
-                               // set, that folder
-    std::string localAppData;  // "" = the user's local application data
-    QString settingsFile;      // "" = the user's own settings store
-    bool sound = true;         // false: no sound control at all
-    int workerThreads = 2;     // threads of a renewal
-    std::string broughtPuzzle; // a puzzle to play once the game is up (command line)
+    std::string programFolder;  // "" = the program's data folder (ProgramDataFolder)
+    std::string libraryFolder;  // "" = the program's library folder; with programFolder
+                                // set, that folder
+    std::string localAppData;   // "" = the user's local application data
+    QString settingsFile;       // "" = the user's own settings store
+    bool sound = true;          // false: no sound control at all
+    int workerThreads = 2;      // threads of a renewal
+    std::string broughtPuzzle;  // a puzzle to play once the game is up (command line)
+    std::string broughtFile;    // the file it was read from, "" for the argument itself
+    std::string broughtRefusal; // why the command line brings no puzzle, shown once up
     // Stand-ins for tests (null: the real ones).
     Prompt* prompt = nullptr;       // Qt message boxes over the window
     SoundSink* soundSink = nullptr; // the effects through the sound control

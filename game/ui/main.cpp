@@ -8,10 +8,12 @@
 #include <fstream>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "game/play/brought_puzzle.h"
 #include "game/sound/effect_files.h"
 #include "game/stock/folders.h"
+#include "game/stock/safe_files.h"
 #include "game/stock/stock_file.h"
 #include "game/ui/app.h"
 
@@ -44,20 +46,6 @@ int PrintPaths() {
     return 0;
 }
 
-// The puzzle text of a command-line argument: the file's first 64 KB when it
-// names a file, else the argument itself. The game checks the text.
-std::string PuzzleArgument(std::string_view arg) {
-    std::error_code ec;
-    const std::filesystem::path path{std::string(arg)};
-    if (!std::filesystem::is_regular_file(path, ec)) return std::string(arg);
-    std::ifstream in(path, std::ios::binary);
-    std::string text(dravik::kMaxBroughtTextBytes, '\0');
-    in.read(text.data(), static_cast<std::streamsize>(text.size()));
-    text.resize(static_cast<std::size_t>(in.gcount()));
-    // An empty or unreadable file still reaches the game, which says what is wrong.
-    return text.empty() ? std::string(" ") : text;
-}
-
 constexpr const char* kUsage = "usage: dravik-sudoku [PUZZLE | FILE]\n"
                                "       dravik-sudoku [--paths | --version | --help]\n"
                                "  PUZZLE     81 cells, 1-9 givens, 0 or . empty: play it\n"
@@ -69,7 +57,8 @@ constexpr const char* kUsage = "usage: dravik-sudoku [PUZZLE | FILE]\n"
 
 int main(int argc, char** argv) {
     // The options that need no window are answered before a display is opened.
-    std::string brought;
+    dravik::ui::AppOptions options;
+    bool brought = false;
     for (int i = 1; i < argc; ++i) {
         const std::string_view arg = argv[i];
         if (arg == "--paths") return PrintPaths();
@@ -85,11 +74,15 @@ int main(int argc, char** argv) {
             std::fprintf(stderr, "dravik-sudoku: unknown option '%s'\n%s", argv[i], kUsage);
             return 2;
         }
-        if (!brought.empty()) {
+        if (brought) {
             std::fprintf(stderr, "dravik-sudoku: one puzzle at a time\n%s", kUsage);
             return 2;
         }
-        brought = PuzzleArgument(arg);
+        brought = true;
+        dravik::BroughtArgument argument = dravik::ReadBroughtArgument(arg);
+        options.broughtPuzzle = std::move(argument.text);
+        options.broughtFile = std::move(argument.file);
+        options.broughtRefusal = std::move(argument.refusal);
     }
     QApplication application(argc, argv);
     QApplication::setApplicationName("KVXDSud");
@@ -100,8 +93,6 @@ int main(int argc, char** argv) {
         QApplication::setStyle(fusion);
         QApplication::setPalette(fusion->standardPalette());
     }
-    dravik::ui::AppOptions options;
-    options.broughtPuzzle = std::move(brought);
     dravik::ui::App app(std::move(options));
     if (!app.Start()) return app.AlreadyRunning() ? 0 : 1;
     return application.exec();

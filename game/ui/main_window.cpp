@@ -445,12 +445,16 @@ void MainWindow::Apply(const GameView& view) {
         }
         marker->setVisible(view.HintMarker.has_value());
     }
-    if (!old || old->Highlight.Explanation != view.Highlight.Explanation) {
-        // "Show where" explains the step across the status bar, over its panels.
-        if (view.Highlight.Explanation.empty())
+    if (!old || old->Highlight.Explanation != view.Highlight.Explanation ||
+        old->Notice != view.Notice) {
+        // "Show where" explains the step across the status bar, over its
+        // panels; else a notice says what happened.
+        const std::string& line =
+            view.Highlight.Explanation.empty() ? view.Notice : view.Highlight.Explanation;
+        if (line.empty())
             statusBar_->clearMessage();
         else
-            statusBar_->showMessage(Text(view.Highlight.Explanation));
+            statusBar_->showMessage(Text(line));
     }
     if (changed(&GameView::SoundChecked) || changed(&GameView::SoundEnabled)) {
         auto* box = Find<QCheckBox>("chkSound");

@@ -15,6 +15,7 @@
 #include <QSlider>
 #include <QStandardPaths>
 #include <QVBoxLayout>
+#include <QWindow>
 
 #include "game/model/levels.h"
 #include "game/print/qt/pdf_output.h"
@@ -171,6 +172,10 @@ void FormPrint::showEvent(QShowEvent* event) {
         centred_ = true;
         if (QScreen* screen = parentWidget() ? parentWidget()->screen() : this->screen())
             move(screen->availableGeometry().center() - rect().center());
+        // On a screen of another pixel ratio the picture is drawn afresh.
+        if (QWindow* window = windowHandle())
+            connect(window, &QWindow::screenChanged, this,
+                    [this] { DrawExample(choices_.View().values); });
     }
     // Each opening activates; the window coming back from a minimize does not.
     if (!event->spontaneous()) Activate();

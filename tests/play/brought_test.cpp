@@ -2,9 +2,14 @@
 // through the game object as the window drives them.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
+#include <fstream>
+
 #include "game/play/brought_puzzle.h"
 #include "play_fixture.h"
 #include "support/brought_puzzles.h"
+#include "support/temp_folder.h"
 
 namespace dravik::test {
 namespace {
@@ -100,6 +105,55 @@ TEST(BroughtPuzzle, IsPlayedOutsideTheStockAndNextReturnsToIt) {
     ASSERT_TRUE(h.game->PlayText(kBeyond));
     EXPECT_EQ(h.board().PuzzleLevel, 5);
     EXPECT_EQ(h.view().StatusPanels[0], "Level: Beyond Very Hard");
+    // No technique of the ladder applies at its start: the hint says so.
+    EXPECT_EQ(h.game->Hint(), HintResult{});
+    EXPECT_EQ(h.view().Notice, "No logical step of this game's techniques applies here");
+}
+
+// What a command-line argument brings, and what the player is told when it
+// brings nothing: a missing file, a device or pipe (never read), a file that
+// holds no puzzle (shown printably), or puzzle text given as it is.
+TEST(BroughtPuzzle, ACommandLineArgumentBringsAFileTheTextItselfOrAReason) {
+    TempFolder folder("dravik-argument");
+    const std::string good = (folder.path() / "good.txt").string();
+    std::ofstream(good) << NineLines(kMedium);
+    const std::string binary = (folder.path() / "binary.txt").string();
+    std::ofstream(binary, std::ios::binary) << std::string("12\0\x01"
+                                                           "ab",
+                                                           6);
+    const std::string pipe = (folder.path() / "pipe").string();
+    ASSERT_EQ(mkfifo(pipe.c_str(), 0600), 0);
+
+    BroughtArgument file = ReadBroughtArgument(good);
+    EXPECT_EQ(file.file, good);
+    EXPECT_TRUE(ReadBroughtPuzzle(file.text).puzzle);
+    EXPECT_EQ(file.refusal, "");
+
+    BroughtArgument text = ReadBroughtArgument(kMedium);
+    EXPECT_EQ(text.text, kMedium);
+    EXPECT_EQ(text.file, "");
+
+    EXPECT_EQ(ReadBroughtArgument("/nonexistent/x.txt").refusal,
+              "The file '/nonexistent/x.txt' was not found.");
+    EXPECT_EQ(ReadBroughtArgument("hello").refusal, "The file 'hello' was not found.");
+    for (const std::string& special : {std::string("/dev/zero"), pipe, folder.path().string()})
+        EXPECT_EQ(ReadBroughtArgument(special).refusal,
+                  "'" + special + "' is not a puzzle file: it is no plain file.");
+
+    // A file that holds no puzzle, played as the game plays it.
+    PlayHarness h;
+    h.StartAndIdle();
+    const BroughtArgument junk = ReadBroughtArgument(binary);
+    EXPECT_FALSE(h.game->PlayText(junk.text, junk.file));
+    ASSERT_EQ(h.prompt.messages.size(), 1u);
+    EXPECT_EQ(
+        h.prompt.messages[0].text,
+        "'" + binary +
+            "' is not a puzzle file: it begins with \"12\\x00\\x01ab\". This is "
+            "not a Sudoku puzzle: it holds the control character 0x00, where only the digits 1 "
+            "to 9, and 0 or . for an empty cell, may stand.");
+    EXPECT_EQ(h.prompt.messages[0].title, kBroughtPuzzleTitle);
+    EXPECT_NE(ReadBroughtPuzzle("12\xff").error.find("the byte 0xFF"), std::string::npos);
 }
 
 TEST(BroughtPuzzle, ARefusalOrANoChangesNothing) {

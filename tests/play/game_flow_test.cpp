@@ -216,6 +216,25 @@ TEST(Completion, AFailedWriteIsReportedAndTheGameGoesOn) {
     EXPECT_TRUE(h.view().Buttons.Next);
 }
 
+// Without sound and without a player there is no applause and no best time:
+// the status bar says that the puzzle is solved, until the next puzzle.
+TEST(Completion, AFreePlayGameWithoutSoundEndsWithSolvedInTheStatusBar) {
+    PlayHarness h;
+    h.settings.Put("Options", "Sounds", "False");
+    h.StartAndIdle();
+    h.OpenPuzzle(2, 5);
+    EXPECT_EQ(h.view().Notice, "");
+    h.clock.AdvanceSeconds(83);
+    h.game->Tick();
+    h.PlaceSolution();
+    ASSERT_FALSE(h.playing());
+    EXPECT_EQ(h.view().Notice, "Solved in 01:23");
+    EXPECT_TRUE(h.sound.played.empty());
+    EXPECT_TRUE(h.prompt.messages.empty());
+    h.OpenNext();
+    EXPECT_EQ(h.view().Notice, "");
+}
+
 TEST(Completion, AFullBoardWithOneWrongDigitDoesNotComplete) {
     PlayHarness h;
     h.StartAndIdle();

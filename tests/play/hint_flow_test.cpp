@@ -119,6 +119,10 @@ TEST(Hint, EasyLevelsAndIdleBoardsShowNothing) {
         EXPECT_EQ(h.game->Hint().kind, HintKind::LowLevel);
         EXPECT_TRUE(h.sound.played.empty());
         EXPECT_TRUE(h.prompt.messages.empty());
+        // Not silent: the status bar says the board is sound, until it changes.
+        EXPECT_EQ(h.view().Notice, "No mistakes so far");
+        h.Place(EmptyCell(h), 1);
+        EXPECT_EQ(h.view().Notice, "");
         EXPECT_FALSE(h.view().HintMarker.has_value());
         EXPECT_EQ(h.game->HintMarkerPage(), "");
     }

@@ -133,6 +133,27 @@ TEST(Desktop, ArrowsWrapShiftStrikesOnlyFromMediumAndDeleteResets) {
     EXPECT_EQ(medium.shown().StepCount, 1);
 }
 
+// The board keeps the keyboard while a game runs: a click on a button leaves
+// the focus where it was, so a stray Space presses nothing; Tab still reaches
+// the buttons.
+TEST(Desktop, TheBoardHoldsTheFocusAndButtonsTakeItOnlyByTab) {
+    UiHarness h;
+    h.StartAndIdle();
+    Activate(h);
+    h.Next();
+    EXPECT_EQ(QApplication::focusWidget(), &h.board());
+    int cell = 0;
+    while (h.shown().Played[cell] != 0) ++cell;
+    h.ReleaseOnRowLabel(cell / 9);
+    h.ReleaseOnColumnLabel(cell % 9);
+    Key(h, Qt::Key_Space);
+    EXPECT_EQ(h.shown().StepCount, 0) << "Space reset the cell";
+    h.Click("CommandResetCell");
+    EXPECT_EQ(QApplication::focusWidget(), &h.board());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_NE(QApplication::focusWidget(), &h.board());
+}
+
 TEST(Desktop, AcceleratorsActOnlyWhileTheirButtonIsEnabled) {
     UiHarness h;
     h.StartAndIdle();

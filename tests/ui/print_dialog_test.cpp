@@ -261,6 +261,10 @@ TEST(PrintDialog, ExamplePictureFollowsTheChoices) {
     const QImage noSolution = d->Example();
     ClickOn(Child<QRadioButton>(d, "OptionAantal(2)"));
     const QImage four = d->Example();
+    // Drawn at the screen's pixel ratio, so four puzzles to the page stay sharp.
+    auto* picture = Child<QLabel>(d, "PrintVoorbeeld");
+    EXPECT_EQ(four.devicePixelRatio(), d->devicePixelRatioF());
+    EXPECT_EQ(four.size(), picture->contentsRect().size() * d->devicePixelRatioF());
     ClickOn(Child<QCheckBox>(d, "CheckPencils"));
     const QImage fourPlain = d->Example();
     Child<QComboBox>(d, "SudokuTypeKeuze")->setCurrentIndex(3);
