@@ -127,17 +127,23 @@ void HelpWindow::PlaceBeside(const QWidget& game) {
     if (!screen) return;
     const QRect area = screen->availableGeometry();
     const QRect beside = game.frameGeometry();
-    // As tall as the game window, as wide as reads well, within the screen.
-    const QSize size(std::min(640, area.width()), std::min(beside.height(), area.height()));
-    resize(size);
+    // As tall as the game window and as wide as reads well, on the side with
+    // room for it; narrower down to what still reads, before it covers the game.
+    constexpr int kWide = 640, kNarrowest = 420;
     const int frame = frameGeometry().width() - width();
-    int x = beside.right() + 1;
-    if (x + size.width() + frame > area.right() + 1) {
-        // No room on the right: on the left, else over the game's right part.
-        x = beside.left() - size.width() - frame;
-        if (x < area.left()) x = area.right() + 1 - size.width() - frame;
+    const int right = area.right() + 1 - (beside.right() + 1) - frame;
+    const int left = beside.left() - area.left() - frame;
+    const int height = std::min(beside.height(), area.height());
+    int x = 0, width = std::min(kWide, area.width());
+    if (right >= kNarrowest || right >= left) {
+        width = std::clamp(right, std::min(kNarrowest, width), width);
+        x = right >= kNarrowest ? beside.right() + 1 : area.right() + 1 - width - frame;
+    } else {
+        width = std::clamp(left, std::min(kNarrowest, width), width);
+        x = left >= kNarrowest ? beside.left() - width - frame : area.left();
     }
-    const int y = std::clamp(beside.top(), area.top(), area.bottom() + 1 - size.height());
+    resize(width, height);
+    const int y = std::clamp(beside.top(), area.top(), area.bottom() + 1 - height);
     move(std::max(x, area.left()), y);
 }
 
