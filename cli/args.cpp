@@ -24,29 +24,40 @@ std::string_view OptionValue(const std::vector<std::string_view>& args, std::siz
     return args[++i];
 }
 
-PuzzleReader::PuzzleReader(std::istream& in, std::ostream& err)
-    : in_(in), err_(err), line_(new char[kMaxLineLength + 1]) {}
+LineReader::LineReader(std::istream& in) : in_(in), buffer_(new char[kMaxLineLength + 1]) {}
+
+LineReader::Got LineReader::Next(std::string_view& line) {
+    in_.getline(buffer_.get(), static_cast<std::streamsize>(kMaxLineLength + 1));
+    const auto got = static_cast<std::size_t>(in_.gcount());
+    if (got == 0) return Got::kEnd;
+    ++number_;
+    if (in_.fail()) {
+        // Longer than the buffer: skip the rest of it.
+        in_.clear();
+        in_.ignore(std::numeric_limits<std::streamsize>::max(), '\n');
+        return Got::kTooLong;
+    }
+    // The count includes the line break taken off, unless the input ended.
+    line = std::string_view(buffer_.get(), in_.eof() ? got : got - 1);
+    return Got::kLine;
+}
+
+PuzzleReader::PuzzleReader(std::istream& in, std::ostream& err) : lines_(in), err_(err) {}
 
 void PuzzleReader::Report(const std::string& reason) {
-    err_ << "line " << number_ << ": " << reason << '\n';
+    err_ << "line " << lines_.Number() << ": " << reason << '\n';
     hadErrors_ = true;
 }
 
 bool PuzzleReader::NextInto(Grid& puzzle, std::string& texts) {
     for (;;) {
-        in_.getline(line_.get(), static_cast<std::streamsize>(kMaxLineLength + 1));
-        const auto got = static_cast<std::size_t>(in_.gcount());
-        if (got == 0) return false; // the end of the input
-        ++number_;
-        if (in_.fail()) {
-            // Longer than the buffer: skip the rest of it.
-            in_.clear();
-            in_.ignore(std::numeric_limits<std::streamsize>::max(), '\n');
+        std::string_view line;
+        const LineReader::Got got = lines_.Next(line);
+        if (got == LineReader::Got::kEnd) return false;
+        if (got == LineReader::Got::kTooLong) {
             Report("line longer than " + std::to_string(kMaxLineLength) + " characters");
             continue;
         }
-        // The count includes the line break taken off, unless the input ended.
-        const std::string_view line(line_.get(), in_.eof() ? got : got - 1);
         const ParsedLine parsed = ParsePuzzleLine(line);
         if (parsed.kind == ParsedLine::kSkip) continue;
         if (parsed.kind == ParsedLine::kError) {

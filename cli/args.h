@@ -29,6 +29,23 @@ std::string_view OptionValue(const std::vector<std::string_view>& args, std::siz
 // Longest input line looked at; a longer one is reported and skipped.
 inline constexpr std::size_t kMaxLineLength = 1 << 20;
 
+// The lines of `in` one at a time, each at most kMaxLineLength characters:
+// the rest of a longer line is skipped and the line is reported as too long.
+class LineReader {
+  public:
+    explicit LineReader(std::istream& in);
+    enum class Got { kLine, kTooLong, kEnd };
+    // The next line (without its line break) in `line`, valid until the next call.
+    Got Next(std::string_view& line);
+    // The number of the line last read, from 1.
+    long long Number() const { return number_; }
+
+  private:
+    std::istream& in_;
+    std::unique_ptr<char[]> buffer_; // kMaxLineLength + 1 characters
+    long long number_ = 0;
+};
+
 // Reads puzzle lines from `in` one at a time, skipping blank and comment lines
 // and reporting each malformed one as "line N: reason" on `err`: a line that is
 // not puzzle text, longer than kMaxLineLength, or whose givens break the rules
@@ -46,10 +63,8 @@ class PuzzleReader {
   private:
     void Report(const std::string& reason);
 
-    std::istream& in_;
+    LineReader lines_;
     std::ostream& err_;
-    std::unique_ptr<char[]> line_; // kMaxLineLength + 1 characters
-    long long number_ = 0;
     bool hadErrors_ = false;
 };
 

@@ -97,23 +97,17 @@ int RunHint(const Args& args, std::istream& in, std::ostream& out, std::ostream&
     HintSearch search;
     bool hadErrors = false;
     std::string text;
-    const std::unique_ptr<char[]> buffer(new char[kMaxLineLength + 1]);
-    long long number = 0;
+    LineReader lines(in);
     for (;;) {
-        in.getline(buffer.get(), static_cast<std::streamsize>(kMaxLineLength + 1));
-        const auto got = static_cast<std::size_t>(in.gcount());
-        if (got == 0) break; // the end of the input
-        ++number;
-        if (in.fail()) {
-            // Longer than the buffer: skip the rest of it.
-            in.clear();
-            in.ignore(std::numeric_limits<std::streamsize>::max(), '\n');
+        std::string_view line;
+        const LineReader::Got got = lines.Next(line);
+        if (got == LineReader::Got::kEnd) break;
+        const long long number = lines.Number();
+        if (got == LineReader::Got::kTooLong) {
             err << "line " << number << ": line longer than " << kMaxLineLength << " characters\n";
             hadErrors = true;
             continue;
         }
-        // The count includes the line break taken off, unless the input ended.
-        const std::string_view line(buffer.get(), in.eof() ? got : got - 1);
         const auto fields = Fields(line);
         if (fields.empty() || fields[0].front() == '#') continue;
         BoardState state;

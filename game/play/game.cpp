@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "game/base/numbers.h"
 #include "game/hint/hint_text.h"
 #include "game/play/brought_puzzle.h"
 #include "game/play/round_view.h"
@@ -209,9 +210,9 @@ void Game::Open() {
         std::string answer =
             services_.Dialogs.AskText("Enter a value between 1 and 100", "Sudoku number", "1");
         if (answer.empty()) return;
-        int value = LeadingNumber(answer);
-        if (value >= 1 && value <= kPuzzlesPerLevel) {
-            OpenPuzzle(value);
+        const std::optional<double> value = LeadingNumber(answer);
+        if (value && *value >= 1 && *value <= kPuzzlesPerLevel) {
+            OpenPuzzle(static_cast<int>(*value));
             return;
         }
     }

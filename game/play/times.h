@@ -23,9 +23,4 @@ struct LevelTimes {
 // Over the 100 records of `level` (1..5).
 LevelTimes LevelStatistics(const Stock& stock, int level);
 
-// The leading number of an answer to "Sudoku number": blanks skipped, a
-// decimal value rounded half to even; 0 when there is no leading number or it
-// does not fit in 16 bits.
-int LeadingNumber(std::string_view text);
-
 } // namespace dravik

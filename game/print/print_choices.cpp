@@ -1,5 +1,7 @@
 #include "game/print/print_choices.h"
 
+#include "game/base/numbers.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
@@ -8,30 +10,11 @@
 namespace dravik::print {
 
 int NumberInText(std::string_view text) {
-    std::size_t i = 0;
-    while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;
-    bool negative = false;
-    if (i < text.size() && (text[i] == '-' || text[i] == '+')) negative = text[i++] == '-';
-    double value = 0;
-    bool any = false;
-    for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
-        // Past 16 bits the exact value no longer matters.
-        if (value < 1e6) value = value * 10 + (text[i] - '0');
-        any = true;
-    }
-    if (i < text.size() && text[i] == '.') {
-        double scale = 0.1;
-        for (++i; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i, scale /= 10) {
-            value += (text[i] - '0') * scale;
-            any = true;
-        }
-    }
-    if (!any) return 0;
-    if (negative) value = -value;
-    value = std::nearbyint(value); // half to even
+    const std::optional<double> value = LeadingNumber(text);
+    if (!value) return 0;
     constexpr double lo = std::numeric_limits<std::int16_t>::min();
     constexpr double hi = std::numeric_limits<std::int16_t>::max();
-    return static_cast<int>(value < lo ? lo : value > hi ? hi : value);
+    return static_cast<int>(std::clamp(*value, lo, hi));
 }
 
 RangeUpdate UpdateRange(std::string_view fromText, int perPage, int pages) {

@@ -22,9 +22,8 @@ struct RangeUpdate {
 // The "to" label: "to " and the last puzzle the range prints.
 std::string ToLabel(int first, int perPage, int pages);
 
-// The number the box's text holds: leading blanks skipped, then an optional
-// sign and digits with an optional fraction, rounded half to even; 0 when
-// there is none. Values beyond 16 bits are held at the 16-bit limits.
+// The number the box's text holds (LeadingNumber, numbers.h), held at the
+// 16-bit limits; 0 when there is none.
 int NumberInText(std::string_view text);
 
 // The range rule: an empty box, 0 or anything below 1 (pasted text) becomes 1,

@@ -6,6 +6,7 @@
 
 #include <cmath>
 
+#include "game/qt/text.h"
 #include "game/ui/look.h"
 
 namespace dravik::ui {
@@ -140,8 +141,7 @@ void BoardWidget::paintEvent(QPaintEvent* event) {
             p.setPen(ToQColor(kFrameColour));
             p.drawRect(r.adjusted(0, 0, -1, -1));
             p.setPen(LabelTextColour(row ? rowLabels_[i] : columnLabels_[i]));
-            QString caption =
-                row ? QString::fromUtf8(kRowCaptions[i].data(), 1) : QString::number(i + 1);
+            QString caption = row ? ToQString(kRowCaptions[i]) : QString::number(i + 1);
             p.drawText(r, Qt::AlignCenter, caption);
         }
     }

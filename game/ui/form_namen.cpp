@@ -1,4 +1,5 @@
 #include "game/ui/form_namen.h"
+#include "game/qt/text.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -16,10 +17,6 @@
 namespace dravik::ui {
 
 namespace {
-
-QString ToQString(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 QPushButton* MakeButton(QWidget* parent, const char* name, std::string_view caption) {
     auto* button = new QPushButton(ToQString(caption), parent);

@@ -8,6 +8,7 @@
 #include <QUrl>
 
 #include "game/help/help_files.h"
+#include "game/qt/text.h"
 #include "game/ui/controller.h"
 #include "game/ui/help_window.h"
 #include "game/ui/main_window.h"
@@ -15,7 +16,7 @@
 namespace dravik::ui {
 
 LinkOutcome DesktopUrlOpener::OpenUrl(std::string_view url) {
-    const QString address = QString::fromUtf8(url.data(), static_cast<qsizetype>(url.size()));
+    const QString address = ToQString(url);
 #if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
     // The desktop opens addresses through xdg-open, whose exit status says
     // whether a browser took the page (3: none found, 4: it failed). A

@@ -21,6 +21,7 @@
 #include <QWindowStateChangeEvent>
 
 #include "game/play/status_texts.h"
+#include "game/qt/text.h"
 #include "game/ui/board_widget.h"
 #include "game/ui/clipboard_text.h"
 #include "game/ui/controller.h"
@@ -31,14 +32,6 @@
 namespace dravik::ui {
 
 namespace {
-
-QString Text(std::string_view s) {
-    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
-
-QString Text(const std::string& s) {
-    return QString::fromStdString(s);
-}
 
 Qt::Alignment ToQt(Align a) {
     switch (a) {
@@ -198,7 +191,7 @@ MainWindow::MainWindow(GameController& controller, QWidget* parent)
     panelRow_->installEventFilter(this);
     statusBar_->addWidget(panelRow_, 1);
     for (std::size_t i = 0; i < panels_.size(); ++i) {
-        auto* panel = new QLabel(Text(kDesignStatusPanels[i]), panelRow_);
+        auto* panel = new QLabel(ToQString(kDesignStatusPanels[i]), panelRow_);
         panel->setObjectName(QStringLiteral("Panel(%1)").arg(i + 1));
         panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         panel->setIndent(3);
@@ -250,17 +243,17 @@ void MainWindow::AddActions() {
 
 QWidget* MainWindow::CreateControl(const ControlSpec& spec) {
     QWidget* parent = this;
-    if (!spec.parent.empty()) parent = controls_.value(Text(spec.parent), this);
+    if (!spec.parent.empty()) parent = controls_.value(ToQString(spec.parent), this);
     QWidget* w = nullptr;
     switch (spec.kind) {
     case ControlKind::Button: {
-        auto* b = new CommandButton(Text(spec.caption), parent);
+        auto* b = new CommandButton(ToQString(spec.caption), parent);
         SetBackground(b, spec.back, false);
         w = b;
         break;
     }
     case ControlKind::Label: {
-        auto* l = new ClickLabel(Text(spec.caption), parent);
+        auto* l = new ClickLabel(ToQString(spec.caption), parent);
         l->setAlignment(ToQt(spec.align));
         if (spec.border) {
             l->setFrameStyle(QFrame::Box | QFrame::Plain);
@@ -271,13 +264,13 @@ QWidget* MainWindow::CreateControl(const ControlSpec& spec) {
         break;
     }
     case ControlKind::CheckBox: {
-        auto* c = new QCheckBox(Text(spec.caption), parent);
+        auto* c = new QCheckBox(ToQString(spec.caption), parent);
         SetBackground(c, spec.back, true);
         w = c;
         break;
     }
     case ControlKind::OptionButton: {
-        auto* r = new QRadioButton(Text(spec.caption), parent);
+        auto* r = new QRadioButton(ToQString(spec.caption), parent);
         SetBackground(r, spec.back, true);
         w = r;
         break;
@@ -307,23 +300,23 @@ QWidget* MainWindow::CreateControl(const ControlSpec& spec) {
     const int pixels = ToPixels(spec.rect.width);
     switch (spec.kind) {
     case ControlKind::Button:
-        FitCaption(w, Text(spec.caption), pixels - 6);
+        FitCaption(w, ToQString(spec.caption), pixels - 6);
         break;
     case ControlKind::Label:
-        FitCaption(w, Text(spec.caption), pixels - 6);
+        FitCaption(w, ToQString(spec.caption), pixels - 6);
         if (spec.border) static_cast<QLabel*>(w)->setIndent(spec.align == Align::Centre ? 0 : 2);
         break;
     case ControlKind::CheckBox:
     case ControlKind::OptionButton: {
         const int indicator = w->style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth) +
                               w->style()->pixelMetric(QStyle::PM_RadioButtonLabelSpacing);
-        FitCaption(w, Text(spec.caption), pixels - indicator - 2);
+        FitCaption(w, ToQString(spec.caption), pixels - indicator - 2);
         break;
     }
     default:
         break;
     }
-    if (!spec.tooltip.empty()) w->setToolTip(Text(spec.tooltip));
+    if (!spec.tooltip.empty()) w->setToolTip(ToQString(spec.tooltip));
     controls_.insert(w->objectName(), w);
     return w;
 }
@@ -395,9 +388,9 @@ void MainWindow::Apply(const GameView& view) {
     auto changed = [&](auto member) { return !old || old->*member != view.*member; };
 
     board_->SetView(view);
-    if (changed(&GameView::Title)) setWindowTitle(Text(view.Title));
-    if (changed(&GameView::Time)) Find<QLabel>("LabelTijd")->setText(Text(view.Time));
-    if (changed(&GameView::Steps)) Find<QLabel>("LabelStap")->setText(Text(view.Steps));
+    if (changed(&GameView::Title)) setWindowTitle(ToQString(view.Title));
+    if (changed(&GameView::Time)) Find<QLabel>("LabelTijd")->setText(ToQString(view.Time));
+    if (changed(&GameView::Steps)) Find<QLabel>("LabelStap")->setText(ToQString(view.Steps));
 
     if (changed(&GameView::Buttons)) {
         const ButtonStates& b = view.Buttons;
@@ -419,14 +412,14 @@ void MainWindow::Apply(const GameView& view) {
     }
     if (changed(&GameView::StatusPanels)) {
         for (std::size_t i = 0; i < panels_.size(); ++i)
-            panels_[i]->setText(Text(view.StatusPanels[i]));
+            panels_[i]->setText(ToQString(view.StatusPanels[i]));
         LayOutPanels();
     }
     if (changed(&GameView::TechniqueCounts))
         for (int k = 0; k < kTechniqueCount; ++k) {
             const int index = kTechniqueCount + k;
             auto* count = Find<QLabel>("LabelCount", index);
-            count->setText(Text(view.TechniqueCounts[static_cast<std::size_t>(k)]));
+            count->setText(ToQString(view.TechniqueCounts[static_cast<std::size_t>(k)]));
             // Two digits fit whole: the font gives way where the box is narrow.
             count->setFont(MakeFont(FindControl("LabelCount", index)->font));
             FitCaption(count, count->text(), count->contentsRect().width() - 2 * count->indent());
@@ -439,7 +432,7 @@ void MainWindow::Apply(const GameView& view) {
             marker->setGeometry(ToPixels(FindControl("LabelCount", kTechniqueCount + k)->rect));
             marker->setToolTip(QStringLiteral("Hint: %1. Click to learn the technique; "
                                               "right-click to be shown where.")
-                                   .arg(Text(TechniqueCaption(k))));
+                                   .arg(ToQString(TechniqueCaption(k))));
         } else {
             marker->setToolTip(QString());
         }
@@ -454,7 +447,7 @@ void MainWindow::Apply(const GameView& view) {
         if (line.empty())
             statusBar_->clearMessage();
         else
-            statusBar_->showMessage(Text(line));
+            statusBar_->showMessage(ToQString(line));
     }
     if (changed(&GameView::SoundChecked) || changed(&GameView::SoundEnabled)) {
         auto* box = Find<QCheckBox>("chkSound");

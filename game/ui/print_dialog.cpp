@@ -19,15 +19,12 @@
 
 #include "game/model/levels.h"
 #include "game/print/qt/pdf_output.h"
+#include "game/qt/text.h"
 #include "game/stock/stock_file.h"
 
 namespace dravik::ui {
 
 namespace {
-
-QString Text(std::string_view s) {
-    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
 
 constexpr QSize kExampleSize(170, 240);
 
@@ -52,7 +49,7 @@ FormPrint::FormPrint(const Stock& stock, print::PrintOptions& kept, print::Print
     levelGroup->setObjectName("FrameLevel");
     level_ = new QComboBox(levelGroup);
     level_->setObjectName("SudokuTypeKeuze");
-    for (const LevelInfo& level : kLevelTable) level_->addItem(Text(level.name));
+    for (const LevelInfo& level : kLevelTable) level_->addItem(ToQString(level.name));
     (new QVBoxLayout(levelGroup))->addWidget(level_);
 
     auto* rangeGroup = new QGroupBox("Range", this);
@@ -237,14 +234,14 @@ void FormPrint::Draw(const print::PrintDialogView& view) {
     solutions_->setChecked(v.Solutions);
     pencils_->setChecked(v.PencilMarks);
     // Only a text that differs is set, so the cursor stays where the user left it.
-    const QString fromText = Text(view.fromText);
+    const QString fromText = ToQString(view.fromText);
     if (from_->text() != fromText) from_->setText(fromText);
-    to_->setText(Text(view.toLabel));
+    to_->setText(ToQString(view.toLabel));
     fromLabel_->setEnabled(view.rangeEnabled);
     from_->setEnabled(view.rangeEnabled);
     to_->setEnabled(view.rangeEnabled);
     print_->setEnabled(view.printEnabled);
-    print_->setToolTip(Text(view.printTip));
+    print_->setToolTip(ToQString(view.printTip));
     if (exampleValues_ != v) DrawExample(v);
     drawing_ = false;
 }
@@ -279,7 +276,7 @@ void FormPrint::SavePdfClicked() {
     choices_.Keep();
     const print::PrintOptions& v = choices_.Values();
     const QString suggested = QStringLiteral("dravik-sudoku-%1-%2.pdf")
-                                  .arg(Text(LevelName(v.Level)).toLower().replace(' ', '-'))
+                                  .arg(ToQString(LevelName(v.Level)).toLower().replace(' ', '-'))
                                   .arg(v.First);
     const QString path = choosePdf_ ? choosePdf_(this, suggested) : QString();
     if (path.isEmpty()) return;

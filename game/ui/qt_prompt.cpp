@@ -1,4 +1,5 @@
 #include "game/ui/qt_prompt.h"
+#include "game/qt/text.h"
 
 #include <QInputDialog>
 #include <QMessageBox>
@@ -7,10 +8,6 @@
 namespace dravik::ui {
 
 namespace {
-
-QString ToQString(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 QMessageBox::Icon ToQIcon(MessageIcon icon) {
     switch (icon) {

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "game/base/numbers.h"
 #include "play_fixture.h"
 
 namespace dravik::test {
@@ -419,10 +420,9 @@ TEST(NextAndOpen, OpenAsksUntilItGetsANumberFromOneToAHundredOrNothing) {
     }
     EXPECT_EQ(LeadingNumber("\t 42 "), 42);
     EXPECT_EQ(LeadingNumber("-2.5"), -2);
-    EXPECT_EQ(LeadingNumber("32767"), 32767);
-    EXPECT_EQ(LeadingNumber("32768"), 0);
-    EXPECT_EQ(LeadingNumber("1e999"), 0);
-    EXPECT_EQ(LeadingNumber("."), 0);
+    EXPECT_EQ(LeadingNumber("32768"), 32768);
+    EXPECT_EQ(LeadingNumber("1e999"), std::nullopt);
+    EXPECT_EQ(LeadingNumber("."), std::nullopt);
     EXPECT_EQ(LeadingNumber("5.x"), 5);
 }
 

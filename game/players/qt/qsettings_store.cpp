@@ -11,6 +11,7 @@
 
 #include "game/players/qt/plain_ini.h"
 #include "game/players/settings.h"
+#include "game/qt/text.h"
 #include "game/stock/safe_files.h"
 
 namespace dravik {
@@ -20,10 +21,6 @@ namespace {
 namespace fs = std::filesystem;
 
 constexpr const char* kApplication = "KVXDSud";
-
-QString ToQString(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 QString KeyPath(std::string_view section, std::string_view key) {
     return ToQString(section) + QLatin1Char('/') + ToQString(key);

@@ -1,4 +1,5 @@
 #include "game/print/qt/painter_surface.h"
+#include "game/qt/text.h"
 
 #include <QPainter>
 #include <QPen>
@@ -10,14 +11,10 @@ namespace dravik::print {
 QString FontFamilyFor(std::string_view name) {
     if (name == "Times New Roman") return QStringLiteral("Liberation Serif");
     if (name == "Arial") return QStringLiteral("Liberation Sans");
-    return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
+    return ToQString(name);
 }
 
 namespace {
-
-QString Text(std::string_view s) {
-    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
 
 // One point is 20 twips; the font's pixels are twips.
 constexpr int kTwipsPerPoint = 20;
@@ -72,7 +69,7 @@ const QFontMetricsF& PainterSurface::Metrics() {
 }
 
 int PainterSurface::TextWidth(std::string_view text) {
-    return qRound(Metrics().horizontalAdvance(Text(text)));
+    return qRound(Metrics().horizontalAdvance(ToQString(text)));
 }
 
 int PainterSurface::TextHeight(std::string_view) {
@@ -124,7 +121,7 @@ void PainterSurface::Rectangle(int x1, int y1, int x2, int y2) {
 }
 
 void PainterSurface::PrintText(std::string_view text) {
-    const QString s = Text(text);
+    const QString s = ToQString(text);
     if (Ready()) {
         painter_.setFont(font_);
         painter_.setPen(colour_);
