@@ -9,6 +9,7 @@
 
 #include "cli/args.h"
 #include "cli/commands.h"
+#include "game/base/messages.h"
 #include "game/print/print_layout.h"
 #include "game/print/qt/pdf_output.h"
 #include "game/stock/folders.h"
@@ -99,7 +100,7 @@ int RunPrint(const Args& args, std::ostream& out, std::ostream& err) {
     Stock stock;
     const StockReadResult read = ReadStock(stockFile, stock);
     if (!read.ok()) {
-        err << "dravik: " << kReadErrorMessage << ' ' << read.detail << '\n';
+        err << "dravik: " << messages::kStockUnreadable.text << ' ' << read.detail << '\n';
         // A stock named on the command line is bad input; a broken master copy
         // is a broken installation.
         return master ? 1 : 2;

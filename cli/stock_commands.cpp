@@ -9,6 +9,7 @@
 #include "cli/args.h"
 #include "cli/commands.h"
 #include "cli/progress.h"
+#include "game/base/messages.h"
 #include "game/model/puzzle_text.h"
 #include "game/stock/renewal.h"
 #include "game/stock/renewal_worker.h"
@@ -85,12 +86,12 @@ int Build(const Args& args, std::ostream& err, bool live) {
     }
     err << '\n';
     if (!outcome.completed) {
-        err << "dravik: " << kWriteErrorMessage << " the stock was not completed\n";
+        err << "dravik: " << messages::kStockUnwritable.text << " the stock was not completed\n";
         return 1;
     }
     const StockWriteResult written = WriteStock(outFile, stock);
     if (!written.ok) {
-        err << "dravik: " << kWriteErrorMessage << ' ' << written.detail << '\n';
+        err << "dravik: " << messages::kStockUnwritable.text << ' ' << written.detail << '\n';
         return 1;
     }
     return 0;
@@ -114,7 +115,7 @@ int Show(const Args& args, std::ostream& out, std::ostream& err) {
     Stock stock;
     const StockReadResult read = ReadStock(file, stock);
     if (!read.ok()) {
-        err << "dravik: " << kReadErrorMessage << ' ' << read.detail << '\n';
+        err << "dravik: " << messages::kStockUnreadable.text << ' ' << read.detail << '\n';
         return 1;
     }
     out << "# LEVEL NUMBER PUZZLE SOLUTION SCORE BEST_TIME BEST_PLAYER " << CountColumns() << '\n';

@@ -8,12 +8,10 @@ LinkOutcome OpenWebSite(UrlOpener& opener, Prompt& prompt) {
     case LinkOutcome::Opened:
         break;
     case LinkOutcome::NoBrowser:
-        prompt.ShowMessage("Could not find associated Browser", "Browser Not Found",
-                           MessageIcon::Exclamation, MessageButtons::Ok);
+        Show(prompt, messages::kBrowserNotFound);
         break;
     case LinkOutcome::Failed:
-        prompt.ShowMessage("Web Page not Opened", "URL Failed", MessageIcon::Exclamation,
-                           MessageButtons::Ok);
+        Show(prompt, messages::kUrlFailed);
         break;
     }
     return outcome;

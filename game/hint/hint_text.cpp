@@ -207,16 +207,10 @@ std::string CellText(int cell) {
     return CellName(cell).data();
 }
 
-std::optional<HintMessage> HintMessageFor(const HintResult& result) {
-    constexpr std::string_view kTitle = "Bad solved cell";
-    if (result.kind == HintKind::WrongDigit)
-        return HintMessage{"The solution of cell " + CellText(result.cell) + " is incorrect!",
-                           kTitle};
-    if (result.kind == HintKind::StruckMark)
-        return HintMessage{"The pencilmark of cell " + CellText(result.cell) +
-                               " to solve this cell is incorrectly erased!",
-                           kTitle};
-    return std::nullopt;
+const MessageText* HintMessageFor(const HintResult& result) {
+    if (result.kind == HintKind::WrongDigit) return &messages::kWrongDigit;
+    if (result.kind == HintKind::StruckMark) return &messages::kStruckMark;
+    return nullptr;
 }
 
 std::string_view TechniqueHelpPage(int technique) {

@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "game/base/messages.h"
 #include "game/hint/hint_search.h"
 
 namespace dravik {
@@ -14,13 +15,9 @@ namespace dravik {
 // A cell as the board's labels name it, "A1" .. "J9".
 std::string CellText(int cell);
 
-// The message box of a wrong digit or a struck solution mark; none for other
-// results. Both use the critical icon and an OK button.
-struct HintMessage {
-    std::string text;
-    std::string_view title;
-};
-std::optional<HintMessage> HintMessageFor(const HintResult& result);
+// The message box of a wrong digit or a struck solution mark (its "%1" the
+// cell, CellText); none for other results.
+const MessageText* HintMessageFor(const HintResult& result);
 
 // The help page that explains `technique`, "" for no technique.
 std::string_view TechniqueHelpPage(int technique);

@@ -53,7 +53,4 @@ BroughtArgument ReadBroughtArgument(std::string_view arg);
 std::string NotAPuzzleFileMessage(std::string_view path, std::string_view text,
                                   std::string_view reason);
 
-// The refusal's title.
-inline constexpr std::string_view kBroughtPuzzleTitle = "Puzzle not played";
-
 } // namespace dravik

@@ -38,15 +38,12 @@ void Game::LoadSettings(bool soundAvailable) {
 
 bool Game::TakeStock(const StockOpenResult& opened, const Stock& stock) {
     if (!opened.ok()) {
-        services_.Dialogs.ShowMessage(kReadErrorMessage, kFileErrorTitle, MessageIcon::Exclamation,
-                                      MessageButtons::Ok);
-        services_.Dialogs.ShowMessage(kCriticalErrorMessage, kCriticalErrorTitle,
-                                      MessageIcon::Critical, MessageButtons::Ok);
+        Show(services_.Dialogs, messages::kStockUnreadable);
+        Show(services_.Dialogs, messages::kStockMissing);
         return false;
     }
     if (opened.status == StockOpenStatus::kRecovered && !opened.setAside.empty())
-        services_.Dialogs.ShowMessage(RecoveredMessage(opened.setAside), kFileErrorTitle,
-                                      MessageIcon::Exclamation, MessageButtons::Ok);
+        Show(services_.Dialogs, messages::kStockRecovered, opened.setAside.string());
     stock_ = stock;
     renewal_.StockRead();
     return true;
@@ -150,10 +147,9 @@ HintResult Game::Hint() {
     const HintResult result = hints_.Ask(round_);
     if (result.IsTechnique()) {
         Play(kSoundHint);
-    } else if (auto message = HintMessageFor(result)) {
+    } else if (const MessageText* message = HintMessageFor(result)) {
         Play(kSoundError);
-        services_.Dialogs.ShowMessage(message->text, message->title, MessageIcon::Critical,
-                                      MessageButtons::Ok);
+        Show(services_.Dialogs, *message, CellText(result.cell));
     } else if (result.kind == HintKind::LowLevel) {
         // Nothing to name at this level: at least the board is sound.
         Notify("No mistakes so far");
@@ -207,8 +203,8 @@ void Game::Next() {
 void Game::Open() {
     if (!CanOpenPuzzle()) return;
     for (;;) {
-        std::string answer =
-            services_.Dialogs.AskText("Enter a value between 1 and 100", "Sudoku number", "1");
+        const messages::InputText& box = messages::kSudokuNumber;
+        std::string answer = services_.Dialogs.AskText(box.prompt, box.title, box.answer);
         if (answer.empty()) return;
         const std::optional<double> value = LeadingNumber(answer);
         if (value && *value >= 1 && *value <= kPuzzlesPerLevel) {
@@ -252,16 +248,12 @@ bool Game::PlayText(std::string_view text, std::string_view file) {
     if (renewal_.Starting()) return false;
     BroughtResult read = ReadBroughtPuzzle(text);
     if (!read.puzzle) {
-        services_.Dialogs.ShowMessage(
-            file.empty() ? read.error : NotAPuzzleFileMessage(file, text, read.error),
-            kBroughtPuzzleTitle, MessageIcon::Exclamation, MessageButtons::Ok);
+        Show(services_.Dialogs, messages::kPuzzleNotPlayed,
+             file.empty() ? read.error : NotAPuzzleFileMessage(file, text, read.error));
         return false;
     }
     if (round_.Playing() &&
-        services_.Dialogs.ShowMessage("Play the puzzle you brought? The game in progress will be "
-                                      "lost.",
-                                      "Play a puzzle", MessageIcon::Question,
-                                      MessageButtons::YesNo) != MessageAnswer::Yes)
+        Show(services_.Dialogs, messages::kGiveUpForBrought) != MessageAnswer::Yes)
         return false;
     const BroughtPuzzle& p = *read.puzzle;
     PuzzleFacts facts;
@@ -313,14 +305,11 @@ void Game::ZetOpgelost() {
     r.BestPlayer = static_cast<std::int16_t>(players_.CurrentPlayer);
     round_.SetBestTime(elapsed, players_.CurrentPlayer);
     WriteStockFile();
-    services_.Dialogs.ShowMessage("New Best Time for this Sudoku. Congratulations!!!",
-                                  "New Best Time!", MessageIcon::Information, MessageButtons::Ok);
+    Show(services_.Dialogs, messages::kNewBestTime);
 }
 
 void Game::WriteStockFile() {
-    if (!services_.Writer.WriteStock(stock_))
-        services_.Dialogs.ShowMessage(kWriteErrorMessage, kFileErrorTitle, MessageIcon::Exclamation,
-                                      MessageButtons::Ok);
+    if (!services_.Writer.WriteStock(stock_)) Show(services_.Dialogs, messages::kStockUnwritable);
 }
 
 // ---------------------------------------------------------------------------
@@ -346,9 +335,7 @@ void Game::SetSound(bool on) {
 }
 
 bool Game::QueryQuit() {
-    return services_.Dialogs.ShowMessage("Do you really want to quit ?", "Quit Dravik Sudoku",
-                                         MessageIcon::None,
-                                         MessageButtons::YesNo) == MessageAnswer::Yes;
+    return Show(services_.Dialogs, messages::kQuit) == MessageAnswer::Yes;
 }
 
 void Game::PlayersChanged(const PlayerList& players) {
@@ -362,11 +349,7 @@ void Game::PlayersChanged(const PlayerList& players) {
 
 void Game::Renew(int level) {
     if (!CanRenew(level) || level == options_.CurrentLevel) return;
-    if (services_.Dialogs.ShowMessage("Are you sure to renew this set of Sudokus? Renewing also "
-                                      "resets the Best Times for this set.",
-                                      "Renew Selected Set of Sudokus", MessageIcon::Question,
-                                      MessageButtons::OkCancel) != MessageAnswer::Ok)
-        return;
+    if (Show(services_.Dialogs, messages::kRenew) != MessageAnswer::Ok) return;
     renewal_.Begin(stock_, level, options_.CurrentLevel);
 }
 

@@ -7,15 +7,12 @@
 #include <string>
 #include <string_view>
 
+#include "game/base/messages.h"
 #include "game/stock/generator.h"
 
 namespace dravik {
 
 class Stock;
-
-enum class MessageIcon { None, Critical, Question, Exclamation, Information };
-enum class MessageButtons { Ok, OkCancel, YesNo };
-enum class MessageAnswer { Ok, Cancel, Yes, No };
 
 class Prompt {
   public:
@@ -27,6 +24,13 @@ class Prompt {
     virtual std::string AskText(std::string_view prompt, std::string_view title,
                                 std::string_view defaultText) = 0;
 };
+
+// Shows a message of the catalogue (messages.h), `detail` in its "%1".
+inline MessageAnswer Show(Prompt& prompt, const MessageText& message,
+                          std::string_view detail = {}) {
+    return prompt.ShowMessage(WithDetail(message.text, detail), WithDetail(message.title, detail),
+                              message.icon, message.buttons);
+}
 
 // The game's sound effects by number (0 applause ... 9 giggle). The game calls
 // it only while sound is switched on.

@@ -1,12 +1,19 @@
 #include "game/players/players_dialog.h"
 
+#include "game/base/messages.h"
+
 namespace dravik {
 
+namespace {
+
+PlayersMessage Refusal(const MessageText& message, std::string_view detail = {}) {
+    return {WithDetail(message.text, detail), WithDetail(message.title, detail)};
+}
+
+} // namespace
+
 PlayersMessage NameInUseMessage(std::string_view name) {
-    const std::string n(name);
-    return {"Yeah yeah, I know there are more people having that name,\nbut " + n +
-                " is allready in use.\nA unique name is required,\nso, use your imagination.",
-            "Oh no, not another " + n + " !!!"};
+    return Refusal(messages::kNameInUse, name);
 }
 
 void PlayersDialog::Activate(const PlayerList& players) {
@@ -47,8 +54,7 @@ void PlayersDialog::ListDoubleClick(int line) {
 
 std::optional<PlayersMessage> PlayersDialog::NewPlayer() {
     if (!visible_ || !controls_.NewPlayer) return std::nullopt;
-    if (players_.PlayerCount() >= kMaxKeptPlayers)
-        return PlayersMessage{std::string(kListFullText), std::string(kListFullTitle)};
+    if (players_.PlayerCount() >= kMaxKeptPlayers) return Refusal(messages::kListFull);
     selection_ = -1;
     Edit();
     return std::nullopt;
@@ -66,21 +72,18 @@ void PlayersDialog::TypeText(std::string_view text) {
 
 std::optional<PlayersMessage> PlayersDialog::EnterKey() {
     if (!visible_ || !controls_.Entry) return std::nullopt;
-    if (entry_.empty())
-        return PlayersMessage{std::string(kEmptyNameText), std::string(kEmptyNameTitle)};
+    if (entry_.empty()) return Refusal(messages::kEmptyName);
     // Checked as it will be kept: its first 16 characters without trailing
     // blanks. A longer name that only differs after those 16 would otherwise
     // be stored as a second copy of an existing one.
     const std::string name = StripTrailingSpaces(PadName(entry_));
-    if (name.empty())
-        return PlayersMessage{std::string(kBlankNameText), std::string(kBlankNameTitle)};
+    if (name.empty()) return Refusal(messages::kBlankName);
     for (int line = 0; line < players_.PlayerCount(); ++line) {
         if (line == selection_) continue; // a player may keep its own name
         if (players_.DisplayName(line + 1) == name) return NameInUseMessage(name);
     }
     if (selection_ < 0) {
-        if (players_.PlayerCount() >= kMaxKeptPlayers)
-            return PlayersMessage{std::string(kListFullText), std::string(kListFullTitle)};
+        if (players_.PlayerCount() >= kMaxKeptPlayers) return Refusal(messages::kListFull);
         players_.Names.push_back(PadName(name));
         selection_ = players_.PlayerCount() - 1;
     } else {

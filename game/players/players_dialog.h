@@ -39,16 +39,6 @@ struct PlayersMessage {
     std::string Title;
 };
 
-inline constexpr std::string_view kEmptyNameTitle = "Loss of memory ?";
-inline constexpr std::string_view kEmptyNameText =
-    "Did you suffer from memory loss ?\nCome on, think very deeply, try to remember your own name.";
-inline constexpr std::string_view kBlankNameTitle = "My name is Nobody";
-inline constexpr std::string_view kBlankNameText = "If you want to stay unknown,\nuse a nick name.";
-inline constexpr std::string_view kListFullTitle = kPlayersCaption;
-inline constexpr std::string_view kListFullText =
-    "The list can keep at most 100 players, and it is full.\nTo play under a new name, "
-    "select a player and use Edit Player.";
-
 // "Oh no, not another <name> !!!" and its text, for a name already in use.
 PlayersMessage NameInUseMessage(std::string_view name);
 

@@ -1,5 +1,6 @@
 #include "game/players/settings.h"
 
+#include "game/base/messages.h"
 #include "game/base/utf8.h"
 
 #include <charconv>
@@ -24,22 +25,14 @@ int ReadNumber(const SettingsStore& store, std::string_view section, std::string
     return ParseSettingNumber(*text, low, high).value_or(fallback);
 }
 
-std::string WithArgument(std::string_view text, std::string_view argument) {
-    const auto at = text.find("%1");
-    std::string message(text.substr(0, at));
-    message += argument;
-    message += text.substr(at + 2);
-    return message;
-}
-
 } // namespace
 
 std::string SettingsSetAsideMessage(std::string_view keptAs) {
-    return WithArgument(kSettingsSetAsideMessage, keptAs);
+    return WithDetail(messages::kSettingsSetAside.text, keptAs);
 }
 
 std::string SettingsNotSavedMessage(std::string_view file) {
-    return WithArgument(kSettingsNotSavedMessage, file);
+    return WithDetail(messages::kSettingsNotSaved.text, file);
 }
 
 std::optional<std::string> PlayerList::DisplayName(int n) const {

@@ -25,24 +25,11 @@ constexpr int kPlayerNameLength = 16;
 constexpr int kMaxPlayerCount = 32767;
 constexpr int kDefaultLevel = 2;
 
-// Shown once, with an exclamation icon and an OK button, when the settings file
-// could not be read and was moved aside: %1 is where it now is.
-inline constexpr std::string_view kSettingsSetAsideTitle = "File Error";
-inline constexpr std::string_view kSettingsSetAsideMessage =
-    "The file with your settings was damaged and has been set aside; the game starts with its "
-    "default settings (sound on, level Easy, no players). The damaged file was kept as '%1'.";
-
-// kSettingsSetAsideMessage for a file kept at `keptAs`.
+// The texts of messages::kSettingsSetAside for a damaged file kept at
+// `keptAs`, and of messages::kSettingsNotSaved for a settings file that is no
+// plain file (the game never writes through it and keeps the session's
+// settings in memory). Each is shown once.
 std::string SettingsSetAsideMessage(std::string_view keptAs);
-
-// Shown once, the same way, when the settings file is not a plain file (a
-// link, a pipe, a device, a folder): the game never writes through it and keeps
-// the session's settings in memory. %1 is the file.
-inline constexpr std::string_view kSettingsNotSavedMessage =
-    "The settings file '%1' is not a plain file (it is a link, a pipe, a device or a folder), "
-    "so the game does not write to it. Your settings and players work while the game runs, "
-    "but they are not saved.";
-
 // kSettingsNotSavedMessage for `file`.
 std::string SettingsNotSavedMessage(std::string_view file);
 

@@ -1,5 +1,7 @@
 #include "game/stock/instance_lock.h"
 
+#include "game/base/messages.h"
+
 #include <cerrno>
 #include <system_error>
 
@@ -83,12 +85,9 @@ InstanceLock::~InstanceLock() {
 }
 
 std::string LockUnavailableMessage(const InstanceLock& lock) {
-    const std::string_view text = kLockUnavailableMessage;
-    const auto at = text.find("%1");
-    std::string message(text.substr(0, at));
-    message += lock.detail().empty() ? std::string("its lock could not be taken") : lock.detail();
-    message += text.substr(at + 2);
-    return message;
+    return WithDetail(messages::kLockUnavailable.text,
+                      lock.detail().empty() ? std::string("its lock could not be taken")
+                                            : lock.detail());
 }
 
 } // namespace dravik

@@ -18,22 +18,6 @@ namespace dravik {
 
 inline constexpr std::string_view kInstanceLockFileName = "dravik-sudoku.lock";
 
-// What the window shows when another game already holds the lock, before it
-// ends (information icon, OK button).
-inline constexpr std::string_view kAlreadyRunningTitle = "Dravik Sudoku";
-inline constexpr std::string_view kAlreadyRunningMessage =
-    "Dravik Sudoku is already running. Only one game can be open at a time; please continue in "
-    "the window that is already open.";
-
-// What the window shows when the lock cannot be taken (exclamation icon, OK
-// button), before it ends: %1 is the reason (InstanceLock::detail()).
-inline constexpr std::string_view kLockUnavailableTitle = "Dravik Sudoku";
-inline constexpr std::string_view kLockUnavailableMessage =
-    "Dravik Sudoku cannot start: %1. The game keeps this lock while it runs, so that two games "
-    "never overwrite each other's best times. Please make sure that this is a plain file the "
-    "game may write (or that nothing is there, so that the game can make it), then start the "
-    "game again.";
-
 class InstanceLock {
   public:
     enum class State {

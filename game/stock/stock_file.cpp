@@ -276,10 +276,4 @@ StockOpenResult OpenStock(const fs::path& master, const fs::path& working, Stock
     return result;
 }
 
-std::string RecoveredMessage(const fs::path& setAside) {
-    return "The file with sudoku puzzles was damaged and has been replaced by a fresh copy. "
-           "Best times recorded in it are lost; the damaged file was kept as '" +
-           setAside.string() + "'.";
-}
-
 } // namespace dravik

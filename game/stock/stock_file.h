@@ -26,17 +26,6 @@ namespace dravik {
 
 inline constexpr std::string_view kStockFileName = "sudstock.kds";
 
-// Message texts and titles for the outcomes below.
-inline constexpr std::string_view kFileErrorTitle = "File Error";
-inline constexpr std::string_view kReadErrorMessage = "Error reading sudokus from file!";
-inline constexpr std::string_view kWriteErrorMessage = "Error writing sudokus to file!";
-inline constexpr std::string_view kCriticalErrorTitle = "Critical Error!";
-inline constexpr std::string_view kCriticalErrorMessage =
-    "The program failed to open the file with sudoku puzzles, and therefore cannot proceed. "
-    "Make sure that the file 'SudStock.kds' is in the program folder before rerunning the "
-    "program. If it keeps on failing, you can try to reinstall the program. Program will be "
-    "aborted.";
-
 // --- Records ---------------------------------------------------------------
 
 using RecordBytes = std::array<std::uint8_t, kStockRecordSize>;
@@ -136,12 +125,9 @@ struct StockOpenResult {
 // when it is missing), read it, and when it is unreadable move it aside to
 // "<file>.bad" (or "<file>.N.bad", the first free N; never deleting anything),
 // copy the master again and read that. Only the master decides whether this can
-// fail: kFailed means no readable stock could be had; show kReadErrorMessage,
-// then kCriticalErrorMessage, and end.
+// fail: kFailed means no readable stock could be had; show messages::kStockUnreadable,
+// then messages::kStockMissing, and end.
 StockOpenResult OpenStock(const std::filesystem::path& master, const std::filesystem::path& working,
                           Stock& stock);
-
-// Text for kRecovered, telling the player where the damaged file was kept.
-std::string RecoveredMessage(const std::filesystem::path& setAside);
 
 } // namespace dravik

@@ -192,13 +192,12 @@ bool App::Start() {
     Game& game = p.ownedController->game();
     Prompt& prompt = p.options.prompt ? *p.options.prompt : p.qtPrompt;
     if (AlreadyRunning()) {
-        prompt.ShowMessage(kAlreadyRunningMessage, kAlreadyRunningTitle, MessageIcon::Information,
-                           MessageButtons::Ok);
+        Show(prompt, messages::kAlreadyRunning);
         return false;
     }
     if (!p.lock.permitsStart()) {
-        prompt.ShowMessage(LockUnavailableMessage(p.lock), kLockUnavailableTitle,
-                           MessageIcon::Exclamation, MessageButtons::Ok);
+        const MessageText& m = messages::kLockUnavailable;
+        prompt.ShowMessage(LockUnavailableMessage(p.lock), m.title, m.icon, m.buttons);
         return false;
     }
     window.CentreOnScreen();
@@ -212,8 +211,9 @@ bool App::Start() {
     game.LoadSettings(p.sounds.SoundAvailable() && anyEffect);
     if (auto* store = dynamic_cast<QSettingsStore*>(p.settings.get()))
         if (auto notice = store->TakeNotice())
-            prompt.ShowMessage(*notice, kSettingsSetAsideTitle, MessageIcon::Exclamation,
-                               MessageButtons::Ok);
+            prompt.ShowMessage(*notice, messages::kSettingsSetAside.title,
+                               messages::kSettingsSetAside.icon,
+                               messages::kSettingsSetAside.buttons);
 
     StockOpenResult opened = OpenStock(p.folders.MasterStock(), p.folders.WorkingStock(), p.stock);
     if (!game.TakeStock(opened, p.stock)) return false;
@@ -233,8 +233,7 @@ bool App::Start() {
              file = p.options.broughtFile] { c->Do([&](Game& g) { g.PlayText(text, file); }); });
     } else if (!p.options.broughtRefusal.empty()) {
         QTimer::singleShot(0, p.ownedController.get(), [&prompt, why = p.options.broughtRefusal] {
-            prompt.ShowMessage(why, kBroughtPuzzleTitle, MessageIcon::Exclamation,
-                               MessageButtons::Ok);
+            Show(prompt, messages::kPuzzleNotPlayed, why);
         });
     }
     return true;

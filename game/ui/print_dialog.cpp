@@ -192,8 +192,7 @@ void FormPrint::Activate() {
         QMetaObject::invokeMethod(
             this,
             [this] {
-                prompt_.ShowMessage(kPrinterErrorMessage, kPrinterErrorTitle,
-                                    MessageIcon::Exclamation, MessageButtons::Ok);
+                Show(prompt_, messages::kPrinterError);
                 reject();
             },
             Qt::QueuedConnection);
@@ -266,9 +265,7 @@ void FormPrint::PrintClicked() {
     Forward([this] { choices_.ConfirmFrom(); });
     choices_.Keep();
     const print::PrintOutcome outcome = printer_.Print(stock_, choices_.Values());
-    if (!outcome.ok)
-        prompt_.ShowMessage(kPrinterErrorMessage, kPrinterErrorTitle, MessageIcon::Exclamation,
-                            MessageButtons::Ok);
+    if (!outcome.ok) Show(prompt_, messages::kPrinterError);
 }
 
 void FormPrint::SavePdfClicked() {
@@ -281,9 +278,7 @@ void FormPrint::SavePdfClicked() {
     const QString path = choosePdf_ ? choosePdf_(this, suggested) : QString();
     if (path.isEmpty()) return;
     const print::PrintOutcome outcome = print::WritePdfFile(path, stock_, v);
-    if (!outcome.ok)
-        prompt_.ShowMessage(std::string(kPdfErrorMessage) + outcome.detail, kFileErrorTitle,
-                            MessageIcon::Exclamation, MessageButtons::Ok);
+    if (!outcome.ok) Show(prompt_, messages::kPdfUnwritable, outcome.detail);
 }
 
 } // namespace dravik::ui

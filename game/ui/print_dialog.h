@@ -31,12 +31,6 @@ using PdfFileChooser = std::function<QString(QWidget* parent, const QString& sug
 // The desktop's save-file dialog.
 QString ChoosePdfFileWithDialog(QWidget* parent, const QString& suggested);
 
-inline constexpr std::string_view kPrinterErrorTitle = "Printer error";
-inline constexpr std::string_view kPrinterErrorMessage =
-    "An error occured while attempting to communicate with the standard printer, please check "
-    "the availability and status of your printer.";
-inline constexpr std::string_view kPdfErrorMessage = "The PDF file could not be written: ";
-
 class FormPrint final : public QDialog {
     Q_OBJECT
   public:

@@ -7,18 +7,19 @@ namespace dravik {
 namespace {
 
 TEST(HintText, MessagesNameTheCellWithTheBoardsLabels) {
-    auto wrong = HintMessageFor({HintKind::WrongDigit, -1, 12});
+    // The game shows them with the cell, as the board's labels name it.
+    const MessageText* wrong = HintMessageFor({HintKind::WrongDigit, -1, 12});
     ASSERT_TRUE(wrong);
-    EXPECT_EQ(wrong->text, "The solution of cell B4 is incorrect!");
+    EXPECT_EQ(WithDetail(wrong->text, CellText(12)), "The solution of cell B4 is incorrect!");
     EXPECT_EQ(wrong->title, "Bad solved cell");
-    auto struck = HintMessageFor({HintKind::StruckMark, -1, 80});
+    EXPECT_EQ(wrong->icon, MessageIcon::Critical);
+    const MessageText* struck = HintMessageFor({HintKind::StruckMark, -1, 80});
     ASSERT_TRUE(struck);
-    EXPECT_EQ(struck->text, "The pencilmark of cell J9 to solve this cell is incorrectly erased!");
+    EXPECT_EQ(WithDetail(struck->text, CellText(80)),
+              "The pencilmark of cell J9 to solve this cell is incorrectly erased!");
     EXPECT_EQ(struck->title, "Bad solved cell");
-    EXPECT_EQ(HintMessageFor({HintKind::WrongDigit, -1, 0})->text,
-              "The solution of cell A1 is incorrect!");
-    EXPECT_EQ(HintMessageFor({HintKind::StruckMark, -1, 72})->text.substr(0, 26),
-              "The pencilmark of cell J1 ");
+    EXPECT_EQ(CellText(0), "A1");
+    EXPECT_EQ(CellText(72), "J1");
     for (HintKind kind : {HintKind::Nothing, HintKind::Technique, HintKind::LowLevel})
         EXPECT_FALSE(HintMessageFor({kind, 3, -1}));
     // The codes scripts read.

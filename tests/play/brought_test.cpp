@@ -6,6 +6,7 @@
 
 #include <fstream>
 
+#include "game/base/messages.h"
 #include "game/play/brought_puzzle.h"
 #include "play_fixture.h"
 #include "support/brought_puzzles.h"
@@ -152,7 +153,7 @@ TEST(BroughtPuzzle, ACommandLineArgumentBringsAFileTheTextItselfOrAReason) {
             "' is not a puzzle file: it begins with \"12\\x00\\x01ab\". This is "
             "not a Sudoku puzzle: it holds the control character 0x00, where only the digits 1 "
             "to 9, and 0 or . for an empty cell, may stand.");
-    EXPECT_EQ(h.prompt.messages[0].title, kBroughtPuzzleTitle);
+    EXPECT_EQ(h.prompt.messages[0].title, messages::kPuzzleNotPlayed.title);
     EXPECT_NE(ReadBroughtPuzzle("12\xff").error.find("the byte 0xFF"), std::string::npos);
 }
 
@@ -167,7 +168,7 @@ TEST(BroughtPuzzle, ARefusalOrANoChangesNothing) {
     const int messages = static_cast<int>(h.prompt.messages.size());
     EXPECT_FALSE(h.game->PlayText("not a puzzle"));
     ASSERT_EQ(static_cast<int>(h.prompt.messages.size()), messages + 1);
-    EXPECT_EQ(h.prompt.messages.back().title, kBroughtPuzzleTitle);
+    EXPECT_EQ(h.prompt.messages.back().title, messages::kPuzzleNotPlayed.title);
     // A game in progress is given up only on Yes.
     h.prompt.answers = {MessageAnswer::No};
     EXPECT_FALSE(h.game->PlayText(kMedium));

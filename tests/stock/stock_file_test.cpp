@@ -356,7 +356,6 @@ TEST_F(StockFileTest, UnreadableWorkingCopyIsSetAsideAndReplacedFromTheMaster) {
     EXPECT_EQ(open.setAside, folder_ / "sudstock.kds.bad");
     EXPECT_EQ(ReadBytes(open.setAside), damaged);
     EXPECT_EQ(stock, Valid());
-    EXPECT_NE(RecoveredMessage(open.setAside).find("sudstock.kds.bad"), std::string::npos);
 
     // A second damaged copy does not overwrite the first one set aside.
     std::vector<std::uint8_t> other = EncodeStock(Valid());

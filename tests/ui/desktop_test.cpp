@@ -15,6 +15,7 @@
 
 #include <filesystem>
 
+#include "game/base/messages.h"
 #include "game/play/brought_puzzle.h"
 #include "game/stock/folders.h"
 #include "game/stock/instance_lock.h"
@@ -258,7 +259,7 @@ TEST(Desktop, AGameThatCannotTakeItsLockSaysWhyAndEnds) {
     EXPECT_FALSE(second.Start());
     EXPECT_FALSE(second.app->AlreadyRunning());
     ASSERT_EQ(second.prompt.messages.size(), 1u);
-    EXPECT_EQ(second.prompt.messages[0].title, kLockUnavailableTitle);
+    EXPECT_EQ(second.prompt.messages[0].title, messages::kLockUnavailable.title);
     EXPECT_NE(second.prompt.messages[0].text.find("sudoku.lock' is not a plain file."),
               std::string::npos);
     EXPECT_FALSE(second.window().isVisible());

@@ -14,6 +14,7 @@
 
 #include <fstream>
 
+#include "game/base/messages.h"
 #include "game/play/status_texts.h"
 #include "game/players/settings.h"
 #include "game/stock/folders.h"
@@ -364,7 +365,7 @@ TEST(MainWindow, StartUpRecoversADamagedWorkingCopyAndEndsWithoutAnyStock) {
         UiHarness h(setup);
         ASSERT_TRUE(h.Start());
         ASSERT_EQ(h.prompt.messages.size(), 1u);
-        EXPECT_EQ(h.prompt.messages[0].title, kFileErrorTitle);
+        EXPECT_EQ(h.prompt.messages[0].title, messages::kStockUnreadable.title);
         EXPECT_TRUE(h.window().isVisible());
         for (int i = 0; i < 50 && h.view().Starting; ++i) h.ProcessEvents();
         EXPECT_TRUE(h.control("CommandNew")->isEnabled());
@@ -376,8 +377,8 @@ TEST(MainWindow, StartUpRecoversADamagedWorkingCopyAndEndsWithoutAnyStock) {
         UiHarness h(setup);
         EXPECT_FALSE(h.Start());
         ASSERT_EQ(h.prompt.messages.size(), 2u);
-        EXPECT_EQ(h.prompt.messages[0].text, kReadErrorMessage);
-        EXPECT_EQ(h.prompt.messages[1].text, kCriticalErrorMessage);
+        EXPECT_EQ(h.prompt.messages[0].text, messages::kStockUnreadable.text);
+        EXPECT_EQ(h.prompt.messages[1].text, messages::kStockMissing.text);
         EXPECT_EQ(h.prompt.messages[1].icon, MessageIcon::Critical);
         EXPECT_FALSE(h.window().isVisible());
     }
@@ -424,7 +425,7 @@ TEST(MainWindow, ASecondGameTellsThePlayerAndEndsWhileTheFirstPlaysOn) {
         EXPECT_FALSE(second.Start());
         EXPECT_TRUE(second.app->AlreadyRunning());
         ASSERT_EQ(second.prompt.messages.size(), 1u);
-        EXPECT_EQ(second.prompt.messages[0].text, kAlreadyRunningMessage);
+        EXPECT_EQ(second.prompt.messages[0].text, messages::kAlreadyRunning.text);
         EXPECT_FALSE(second.window().isVisible());
     }
     EXPECT_FALSE(!Playing(first.view()));
@@ -443,7 +444,7 @@ TEST(MainWindow, AHostileSettingsFileIsSetAsideOnceAndTheDefaultsServe) {
     UiHarness h(setup);
     ASSERT_TRUE(h.Start());
     ASSERT_EQ(h.prompt.messages.size(), 1u);
-    EXPECT_EQ(h.prompt.messages[0].title, kSettingsSetAsideTitle);
+    EXPECT_EQ(h.prompt.messages[0].title, messages::kSettingsSetAside.title);
     EXPECT_EQ(h.view().SelectedLevel, kDefaultLevel);
     bool keptAside = false;
     for (const auto& entry : std::filesystem::directory_iterator(h.folder.path()))
