@@ -1,5 +1,6 @@
 #include "game/model/solver.h"
 
+#include <bit>
 #include <utility>
 
 namespace dravik {
@@ -10,33 +11,83 @@ Solver::Solver() {
 
 namespace {
 
-// The 20 peers of every cell.
-constexpr std::array<std::array<std::int8_t, 20>, kCells> MakePeers() {
-    std::array<std::array<std::int8_t, 20>, kCells> t{};
+// Scan positions of every cell's units: box (0-8), row (9-17), column (18-26).
+constexpr std::array<std::array<std::int8_t, 3>, kCells> kScanUnits = [] {
+    std::array<std::array<std::int8_t, 3>, kCells> t{};
     for (int c = 0; c < kCells; ++c) {
-        int n = 0;
-        for (int p = 0; p < kCells; ++p)
-            if (p != c && SeesCell(p, c)) t[c][n++] = static_cast<std::int8_t>(p);
+        t[c][0] = static_cast<std::int8_t>(CellBox(c));
+        t[c][1] = static_cast<std::int8_t>(9 + CellRow(c));
+        t[c][2] = static_cast<std::int8_t>(18 + CellColumn(c));
     }
     return t;
+}();
+
+// Unit id of a scan position.
+constexpr int ScanUnitId(int s) {
+    return s < 9 ? BoxUnit(s) : s - 9;
 }
-constexpr auto kPeers = MakePeers();
 
 } // namespace
 
 void Solver::TouchAll() {
     for (auto& v : unitVersion_) ++v;
     for (auto& v : digitVersion_) ++v;
+    ++bivalueEvents_;
+    ++trivalueEvents_;
+    ++quadEvents_;
+    ++lineTwoEvents_;
+    ++placeEvents_;
+}
+
+void Solver::Rebuild() {
+    where_.fill(CellSet{});
+    whereByColumn_.fill(CellSet{});
+    singles_ = CellSet{};
+    emptyCells_ = 0;
+    for (int c = 0; c < kCells; ++c) {
+        emptyCells_ += grid_[c] == 0;
+        const unsigned m = mask_[c];
+        if (m && !(m & (m - 1))) singles_.Add(c);
+        for (unsigned b = m; b; b &= b - 1) {
+            const int d = std::countr_zero(b) + 1;
+            where_[d].Add(c);
+            whereByColumn_[d].Add(TransposedCell(c));
+        }
+    }
+    for (int d = 1; d <= 9; ++d) {
+        hiddenPending_[d] = 0;
+        for (int s = 0; s < kUnits; ++s) {
+            const int n = (where_[d] & kUnitCellSets[ScanUnitId(s)]).Count();
+            unitCount_[d][s] = static_cast<std::int8_t>(n);
+            if (n == 1) hiddenPending_[d] |= 1u << s;
+        }
+    }
+    TouchAll();
 }
 
 void Solver::Start() {
     counts_.fill(0);
-    grid_.fill(0);
-    mask_.fill(kAllCandidates);
-    emptyCells_ = kCells;
-    TouchAll();
-    for (int c = 0; c < kCells; ++c)
-        if (Puzzle[c] > 0 && Puzzle[c] <= 9) Place(Puzzle[c], c);
+    // Digits standing in every row, column and box; the givens' peers lose them.
+    std::array<unsigned, kUnits> held{};
+    for (int c = 0; c < kCells; ++c) {
+        const int d = Puzzle[c];
+        const bool given = d > 0 && d <= 9;
+        grid_[c] = static_cast<std::int16_t>(given ? d : 0);
+        if (given)
+            for (const int u : kCellUnits[c]) held[u] |= DigitBit(d);
+    }
+    for (int c = 0; c < kCells; ++c) {
+        const auto& u = kCellUnits[c];
+        mask_[c] = grid_[c] ? 0
+                            : static_cast<std::uint16_t>(kAllCandidates &
+                                                         ~(held[u[0]] | held[u[1]] | held[u[2]]));
+    }
+    Rebuild();
+    if (record_)
+        for (int c = 0; c < kCells; ++c)
+            if (grid_[c])
+                record_->push_back(
+                    {true, static_cast<std::int8_t>(grid_[c]), static_cast<std::int8_t>(c)});
 }
 
 void Solver::LoadPosition(const Grid& givens, const Grid& board,
@@ -48,9 +99,7 @@ void Solver::LoadPosition(const Grid& givens, const Grid& board,
         grid_[c] = filled ? board[c] : 0;
         mask_[c] = filled ? 0 : static_cast<std::uint16_t>(masks[c] & kAllCandidates);
     }
-    emptyCells_ = 0;
-    for (auto v : grid_) emptyCells_ += v == 0;
-    TouchAll();
+    Rebuild();
 }
 
 void Solver::NoteCells(std::initializer_list<int> cells, std::uint16_t digits, int extra) {
@@ -65,30 +114,66 @@ bool Solver::Solved() const {
     return emptyCells_ == 0;
 }
 
+void Solver::Uncount(int d, int c) {
+    where_[d].Remove(c);
+    whereByColumn_[d].Remove(TransposedCell(c));
+    ++digitVersion_[d];
+    auto& count = unitCount_[d];
+    for (const int s : kScanUnits[c]) {
+        const int n = --count[s];
+        if (n == 1)
+            hiddenPending_[d] |= 1u << s;
+        else if (n == 0)
+            hiddenPending_[d] &= ~(1u << s);
+    }
+    if (count[kScanUnits[c][1]] == 2 || count[kScanUnits[c][2]] == 2) ++lineTwoEvents_;
+}
+
+void Solver::Drop(int d, int c) {
+    const unsigned m = mask_[c] & ~unsigned{DigitBit(d)};
+    mask_[c] = static_cast<std::uint16_t>(m);
+    Uncount(d, c);
+    Touch(c);
+    switch (BitCount(m)) {
+    case 0:
+        singles_.Remove(c);
+        break;
+    case 1:
+        singles_.Add(c);
+        break;
+    case 2:
+        ++bivalueEvents_;
+        break;
+    case 3:
+        ++trivalueEvents_;
+        break;
+    case 4:
+        ++quadEvents_;
+        break;
+    default:
+        break;
+    }
+}
+
 void Solver::Place(int d, int c) {
     // The digit leaves the cell and every peer; the cell loses all candidates.
-    const std::uint16_t bit = DigitBit(d);
     if (grid_[c] == 0) --emptyCells_;
     grid_[c] = static_cast<std::int16_t>(d);
-    for (unsigned m = mask_[c]; m; m &= m - 1) ++digitVersion_[__builtin_ctz(m) + 1];
-    ++digitVersion_[d];
+    ++placeEvents_;
+    const unsigned own = mask_[c];
     mask_[c] = 0;
+    singles_.Remove(c);
+    for (unsigned m = own; m; m &= m - 1) Uncount(std::countr_zero(m) + 1, c);
+    ++digitVersion_[d];
     Touch(c);
-    for (const int p : kPeers[c])
-        if (mask_[p] & bit) {
-            mask_[p] &= static_cast<std::uint16_t>(~bit);
-            Touch(p);
-        }
+    (where_[d] & kPeerCellSets[c]).ForEach([&](int p) { Drop(d, p); });
     if (record_)
         record_->push_back({true, static_cast<std::int8_t>(d), static_cast<std::int8_t>(c)});
 }
 
 bool Solver::RemoveCandidate(int d, int c) {
-    const std::uint16_t bit = DigitBit(d);
-    if (!(mask_[c] & bit)) return false;
-    mask_[c] &= static_cast<std::uint16_t>(~bit);
-    ++digitVersion_[d];
-    Touch(c);
+    if (!(mask_[c] & DigitBit(d))) return false;
+    Drop(d, c);
     if (record_)
         record_->push_back({false, static_cast<std::int8_t>(d), static_cast<std::int8_t>(c)});
     return true;

@@ -11,14 +11,30 @@ constexpr int kListCap = 64;
 struct CellList {
     int cells[kListCap];
     int size = 0;
+    bool full = false; // a cell was left out
     void Add(int c) {
-        if (size < kListCap) cells[size++] = c;
+        if (size < kListCap)
+            cells[size++] = c;
+        else
+            full = true;
     }
 };
 
 } // namespace
 
 bool Solver::UniqueRectangle() {
+    // A new rectangle needs a cell newly down to two, three or four candidates,
+    // or a digit newly down to two cells of a line. A search that had to leave
+    // cells out of its lists proves nothing for the next one.
+    const std::uint64_t events = bivalueEvents_ + trivalueEvents_ + quadEvents_ + lineTwoEvents_;
+    if (uniqueRectangleSeen_ == events) return false;
+    bool partial = false;
+    if (UniqueRectangleSearch(partial)) return true;
+    if (!partial) uniqueRectangleSeen_ = events;
+    return false;
+}
+
+bool Solver::UniqueRectangleSearch(bool& partial) {
     for (int a = 1; a <= 8; ++a)
         for (int b = a + 1; b <= 9; ++b) {
             const unsigned ab = DigitBit(a) | DigitBit(b);
@@ -33,6 +49,7 @@ bool Solver::UniqueRectangle() {
                 if (n == 3 || n == 4) threeFour.Add(c);
                 if (n > 3) more.Add(c);
             }
+            partial |= bivalue.full || three.full || threeFour.full || more.full;
             if (bivalue.size < 2) continue;
 
             for (int i = 0; i < bivalue.size; ++i)
@@ -177,6 +194,16 @@ bool Solver::UniqueRectangle() {
 }
 
 bool Solver::AvoidableRectangle() {
+    // A new rectangle needs a new placement or a new bivalue cell.
+    const std::uint64_t events = placeEvents_ + bivalueEvents_;
+    if (avoidableRectangleSeen_ == events) return false;
+    bool partial = false;
+    if (AvoidableRectangleSearch(partial)) return true;
+    if (!partial) avoidableRectangleSeen_ = events;
+    return false;
+}
+
+bool Solver::AvoidableRectangleSearch(bool& partial) {
     auto placed = [this](int c) { return grid_[c] > 0 && Puzzle[c] == 0; };
     auto isGiven = [this](int c) { return Puzzle[c] != 0; };
 
@@ -211,9 +238,13 @@ bool Solver::AvoidableRectangle() {
         for (int b = a + 1; b <= 9; ++b) {
             const unsigned ab = DigitBit(a) | DigitBit(b);
             for (int c = 0; c < kCells; ++c)
-                if (mask_[c] == ab && bivalue.size < kListCap) {
-                    bivalue.Add(c);
-                    isBivalue[c] = true;
+                if (mask_[c] == ab) {
+                    if (bivalue.size < kListCap) {
+                        bivalue.Add(c);
+                        isBivalue[c] = true;
+                    } else {
+                        partial = true;
+                    }
                 }
         }
     for (int p = 0; p < kCells - 1; ++p) {
