@@ -32,6 +32,13 @@ class CellSet {
         return c < kSplit ? CellSet{std::uint64_t{1} << c, 0}
                           : CellSet{0, std::uint64_t{1} << (c - kSplit)};
     }
+    // The set whose row r is rows[r] (bit i for column i).
+    static constexpr CellSet FromRows(const unsigned (&rows)[9]) {
+        std::uint64_t lo = 0, hi = 0;
+        for (int r = 0; r < 6; ++r) lo |= std::uint64_t{rows[r] & 511u} << (9 * r);
+        for (int r = 6; r < 9; ++r) hi |= std::uint64_t{rows[r] & 511u} << (9 * (r - 6));
+        return {lo, hi};
+    }
     // All 81 cells.
     static constexpr CellSet All() { return {kLowAll, kHighAll}; }
 

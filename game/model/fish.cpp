@@ -225,31 +225,27 @@ bool Solver::MultiXWingSearch() {
     for (int pass = 0; pass < 2; ++pass) {
         const bool rows = pass == 0; // rows half: A and B confined in rows
         const int base = rows ? 0 : 1, cross = rows ? 1 : 0;
-        // Digits with exactly two candidates in each base line.
-        unsigned twice[9] = {};
+        // Digits with exactly two candidates in each base line, and where they are.
+        unsigned twice[9] = {}, at[9][10] = {};
         for (int line = 0; line < 9; ++line)
-            for (int d = 1; d <= 9; ++d)
-                if (lineCount(base, d, line) == 2) twice[line] |= 1u << d;
+            for (int d = 1; d <= 9; ++d) {
+                at[line][d] = base == 0 ? RowOf(d, line) : ColumnOf(d, line);
+                if (BitCount(at[line][d]) == 2) twice[line] |= 1u << d;
+            }
         for (int l1 = 0; l1 < 8; ++l1)
             for (int l2 = l1 + 1; l2 < 9; ++l2)
                 for (unsigned as = twice[l1]; as; as &= as - 1)
                     for (unsigned bs = twice[l2]; bs; bs &= bs - 1) {
                         const int a = __builtin_ctz(as), b = __builtin_ctz(bs);
-                        if (a == b) continue;
-                        int p[4], n0 = 0, n1 = 0;
-                        for (int pos = 0; pos < 9; ++pos) {
-                            const int x = LineCell(rows, l1, pos), y = LineCell(rows, l2, pos);
-                            if ((mask_[x] & DigitBit(a)) && n0 < 2) p[n0++] = x;
-                            if ((mask_[y] & DigitBit(b)) && n1 < 2) p[2 + n1++] = y;
-                        }
-                        if (n0 != 2 || n1 != 2) continue;
+                        // A and B at the same two positions of their lines.
+                        if (a == b || at[l1][a] != at[l2][b]) continue;
+                        const unsigned positions = at[l1][a];
+                        const int x1 = std::countr_zero(positions);
+                        const int x2 = 31 - std::countl_zero(positions);
+                        const int p[4] = {LineCell(rows, l1, x1), LineCell(rows, l1, x2),
+                                          LineCell(rows, l2, x1), LineCell(rows, l2, x2)};
                         if (!bivalue(p[0]) || !bivalue(p[1]) || !bivalue(p[2]) || !bivalue(p[3]))
                             continue;
-                        auto posOf = [rows](int cell) {
-                            return rows ? CellColumn(cell) : CellRow(cell);
-                        };
-                        if (posOf(p[0]) != posOf(p[2]) || posOf(p[1]) != posOf(p[3])) continue;
-                        const int x1 = posOf(p[0]), x2 = posOf(p[1]);
                         // p0 = {A,C}, p1 = {A,D}, p2 = {B,C}, p3 = {B,D}: C and D follow
                         // from the first two masks.
                         const unsigned ca = mask_[p[0]] & ~DigitBit(a);

@@ -22,11 +22,6 @@ constexpr std::array<std::array<std::int8_t, 3>, kCells> kScanUnits = [] {
     return t;
 }();
 
-// Unit id of a scan position.
-constexpr int ScanUnitId(int s) {
-    return s < 9 ? BoxUnit(s) : s - 9;
-}
-
 } // namespace
 
 void Solver::TouchAll() {
@@ -40,8 +35,8 @@ void Solver::TouchAll() {
 }
 
 void Solver::Rebuild() {
-    where_.fill(CellSet{});
-    whereByColumn_.fill(CellSet{});
+    // Every digit's cells row by row and column by column, then the sets and counts.
+    unsigned rows[10][9] = {}, columns[10][9] = {};
     singles_ = CellSet{};
     emptyCells_ = 0;
     for (int c = 0; c < kCells; ++c) {
@@ -50,17 +45,27 @@ void Solver::Rebuild() {
         if (m && !(m & (m - 1))) singles_.Add(c);
         for (unsigned b = m; b; b &= b - 1) {
             const int d = std::countr_zero(b) + 1;
-            where_[d].Add(c);
-            whereByColumn_[d].Add(TransposedCell(c));
+            rows[d][CellRow(c)] |= 1u << CellColumn(c);
+            columns[d][CellColumn(c)] |= 1u << CellRow(c);
         }
     }
     for (int d = 1; d <= 9; ++d) {
-        hiddenPending_[d] = 0;
-        for (int s = 0; s < kUnits; ++s) {
-            const int n = (where_[d] & kUnitCellSets[ScanUnitId(s)]).Count();
-            unitCount_[d][s] = static_cast<std::int8_t>(n);
-            if (n == 1) hiddenPending_[d] |= 1u << s;
+        where_[d] = CellSet::FromRows(rows[d]);
+        whereByColumn_[d] = CellSet::FromRows(columns[d]);
+        auto& count = unitCount_[d];
+        for (int i = 0; i < 9; ++i) {
+            count[9 + i] = static_cast<std::int8_t>(BitCount(rows[d][i]));
+            count[18 + i] = static_cast<std::int8_t>(BitCount(columns[d][i]));
         }
+        for (int b = 0; b < 9; ++b) {
+            int n = 0;
+            for (int i = 0; i < 3; ++i)
+                n += BitCount((rows[d][3 * (b / 3) + i] >> (3 * (b % 3))) & 7u);
+            count[b] = static_cast<std::int8_t>(n);
+        }
+        hiddenPending_[d] = 0;
+        for (int s = 0; s < kUnits; ++s)
+            if (count[s] == 1) hiddenPending_[d] |= 1u << s;
     }
     TouchAll();
 }
