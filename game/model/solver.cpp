@@ -36,59 +36,91 @@ void Solver::TouchAll() {
 }
 
 void Solver::Rebuild() {
-    // Every digit's cells row by row and column by column, then the sets and counts.
+    // Every digit's cells row by row and column by column.
     unsigned rows[10][9] = {}, columns[10][9] = {};
+    for (int c = 0; c < kCells; ++c)
+        for (unsigned b = mask_[c]; b; b &= b - 1) {
+            const int d = std::countr_zero(b) + 1;
+            rows[d][CellRow(c)] |= 1u << CellColumn(c);
+            columns[d][CellColumn(c)] |= 1u << CellRow(c);
+        }
+    Rebuild(rows, columns);
+}
+
+void Solver::Rebuild(const unsigned (&rows)[10][9], const unsigned (&columns)[10][9]) {
     singles_ = CellSet{};
     emptyCells_ = 0;
     for (int c = 0; c < kCells; ++c) {
         emptyCells_ += grid_[c] == 0;
         const unsigned m = mask_[c];
         if (m && !(m & (m - 1))) singles_.Add(c);
-        for (unsigned b = m; b; b &= b - 1) {
-            const int d = std::countr_zero(b) + 1;
-            rows[d][CellRow(c)] |= 1u << CellColumn(c);
-            columns[d][CellColumn(c)] |= 1u << CellRow(c);
-        }
     }
     for (int d = 1; d <= 9; ++d) {
         where_[d] = CellSet::FromRows(rows[d]);
         whereByColumn_[d] = CellSet::FromRows(columns[d]);
         auto& count = unitCount_[d];
+        std::uint32_t pending = 0;
         for (int i = 0; i < 9; ++i) {
-            count[9 + i] = static_cast<std::int8_t>(BitCount(rows[d][i]));
+            const unsigned r = rows[d][i];
+            count[9 + i] = static_cast<std::int8_t>(BitCount(r));
             count[18 + i] = static_cast<std::int8_t>(BitCount(columns[d][i]));
         }
         for (int b = 0; b < 9; ++b) {
-            int n = 0;
-            for (int i = 0; i < 3; ++i)
-                n += BitCount((rows[d][3 * (b / 3) + i] >> (3 * (b % 3))) & 7u);
-            count[b] = static_cast<std::int8_t>(n);
+            const int shift = 3 * (b % 3);
+            const unsigned* r = &rows[d][3 * (b / 3)];
+            count[b] = static_cast<std::int8_t>(BitCount(((r[0] >> shift) & 7u) |
+                                                         (((r[1] >> shift) & 7u) << 3) |
+                                                         (((r[2] >> shift) & 7u) << 6)));
         }
-        hiddenPending_[d] = 0;
-        for (int s = 0; s < kUnits; ++s)
-            if (count[s] == 1) hiddenPending_[d] |= 1u << s;
+        for (int s = 0; s < kUnits; ++s) pending |= std::uint32_t{count[s] == 1} << s;
+        hiddenPending_[d] = pending;
     }
     TouchAll();
 }
 
 void Solver::Start() {
     counts_.fill(0);
-    // Digits standing in every row, column and box; the givens' peers lose them.
+    // The givens; then per digit the rows, columns and boxes that hold it, and
+    // the empty cells of every row and column.
+    unsigned rowHas[10] = {}, columnHas[10] = {}, boxHas[10] = {};
+    unsigned emptyInRow[9], emptyInColumn[9];
+    for (int i = 0; i < 9; ++i) emptyInRow[i] = emptyInColumn[i] = kAllCandidates;
     std::array<unsigned, kUnits> held{};
     for (int c = 0; c < kCells; ++c) {
         const int d = Puzzle[c];
         const bool given = d > 0 && d <= 9;
         grid_[c] = static_cast<std::int16_t>(given ? d : 0);
-        if (given)
-            for (const int u : kCellUnits[c]) held[u] |= DigitBit(d);
+        if (!given) continue;
+        const int r = CellRow(c), col = CellColumn(c);
+        rowHas[d] |= 1u << r;
+        columnHas[d] |= 1u << col;
+        boxHas[d] |= 1u << CellBox(c);
+        emptyInRow[r] &= ~(1u << col);
+        emptyInColumn[col] &= ~(1u << r);
+        for (const int u : kCellUnits[c]) held[u] |= DigitBit(d);
     }
+    // A digit can go to the empty cells of the lines and boxes that lack it.
+    unsigned rows[10][9] = {}, columns[10][9] = {};
+    for (int d = 1; d <= 9; ++d)
+        for (int i = 0; i < 9; ++i) {
+            const unsigned stacks = (boxHas[d] >> (3 * (i / 3))) & 7u; // boxes in row i's band
+            const unsigned bands = (boxHas[d] >> (i / 3)) & 0x49u;     // boxes in column i's stack
+            unsigned r = (rowHas[d] >> i) & 1u ? 0 : emptyInRow[i] & ~columnHas[d];
+            unsigned col = (columnHas[d] >> i) & 1u ? 0 : emptyInColumn[i] & ~rowHas[d];
+            for (int k = 0; k < 3; ++k) {
+                if ((stacks >> k) & 1u) r &= ~(7u << (3 * k));
+                if ((bands >> (3 * k)) & 1u) col &= ~(7u << (3 * k));
+            }
+            rows[d][i] = r;
+            columns[d][i] = col;
+        }
     for (int c = 0; c < kCells; ++c) {
         const auto& u = kCellUnits[c];
         mask_[c] = grid_[c] ? 0
                             : static_cast<std::uint16_t>(kAllCandidates &
                                                          ~(held[u[0]] | held[u[1]] | held[u[2]]));
     }
-    Rebuild();
+    Rebuild(rows, columns);
     if (record_)
         for (int c = 0; c < kCells; ++c)
             if (grid_[c])

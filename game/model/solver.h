@@ -199,6 +199,8 @@ class Solver {
     void Drop(int d, int c);
     // Rebuilds every derived array from grid_ and mask_ and marks everything changed.
     void Rebuild();
+    // The same from every digit's cells by row and by column (Row bits).
+    void Rebuild(const unsigned (&rows)[10][9], const unsigned (&columns)[10][9]);
     unsigned RowOf(int d, int row) const { return where_[d].Row(row); }
     unsigned ColumnOf(int d, int column) const { return whereByColumn_[d].Row(column); }
 

@@ -39,18 +39,20 @@ bool Solver::UniqueRectangleSearch(bool& partial) {
         for (int b = a + 1; b <= 9; ++b) {
             const unsigned ab = DigitBit(a) | DigitBit(b);
             const auto ab16 = static_cast<std::uint16_t>(ab);
+            // The cells holding both digits; the floor needs two with nothing else.
+            const CellSet both = where_[a] & where_[b];
+            int floors = 0;
+            both.ForEach([&](int c) { floors += mask_[c] == ab; });
+            if (floors < 2) continue;
             CellList bivalue, three, threeFour, more;
-            for (int c = 0; c < kCells; ++c) {
-                const unsigned m = mask_[c];
-                if ((m & ab) != ab) continue;
-                const int n = BitCount(m);
+            both.ForEach([&](int c) {
+                const int n = BitCount(mask_[c]);
                 if (n == 2) bivalue.Add(c);
                 if (n == 3) three.Add(c);
                 if (n == 3 || n == 4) threeFour.Add(c);
                 if (n > 3) more.Add(c);
-            }
+            });
             partial |= bivalue.full || three.full || threeFour.full || more.full;
-            if (bivalue.size < 2) continue;
 
             for (int i = 0; i < bivalue.size; ++i)
                 for (int j = i + 1; j < bivalue.size; ++j) {
@@ -207,13 +209,23 @@ bool Solver::AvoidableRectangleSearch(bool& partial) {
     auto placed = [this](int c) { return grid_[c] > 0 && Puzzle[c] == 0; };
     auto isGiven = [this](int c) { return Puzzle[c] != 0; };
 
+    // The placed (not given) cells in cell order, and by digit.
+    int placedCells[kCells], placedCount = 0;
+    int byDigit[10][kCells], byDigitCount[10] = {};
+    for (int c = 0; c < kCells; ++c)
+        if (placed(c)) {
+            placedCells[placedCount++] = c;
+            const int d = grid_[c];
+            if (d >= 1 && d <= 9) byDigit[d][byDigitCount[d]++] = c;
+        }
+
     // First form: three placed corners, the fourth cannot take the digit that
     // would complete a swappable rectangle.
     for (int a = 1; a <= 9; ++a)
-        for (int p = 0; p < kCells; ++p) {
-            if (grid_[p] != a || !placed(p)) continue;
-            for (int q = p + 1; q < kCells; ++q) {
-                if (grid_[q] != a || !placed(q)) continue;
+        for (int i = 0; i < byDigitCount[a]; ++i) {
+            const int p = byDigit[a][i];
+            for (int j = i + 1; j < byDigitCount[a]; ++j) {
+                const int q = byDigit[a][j];
                 const int e = 9 * CellRow(p) + CellColumn(q);
                 const int f = 9 * CellRow(q) + CellColumn(p);
                 if (isGiven(e) || isGiven(f)) continue;
@@ -247,11 +259,12 @@ bool Solver::AvoidableRectangleSearch(bool& partial) {
                     }
                 }
         }
-    for (int p = 0; p < kCells - 1; ++p) {
-        if (!placed(p)) continue;
+    for (int i = 0; i < placedCount; ++i) {
+        const int p = placedCells[i];
         const int a = grid_[p];
-        for (int q = p + 1; q < kCells; ++q) {
-            if (!placed(q) || grid_[q] == a) continue;
+        for (int j = i + 1; j < placedCount; ++j) {
+            const int q = placedCells[j];
+            if (grid_[q] == a) continue;
             const int b = grid_[q];
             for (int pass = 0; pass < 2; ++pass) {
                 const bool shareRow = pass == 0;
