@@ -25,8 +25,7 @@ constexpr std::array<std::array<std::int8_t, 3>, kCells> kScanUnits = [] {
 } // namespace
 
 void Solver::TouchAll() {
-    for (auto& v : nakedEvents_) ++v[0];
-    for (auto& v : hiddenEvents_) ++v[0];
+    for (auto& v : unitVersion_) ++v;
     for (auto& v : digitVersion_) ++v;
     ++bivalueEvents_;
     ++trivalueEvents_;
@@ -163,7 +162,6 @@ void Solver::Uncount(int d, int c) {
             hiddenPending_[d] |= 1u << s;
         else if (n == 0)
             hiddenPending_[d] &= ~(1u << s);
-        if (n <= 3) ++hiddenEvents_[s < 9 ? BoxUnit(s) : s - 9][n];
     }
     if (count[kScanUnits[c][1]] == 2 || count[kScanUnits[c][2]] == 2) ++lineTwoEvents_;
 }
@@ -172,10 +170,8 @@ void Solver::Drop(int d, int c) {
     const unsigned m = mask_[c] & ~unsigned{DigitBit(d)};
     mask_[c] = static_cast<std::uint16_t>(m);
     Uncount(d, c);
-    const int n = BitCount(m);
-    if (n <= 5)
-        for (const int u : kCellUnits[c]) ++nakedEvents_[u][n];
-    switch (n) {
+    Touch(c);
+    switch (BitCount(m)) {
     case 0:
         singles_.Remove(c);
         break;
@@ -206,7 +202,7 @@ void Solver::Place(int d, int c) {
     singles_.Remove(c);
     for (unsigned m = own; m; m &= m - 1) Uncount(std::countr_zero(m) + 1, c);
     ++digitVersion_[d];
-    for (const int u : kCellUnits[c]) ++nakedEvents_[u][0];
+    Touch(c);
     (where_[d] & kPeerCellSets[c]).ForEach([&](int p) { Drop(d, p); });
     if (record_)
         record_->push_back({true, static_cast<std::int8_t>(d), static_cast<std::int8_t>(c)});

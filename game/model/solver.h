@@ -206,25 +206,23 @@ class Solver {
 
     // Change tracking. A search whose outcome depends only on one unit (or on
     // one digit's candidates) remembers the version at which it found nothing
-    // and skips that unit (digit) until something in it changes that could
-    // make it find something. The skipped work could only have failed again,
-    // so results are unchanged.
+    // and skips that unit (digit) until something in it changes. The skipped
+    // work could only have failed again, so results are unchanged.
+    // Versions are kept per unit id (grid.h).
+    void Touch(int cell) {
+        ++unitVersion_[RowUnit(CellRow(cell))];
+        ++unitVersion_[ColumnUnit(CellColumn(cell))];
+        ++unitVersion_[BoxUnit(CellBox(cell))];
+    }
     void TouchAll();
     bool DigitUnchanged(const std::uint64_t& seen, int digit) const {
         return seen == digitVersion_[digit];
     }
-    // The subsets of a unit, by unit id (grid.h). A naked subset of n cells
-    // can only appear when a cell of the unit comes down to n candidates or
-    // fewer (or is filled); a hidden one of n digits when a digit comes down
-    // to n cells of the unit or fewer. These count such events by that number.
-    std::array<std::array<std::uint64_t, 6>, kUnits> nakedEvents_{};
-    std::array<std::array<std::uint64_t, 4>, kUnits> hiddenEvents_{};
-    std::uint64_t SubsetVersion(bool naked, int unit, int size) const {
-        std::uint64_t v = 0;
-        for (int k = 0; k <= size; ++k) v += naked ? nakedEvents_[unit][k] : hiddenEvents_[unit][k];
-        return v;
+    bool UnitUnchanged(const std::uint64_t& seen, int unit) const {
+        return seen == unitVersion_[unit];
     }
 
+    std::array<std::uint64_t, kUnits> unitVersion_{};
     std::array<std::uint64_t, 10> digitVersion_{};
     // How many cells of every unit can take every digit, by digit (1..9) and
     // unit in Hidden Single's scan order (boxes, rows, columns).

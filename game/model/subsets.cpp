@@ -108,8 +108,7 @@ bool Solver::Subset(bool naked, int size) {
     auto& seen = subsetSeen_[slot];
     // Units in id order: rows, columns, boxes (kind 1, 2, 3).
     for (int u = 0; u < kUnits; ++u) {
-        const std::uint64_t version = SubsetVersion(naked, u, size);
-        if (seen[u] == version) continue;
+        if (UnitUnchanged(seen[u], u)) continue;
         const auto& unit = kUnitCells[u];
         int cells[9];
         for (int i = 0; i < 9; ++i) cells[i] = unit[i];
@@ -117,7 +116,7 @@ bool Solver::Subset(bool naked, int size) {
             if (Noting()) Noted().AddUnit(u);
             return true;
         }
-        seen[u] = version;
+        seen[u] = unitVersion_[u];
     }
     return false;
 }
