@@ -1,5 +1,7 @@
 #include "game/stock/generator.h"
 
+#include "game/model/cell_set.h"
+
 #include <bit>
 #include <chrono>
 #include <functional>
@@ -48,122 +50,193 @@ struct Availability {
 };
 
 // Exact search for solutions of a grid of givens, stopping at `limit`.
-// Bit masks per unit; each node places every naked and hidden single it can
-// find, then branches on the empty cell with the fewest candidates.
+// Every digit's possible cells are an 81-bit set (placed cells included), so
+// a node finds all naked and hidden singles with a few operations per digit,
+// places them, and only then branches on a cell with the fewest candidates.
 class SolutionCounter {
   public:
     explicit SolutionCounter(int limit, Grid* first = nullptr) : limit_(limit), first_(first) {}
 
     int Count(const Grid& puzzle) {
         Node node;
-        node.row.fill(0);
-        node.column.fill(0);
-        node.box.fill(0);
-        node.grid.fill(0);
-        for (int c = 0; c < kCells; ++c) {
-            const int d = puzzle[c];
-            if (d == 0) continue;
-            if (d < 0 || d > 9) return 0;
-            if (!(node.Free(c) & DigitBit(d))) return 0; // clashing givens
-            node.Place(c, d);
-        }
+        if (!Load(node, puzzle)) return 0;
         Search(node);
         return found_;
     }
 
-  private:
-    struct Node {
-        std::array<Mask, 9> row, column, box; // digits already placed
-        std::array<std::int8_t, kCells> grid;
+    // For a puzzle whose only solution is `solution` once cells a and b hold
+    // their digits again: whether the puzzle as it is has another one. Such a
+    // solution must differ from `solution` in a or b, so two searches that
+    // each rule one way out stand for a full count.
+    bool HasAnother(const Grid& puzzle, const Grid& solution, int a, int b) {
+        Node node;
+        if (!Load(node, puzzle)) return false;
+        Node differsInA = node;
+        differsInA.cand[solution[a] - 1].Remove(a);
+        Search(differsInA);
+        if (found_ > 0 || a == b) return found_ > 0;
+        Node differsInB = node;
+        if (!differsInB.Place(solution[a] - 1, a)) return false;
+        differsInB.cand[solution[b] - 1].Remove(b);
+        Search(differsInB);
+        return found_ > 0;
+    }
 
-        Mask Free(int c) const {
-            return static_cast<Mask>(~(row[Row(c)] | column[Column(c)] | box[Box(c)]) &
-                                     kAllCandidates);
+  private:
+    struct Node;
+    // The givens placed; false when they clash or hold a value other than 0-9.
+    static bool Load(Node& node, const Grid& puzzle) {
+        // A digit can go where it is given, and to the empty cells that see no
+        // given of it.
+        std::array<CellSet, 9> given, seen;
+        CellSet filled;
+        for (int c = 0; c < kCells; ++c) {
+            const int d = puzzle[c];
+            if (d == 0) continue;
+            if (d < 0 || d > 9) return false;
+            given[d - 1].Add(c);
+            seen[d - 1] |= kPeerCellSets[c];
+            filled.Add(c);
+            node.rowsDone[d - 1] |= static_cast<std::uint16_t>(1u << CellRow(c));
+            node.columnsDone[d - 1] |= static_cast<std::uint16_t>(1u << CellColumn(c));
+            node.boxesDone[d - 1] |= static_cast<std::uint16_t>(1u << CellBox(c));
         }
-        void Place(int c, int d) {
-            const Mask b = DigitBit(d);
-            grid[c] = static_cast<std::int8_t>(d);
-            row[Row(c)] |= b;
-            column[Column(c)] |= b;
-            box[Box(c)] |= b;
+        node.unsolved = ~filled;
+        for (int d = 0; d < 9; ++d) {
+            if ((given[d] & seen[d]).Any()) return false; // clashing givens
+            node.cand[d] = node.unsolved.Without(seen[d]) | given[d];
         }
+        return true;
+    }
+
+    struct Node {
+        std::array<CellSet, 9> cand; // by digit - 1: where it stands or can still go
+        CellSet unsolved;
+        // By digit - 1: the rows, columns and boxes where it stands.
+        std::array<std::uint16_t, 9> rowsDone{}, columnsDone{}, boxesDone{};
+
+        // False when digit d (0-based) cannot go to c.
+        bool Place(int d, int c) {
+            if (!cand[d].Has(c)) return false;
+            const CellSet cell = CellSet::Cell(c);
+            for (auto& e : cand) e = e.Without(cell);
+            cand[d] = cand[d].Without(kPeerCellSets[c]) | cell;
+            unsolved = unsolved.Without(cell);
+            rowsDone[d] |= static_cast<std::uint16_t>(1u << CellRow(c));
+            columnsDone[d] |= static_cast<std::uint16_t>(1u << CellColumn(c));
+            boxesDone[d] |= static_cast<std::uint16_t>(1u << CellBox(c));
+            return true;
+        }
+        // Places d at c unless c is already filled (a later check finds any clash).
+        bool Force(int d, int c) { return !unsolved.Has(c) || Place(d, c); }
     };
 
-    // Places forced digits. False on a contradiction. Sets `best` to the empty
-    // cell with fewest candidates (-1 when the grid is full).
-    bool Propagate(Node& n, int& best) const {
-        std::array<Mask, kCells> cand;
+    // Places forced digits until none is left. False on a contradiction.
+    static bool Propagate(Node& n) {
         for (;;) {
-            bool changed = false;
-            best = -1;
-            int bestCount = 10;
-            for (int c = 0; c < kCells; ++c) {
-                if (n.grid[c]) {
-                    cand[c] = 0;
-                    continue;
-                }
-                const Mask f = n.Free(c);
-                if (f == 0) return false;
-                if ((f & (f - 1)) == 0) {
-                    n.Place(c, std::countr_zero(f) + 1);
-                    cand[c] = 0;
-                    changed = true;
-                    continue;
-                }
-                cand[c] = f;
-                const int k = std::popcount(f);
-                if (k < bestCount) {
-                    bestCount = k;
-                    best = c;
-                }
+            // Naked singles: unsolved cells in exactly one digit's set.
+            CellSet ones, twos;
+            for (const CellSet& d : n.cand) {
+                twos |= ones & d;
+                ones |= d;
             }
-            if (changed) continue;
-            if (best < 0) return true;
-            // Hidden singles: a digit that fits only one cell of a unit.
-            for (int u = 0; u < kUnits && !changed; ++u) {
-                Mask once = 0, twice = 0;
-                const auto& cells = kUnitCells[u];
-                for (int i = 0; i < 9; ++i) {
-                    const Mask m = cand[cells[i]];
-                    twice |= once & m;
-                    once |= m;
+            if (n.unsolved.Without(ones).Any()) return false; // a cell with no digit
+            CellSet singles = (ones.Without(twos)) & n.unsolved;
+            if (singles.Any()) {
+                while (singles.Any()) {
+                    const int c = singles.PopFirst();
+                    int d = 0;
+                    while (d < 9 && !n.cand[d].Has(c)) ++d;
+                    if (d == 9 || !n.Force(d, c)) return false;
                 }
-                const Mask placed = u < 9 ? n.row[u] : u < 18 ? n.column[u - 9] : n.box[u - 18];
-                if ((once | placed) != kAllCandidates) return false; // a digit fits nowhere
-                Mask single = static_cast<Mask>(once & ~twice);
-                while (single) {
-                    const int d = std::countr_zero(single) + 1;
-                    single &= static_cast<Mask>(single - 1);
-                    for (int i = 0; i < 9; ++i) {
-                        const int c = cells[i];
-                        if (cand[c] & DigitBit(d)) {
-                            if (n.grid[c] || !(n.Free(c) & DigitBit(d))) return false;
-                            n.Place(c, d);
-                            cand[c] = 0;
-                            changed = true;
-                            break;
-                        }
+                continue;
+            }
+            if (n.unsolved.Empty()) return true;
+            // Hidden singles: a digit with one cell left in a row, column or box.
+            bool placed = false;
+            for (int d = 0; d < 9; ++d) {
+                if (n.rowsDone[d] == kAllCandidates) continue; // all nine placed
+                unsigned rows[9];
+                unsigned once = 0, twice = 0; // columns holding the digit once, twice or more
+                for (int r = 0; r < 9; ++r) {
+                    const unsigned bits = n.cand[d].Row(r);
+                    rows[r] = bits;
+                    twice |= once & bits;
+                    once |= bits;
+                }
+                if (once != kAllCandidates) return false; // a column without the digit
+                CellSet forced;
+                // A row, column or box where the digit does not stand yet and
+                // has one cell left (or none: no solution).
+                for (unsigned open = kAllCandidates & ~n.rowsDone[d]; open; open &= open - 1) {
+                    const int r = std::countr_zero(open);
+                    if (!rows[r]) return false;
+                    if (!(rows[r] & (rows[r] - 1))) forced.Add(9 * r + std::countr_zero(rows[r]));
+                }
+                for (unsigned cs = once & ~twice & ~n.columnsDone[d]; cs; cs &= cs - 1) {
+                    const int col = std::countr_zero(cs);
+                    int r = 0;
+                    while (!((rows[r] >> col) & 1u)) ++r;
+                    forced.Add(9 * r + col);
+                }
+                for (unsigned open = kAllCandidates & ~n.boxesDone[d]; open; open &= open - 1) {
+                    const int b = std::countr_zero(open);
+                    const int top = 3 * (b / 3), shift = 3 * (b % 3);
+                    const unsigned box = ((rows[top] >> shift) & 7u) |
+                                         (((rows[top + 1] >> shift) & 7u) << 3) |
+                                         (((rows[top + 2] >> shift) & 7u) << 6);
+                    if (!box) return false;
+                    if (!(box & (box - 1))) {
+                        const int p = std::countr_zero(box);
+                        forced.Add(9 * (top + p / 3) + shift + p % 3);
                     }
                 }
+                forced &= n.unsolved;
+                while (forced.Any()) {
+                    if (!n.Force(d, forced.PopFirst())) return false;
+                    placed = true;
+                }
             }
-            if (!changed) return true;
+            if (!placed) return true;
         }
     }
 
     void Search(Node& n) {
-        int best;
-        if (!Propagate(n, best)) return;
-        if (best < 0) {
+        if (!Propagate(n)) return;
+        if (n.unsolved.Empty()) {
             if (found_++ == 0 && first_)
-                for (int c = 0; c < kCells; ++c) (*first_)[c] = n.grid[c];
+                for (int d = 0; d < 9; ++d)
+                    n.cand[d].ForEach(
+                        [&](int c) { (*first_)[c] = static_cast<std::int16_t>(d + 1); });
             return;
         }
-        Mask f = n.Free(best);
-        while (f && found_ < limit_) {
-            const int d = std::countr_zero(f) + 1;
-            f &= static_cast<Mask>(f - 1);
+        // The unsolved cell with the fewest candidates: a two-candidate cell if
+        // there is one (most are), else the first with the least.
+        CellSet ones, twos, threes;
+        for (const CellSet& d : n.cand) {
+            threes |= twos & d;
+            twos |= ones & d;
+            ones |= d;
+        }
+        const CellSet pairs = twos.Without(threes) & n.unsolved;
+        int best = -1;
+        if (pairs.Any()) {
+            best = pairs.First();
+        } else {
+            int bestCount = 10;
+            n.unsolved.ForEach([&](int c) {
+                int k = 0;
+                for (const CellSet& d : n.cand) k += d.Has(c);
+                if (k < bestCount) {
+                    bestCount = k;
+                    best = c;
+                }
+            });
+        }
+        for (int d = 0; d < 9 && found_ < limit_; ++d) {
+            if (!n.cand[d].Has(best)) continue;
             Node child = n;
-            child.Place(best, d);
+            child.Place(d, best);
             Search(child);
         }
     }
@@ -219,6 +292,7 @@ void Generator::MakeFullGrid() {
         std::swap(order[a], order[b]);
     }
 
+    CellSet empty = CellSet::All(); // the cells still 0
     int k = kCells - 1;
     while (k >= 0) {
         if (k == kCells) {
@@ -226,6 +300,7 @@ void Generator::MakeFullGrid() {
             // but never index past the order; start over.
             for (int c = 0; c < kCells; ++c) GeneratedGrid[c] = 0;
             free.Reset();
+            empty = CellSet::All();
             k = kCells - 1;
         }
         if (GeneratedGrid[order[k]] == 0) {
@@ -233,7 +308,7 @@ void Generator::MakeFullGrid() {
             // position nearest k.
             int best = 10, chosen = k;
             for (int m = k; m >= 0; --m) {
-                const int n = std::popcount(free.Free(order[m]));
+                const int n = BitCount(free.Free(order[m]));
                 if (n < best) {
                     best = n;
                     chosen = m;
@@ -249,20 +324,23 @@ void Generator::MakeFullGrid() {
         if (t > 9) {
             // Every digit above d has been tried: backtrack.
             GeneratedGrid[c] = 0;
+            empty.Add(c);
             free.Release(c, d);
             ++k;
             continue;
         }
         GeneratedGrid[c] = static_cast<std::int16_t>(t);
+        empty.Remove(c);
         free.Release(c, d);
         free.Take(c, t);
         --k;
         // Forward check: an empty cell left without a digit sends us back to c.
-        for (int m = 0; m <= k; ++m)
-            if (free.Free(order[m]) == 0) {
-                ++k;
-                break;
-            }
+        // Every empty cell had a digit before c took t, so only c's peers can
+        // have lost their last one.
+        const CellSet emptyPeers = kPeerCellSets[c] & empty.Without(CellSet::Cell(c));
+        bool dead = false;
+        emptyPeers.ForEach([&](int p) { dead |= free.Free(p) == 0; });
+        if (dead) ++k;
     }
 }
 
@@ -285,7 +363,8 @@ void Generator::MakePuzzle() {
         const int c = order[i];
         Puzzle[c] = 0;
         Puzzle[80 - c] = 0;
-        if (!HasUniqueSolution()) {
+        // Puzzle had GeneratedGrid as its only solution before the pair went.
+        if (SolutionCounter(1).HasAnother(Puzzle, GeneratedGrid, c, 80 - c)) {
             Puzzle[c] = GeneratedGrid[c];
             Puzzle[80 - c] = GeneratedGrid[80 - c];
         }
