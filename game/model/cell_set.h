@@ -77,6 +77,11 @@ class CellSet {
         return static_cast<unsigned>(r < 6 ? lo_ >> (9 * r) : hi_ >> (9 * (r - 6))) & 511u;
     }
 
+    // The 27 bits of band t (rows 3t to 3t + 2): bit i for cell 27t + i.
+    constexpr std::uint32_t Band(int t) const {
+        return static_cast<std::uint32_t>(t == 0 ? lo_ : t == 1 ? lo_ >> 27 : hi_) & 0x7FFFFFFu;
+    }
+
     // Calls f(cell) for every cell in increasing order.
     template <class F> constexpr void ForEach(F f) const {
         for (std::uint64_t w = lo_; w; w &= w - 1) f(std::countr_zero(w));

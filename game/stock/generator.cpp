@@ -54,6 +54,10 @@ struct Availability {
 // a node finds all naked and hidden singles with a few operations per digit,
 // places them, and only then branches on a cell with the fewest candidates.
 class SolutionCounter {
+    // Within a band's 27 bits: the first box's cells, the first column's cells.
+    static constexpr std::uint32_t kBoxInBand = 0x7u | (0x7u << 9) | (0x7u << 18);
+    static constexpr std::uint32_t kColumnInBand = 1u | (1u << 9) | (1u << 18);
+
   public:
     explicit SolutionCounter(int limit, Grid* first = nullptr) : limit_(limit), first_(first) {}
 
@@ -156,40 +160,34 @@ class SolutionCounter {
             bool placed = false;
             for (int d = 0; d < 9; ++d) {
                 if (n.rowsDone[d] == kAllCandidates) continue; // all nine placed
-                unsigned rows[9];
+                // A row, column or box where the digit does not stand yet and
+                // has one cell left (or none: no solution), band by band.
+                CellSet forced;
                 unsigned once = 0, twice = 0; // columns holding the digit once, twice or more
-                for (int r = 0; r < 9; ++r) {
-                    const unsigned bits = n.cand[d].Row(r);
-                    rows[r] = bits;
-                    twice |= once & bits;
-                    once |= bits;
+                std::uint32_t bands[3];
+                for (int t = 0; t < 3; ++t) {
+                    const std::uint32_t w = bands[t] = n.cand[d].Band(t);
+                    for (int i = 0; i < 3; ++i) {
+                        const unsigned row = (w >> (9 * i)) & 511u;
+                        twice |= once & row;
+                        once |= row;
+                        if ((n.rowsDone[d] >> (3 * t + i)) & 1u) continue;
+                        if (!row) return false;
+                        if (!(row & (row - 1))) forced.Add(27 * t + 9 * i + std::countr_zero(row));
+                    }
+                    for (int k = 0; k < 3; ++k) {
+                        if ((n.boxesDone[d] >> (3 * t + k)) & 1u) continue;
+                        const std::uint32_t box = w & (kBoxInBand << (3 * k));
+                        if (!box) return false;
+                        if (!(box & (box - 1))) forced.Add(27 * t + std::countr_zero(box));
+                    }
                 }
                 if (once != kAllCandidates) return false; // a column without the digit
-                CellSet forced;
-                // A row, column or box where the digit does not stand yet and
-                // has one cell left (or none: no solution).
-                for (unsigned open = kAllCandidates & ~n.rowsDone[d]; open; open &= open - 1) {
-                    const int r = std::countr_zero(open);
-                    if (!rows[r]) return false;
-                    if (!(rows[r] & (rows[r] - 1))) forced.Add(9 * r + std::countr_zero(rows[r]));
-                }
                 for (unsigned cs = once & ~twice & ~n.columnsDone[d]; cs; cs &= cs - 1) {
                     const int col = std::countr_zero(cs);
-                    int r = 0;
-                    while (!((rows[r] >> col) & 1u)) ++r;
-                    forced.Add(9 * r + col);
-                }
-                for (unsigned open = kAllCandidates & ~n.boxesDone[d]; open; open &= open - 1) {
-                    const int b = std::countr_zero(open);
-                    const int top = 3 * (b / 3), shift = 3 * (b % 3);
-                    const unsigned box = ((rows[top] >> shift) & 7u) |
-                                         (((rows[top + 1] >> shift) & 7u) << 3) |
-                                         (((rows[top + 2] >> shift) & 7u) << 6);
-                    if (!box) return false;
-                    if (!(box & (box - 1))) {
-                        const int p = std::countr_zero(box);
-                        forced.Add(9 * (top + p / 3) + shift + p % 3);
-                    }
+                    int t = 0;
+                    while (!((bands[t] >> col) & kColumnInBand)) ++t;
+                    forced.Add(27 * t + col + std::countr_zero((bands[t] >> col) & kColumnInBand));
                 }
                 forced &= n.unsolved;
                 while (forced.Any()) {
