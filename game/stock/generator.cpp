@@ -53,6 +53,17 @@ struct Availability {
 // Every digit's possible cells are an 81-bit set (placed cells included), so
 // a node finds all naked and hidden singles with a few operations per digit,
 // places them, and only then branches on a cell with the fewest candidates.
+// The cells of the rows (0), columns (1) or boxes (2) whose bits are set in a
+// 9-bit mask.
+constexpr auto kUnitsOf = [] {
+    std::array<std::array<CellSet, 512>, 3> t{};
+    for (int kind = 0; kind < 3; ++kind)
+        for (unsigned m = 0; m < 512; ++m)
+            for (int i = 0; i < 9; ++i)
+                if ((m >> i) & 1u) t[kind][m] |= kUnitCellSets[9 * kind + i];
+    return t;
+}();
+
 class SolutionCounter {
     // Within a band's 27 bits: the first box's cells, the first column's cells.
     static constexpr std::uint32_t kBoxInBand = 0x7u | (0x7u << 9) | (0x7u << 18);
@@ -90,26 +101,31 @@ class SolutionCounter {
     struct Node;
     // The givens placed; false when they clash or hold a value other than 0-9.
     static bool Load(Node& node, const Grid& puzzle) {
-        // A digit can go where it is given, and to the empty cells that see no
-        // given of it.
-        std::array<CellSet, 9> given, seen;
+        // A digit can go where it is given, and to the empty cells outside the
+        // rows, columns and boxes it is given in.
+        std::array<CellSet, 9> given;
         CellSet filled;
         for (int c = 0; c < kCells; ++c) {
             const int d = puzzle[c];
             if (d == 0) continue;
             if (d < 0 || d > 9) return false;
+            const unsigned r = 1u << CellRow(c), col = 1u << CellColumn(c), b = 1u << CellBox(c);
+            auto& rows = node.rowsDone[d - 1];
+            auto& columns = node.columnsDone[d - 1];
+            auto& boxes = node.boxesDone[d - 1];
+            if ((rows & r) || (columns & col) || (boxes & b)) return false; // clashing givens
+            rows = static_cast<std::uint16_t>(rows | r);
+            columns = static_cast<std::uint16_t>(columns | col);
+            boxes = static_cast<std::uint16_t>(boxes | b);
             given[d - 1].Add(c);
-            seen[d - 1] |= kPeerCellSets[c];
             filled.Add(c);
-            node.rowsDone[d - 1] |= static_cast<std::uint16_t>(1u << CellRow(c));
-            node.columnsDone[d - 1] |= static_cast<std::uint16_t>(1u << CellColumn(c));
-            node.boxesDone[d - 1] |= static_cast<std::uint16_t>(1u << CellBox(c));
         }
         node.unsolved = ~filled;
-        for (int d = 0; d < 9; ++d) {
-            if ((given[d] & seen[d]).Any()) return false; // clashing givens
-            node.cand[d] = node.unsolved.Without(seen[d]) | given[d];
-        }
+        for (int d = 0; d < 9; ++d)
+            node.cand[d] = node.unsolved.Without(kUnitsOf[0][node.rowsDone[d]] |
+                                                 kUnitsOf[1][node.columnsDone[d]] |
+                                                 kUnitsOf[2][node.boxesDone[d]]) |
+                           given[d];
         return true;
     }
 
