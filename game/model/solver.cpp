@@ -22,6 +22,10 @@ constexpr std::array<std::array<std::int8_t, 3>, kCells> kScanUnits = [] {
     return t;
 }();
 
+// Three bits (boxes of a band, or of a stack) spread to the nine positions
+// of a line they cover: bit k to bits 3k..3k+2.
+constexpr std::array<unsigned, 8> kSpread = {0, 07, 070, 077, 0700, 0707, 0770, 0777};
+
 } // namespace
 
 void Solver::TouchAll() {
@@ -60,18 +64,20 @@ void Solver::Rebuild(const unsigned (&rows)[10][9], const unsigned (&columns)[10
         auto& count = unitCount_[d];
         std::uint32_t pending = 0;
         for (int i = 0; i < 9; ++i) {
-            const unsigned r = rows[d][i];
-            count[9 + i] = static_cast<std::int8_t>(BitCount(r));
-            count[18 + i] = static_cast<std::int8_t>(BitCount(columns[d][i]));
+            const int inRow = BitCount(rows[d][i]), inColumn = BitCount(columns[d][i]);
+            count[9 + i] = static_cast<std::int8_t>(inRow);
+            count[18 + i] = static_cast<std::int8_t>(inColumn);
+            pending |=
+                (std::uint32_t{inRow == 1} << (9 + i)) | (std::uint32_t{inColumn == 1} << (18 + i));
         }
         for (int b = 0; b < 9; ++b) {
             const int shift = 3 * (b % 3);
             const unsigned* r = &rows[d][3 * (b / 3)];
-            count[b] = static_cast<std::int8_t>(BitCount(((r[0] >> shift) & 7u) |
-                                                         (((r[1] >> shift) & 7u) << 3) |
-                                                         (((r[2] >> shift) & 7u) << 6)));
+            const int inBox = BitCount(((r[0] >> shift) & 7u) | (((r[1] >> shift) & 7u) << 3) |
+                                       (((r[2] >> shift) & 7u) << 6));
+            count[b] = static_cast<std::int8_t>(inBox);
+            pending |= std::uint32_t{inBox == 1} << b;
         }
-        for (int s = 0; s < kUnits; ++s) pending |= std::uint32_t{count[s] == 1} << s;
         hiddenPending_[d] = pending;
     }
     TouchAll();
@@ -106,10 +112,8 @@ void Solver::Start() {
             const unsigned bands = (boxHas[d] >> (i / 3)) & 0x49u;     // boxes in column i's stack
             unsigned r = (rowHas[d] >> i) & 1u ? 0 : emptyInRow[i] & ~columnHas[d];
             unsigned col = (columnHas[d] >> i) & 1u ? 0 : emptyInColumn[i] & ~rowHas[d];
-            for (int k = 0; k < 3; ++k) {
-                if ((stacks >> k) & 1u) r &= ~(7u << (3 * k));
-                if ((bands >> (3 * k)) & 1u) col &= ~(7u << (3 * k));
-            }
+            r &= ~kSpread[stacks];
+            col &= ~kSpread[(bands & 1u) | ((bands >> 2) & 2u) | ((bands >> 4) & 4u)];
             rows[d][i] = r;
             columns[d][i] = col;
         }
