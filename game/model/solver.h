@@ -194,6 +194,8 @@ class Solver {
     std::array<CellSet, 10> whereByColumn_{};
     // Empty cells with exactly one candidate.
     CellSet singles_{};
+    // The bivalue cells, while XY-Wing or XYZ-Wing looks for wings.
+    CellSet wingCells_{};
 
     // Removes candidate d (which must be there) from cell c.
     void Drop(int d, int c);

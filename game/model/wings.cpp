@@ -37,6 +37,14 @@ bool Solver::XYZEliminate(int pivot, int wing1, int wing2, int digit) {
 }
 
 bool Solver::FindWings(int pivot, std::uint16_t wing1, std::uint16_t wing2, int digit, bool xyz) {
+    // Both wings are bivalue peers of the pivot: look no further when one
+    // of the two masks stands on none.
+    auto withMask = [&](unsigned m) {
+        return wingCells_ & where_[std::countr_zero(m) + 1] & where_[32 - std::countl_zero(m)];
+    };
+    if ((kPeerCellSets[pivot] & withMask(wing1)).Empty() ||
+        (kPeerCellSets[pivot] & withMask(wing2)).Empty())
+        return false;
     for (const auto& placement : kWingPlacements) {
         // Placements name the pivot's units: 0 row, 1 column, 2 box.
         const auto& first = kUnitCells[kCellUnits[pivot][placement[0]]];
@@ -63,10 +71,12 @@ bool Solver::XYWing() {
     // Pivot and wings are bivalue cells with the three pair masks of X, Y, Z.
     MaskSet present;
     int bivalue[kCells], count = 0;
+    wingCells_ = CellSet{};
     for (int c = 0; c < kCells; ++c)
         if (BitCount(mask_[c]) == 2) {
             bivalue[count++] = c;
             present.Add(mask_[c]);
+            wingCells_.Add(c);
         }
     if (count < 3) return false;
     for (int x = 1; x <= 7; ++x)
@@ -97,7 +107,11 @@ bool Solver::XYZWing() {
     const std::uint64_t events = bivalueEvents_ + trivalueEvents_;
     if (xyzWingSeen_ == events) return false;
     MaskSet present;
-    for (int c = 0; c < kCells; ++c) present.Add(mask_[c]);
+    wingCells_ = CellSet{};
+    for (int c = 0; c < kCells; ++c) {
+        present.Add(mask_[c]);
+        if (BitCount(mask_[c]) == 2) wingCells_.Add(c);
+    }
     for (int x = 1; x <= 7; ++x)
         for (int y = x + 1; y <= 8; ++y)
             for (int z = y + 1; z <= 9; ++z) {
