@@ -23,10 +23,16 @@ bool Solver::NakedSubsetInUnit(const int* cells, int kind, int size) {
     // them only; a combination matches when exactly `size` empty cells have no
     // candidate outside it.
     unsigned held = 0;
+    int empty = 0;
     for (int i = 0; i < 9; ++i) {
         const int g = grid_[cells[i]];
-        if (g > 0) held |= DigitBit(g);
+        if (g > 0)
+            held |= DigitBit(g);
+        else
+            ++empty;
     }
+    // The subset's cells are empty, and some other empty cell must lose a digit.
+    if (empty <= size) return false;
     const unsigned missing = kAllCandidates & ~held;
     if (BitCount(missing) < size) return false;
     const CombinationTable& table = Combinations(size);
