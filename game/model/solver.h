@@ -176,7 +176,7 @@ class Solver {
     bool UniqueRectangleSearch(bool& partial);
     bool AvoidableRectangleSearch(bool& partial);
     bool NakedSubsetInUnit(const int* cells, int kind, int size);
-    bool HiddenSubsetInUnit(const int* cells, int size);
+    bool HiddenSubsetInUnit(const int* cells, int unit, int size);
     bool FindWings(int pivot, std::uint16_t wing1, std::uint16_t wing2, int digit, bool xyz);
     void NoteEmptyRectangle(int digit, int box, int row, int column, int near, int far,
                             int pairLine);
