@@ -26,6 +26,19 @@ constexpr std::array<std::array<std::int8_t, 3>, kCells> kScanUnits = [] {
 // of a line they cover: bit k to bits 3k..3k+2.
 constexpr std::array<unsigned, 8> kSpread = {0, 07, 070, 077, 0700, 0707, 0770, 0777};
 
+// Every cell alone in a set, and its units' scan positions as bits.
+constexpr std::array<CellSet, kCells> kSingleCell = [] {
+    std::array<CellSet, kCells> t{};
+    for (int c = 0; c < kCells; ++c) t[c] = CellSet::Cell(c);
+    return t;
+}();
+constexpr std::array<std::uint32_t, kCells> kScanBits = [] {
+    std::array<std::uint32_t, kCells> t{};
+    for (int c = 0; c < kCells; ++c)
+        for (const int s : kScanUnits[c]) t[c] |= 1u << s;
+    return t;
+}();
+
 } // namespace
 
 void Solver::TouchAll() {
@@ -156,18 +169,19 @@ bool Solver::Solved() const {
 }
 
 void Solver::Uncount(int d, int c) {
-    where_[d].Remove(c);
-    whereByColumn_[d].Remove(TransposedCell(c));
+    where_[d] = where_[d].Without(kSingleCell[c]);
+    whereByColumn_[d] = whereByColumn_[d].Without(kSingleCell[TransposedCell(c)]);
     ++digitVersion_[d];
     auto& count = unitCount_[d];
-    for (const int s : kScanUnits[c]) {
-        const int n = --count[s];
-        if (n == 1)
-            hiddenPending_[d] |= 1u << s;
-        else if (n == 0)
-            hiddenPending_[d] &= ~(1u << s);
-    }
-    if (count[kScanUnits[c][1]] == 2 || count[kScanUnits[c][2]] == 2) ++lineTwoEvents_;
+    const auto& units = kScanUnits[c];
+    const int inBox = --count[units[0]], inRow = --count[units[1]], inColumn = --count[units[2]];
+    // A unit is pending exactly while the digit has one cell there.
+    const std::uint32_t all = kScanBits[c];
+    const std::uint32_t ones = (std::uint32_t{inBox == 1} << units[0]) |
+                               (std::uint32_t{inRow == 1} << units[1]) |
+                               (std::uint32_t{inColumn == 1} << units[2]);
+    hiddenPending_[d] = (hiddenPending_[d] & ~all) | ones;
+    lineTwoEvents_ += inRow == 2 || inColumn == 2;
 }
 
 void Solver::Drop(int d, int c) {
