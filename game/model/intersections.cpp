@@ -21,18 +21,20 @@ bool Solver::PointingPair() {
             for (int stack = 0; stack < 3; ++stack) {
                 const int start = 27 * band + 3 * stack;
                 // The digit's cells in each of the box's three rows, as three bits.
-                unsigned segment[3];
-                int entry[6] = {0, 0, 0, 0, 0, 0};
+                unsigned segment[3], columns = 0;
                 int total = 0;
                 for (int i = 0; i < 3; ++i) {
                     segment[i] = (RowOf(d, 3 * band + i) >> (3 * stack)) & 7u;
-                    entry[i] = BitCount(segment[i]);
-                    total += entry[i];
-                    for (int j = 0; j < 3; ++j) entry[3 + j] += (segment[i] >> j) & 1u;
+                    total += BitCount(segment[i]);
+                    columns |= segment[i];
                 }
                 if (total < 1 || total > 3) continue;
+                // All of the box's cells with d in row k (k < 3) or column k - 3.
+                auto confined = [&](int k) {
+                    return k < 3 ? BitCount(segment[k]) == total : columns == 1u << (k - 3);
+                };
                 for (int k = 0; k < 6; ++k)
-                    if (entry[k] == total && PointingEliminate(d, start, k)) {
+                    if (confined(k) && PointingEliminate(d, start, k)) {
                         if (Noting()) {
                             // The box keeps its candidates: only the line outside it lost d.
                             NoteCells({}, static_cast<std::uint16_t>(bit));
