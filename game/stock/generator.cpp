@@ -79,13 +79,55 @@ class SolutionCounter {
         return found_;
     }
 
+    // The givens of a puzzle as the generator takes them away and puts them
+    // back, ready to start a search from.
+    class Givens {
+      public:
+        void Add(int c, int d) {
+            given_[d - 1].Add(c);
+            filled_.Add(c);
+            rows_[d - 1] = static_cast<std::uint16_t>(rows_[d - 1] | (1u << CellRow(c)));
+            columns_[d - 1] = static_cast<std::uint16_t>(columns_[d - 1] | (1u << CellColumn(c)));
+            boxes_[d - 1] = static_cast<std::uint16_t>(boxes_[d - 1] | (1u << CellBox(c)));
+        }
+        // Only for a given that clashes with no other.
+        void Remove(int c, int d) {
+            given_[d - 1].Remove(c);
+            filled_.Remove(c);
+            rows_[d - 1] = static_cast<std::uint16_t>(rows_[d - 1] & ~(1u << CellRow(c)));
+            columns_[d - 1] = static_cast<std::uint16_t>(columns_[d - 1] & ~(1u << CellColumn(c)));
+            boxes_[d - 1] = static_cast<std::uint16_t>(boxes_[d - 1] & ~(1u << CellBox(c)));
+        }
+
+      private:
+        friend class SolutionCounter;
+        std::array<CellSet, 9> given_;
+        CellSet filled_;
+        std::array<std::uint16_t, 9> rows_{}, columns_{}, boxes_{};
+    };
+
+    // The same for givens kept by the caller.
+    bool HasAnother(const Givens& givens, const Grid& solution, int a, int b) {
+        Node node;
+        node.unsolved = ~givens.filled_;
+        node.rowsDone = givens.rows_;
+        node.columnsDone = givens.columns_;
+        node.boxesDone = givens.boxes_;
+        for (int d = 0; d < 9; ++d)
+            node.cand[d] = node.unsolved.Without(kUnitsOf[0][givens.rows_[d]] |
+                                                 kUnitsOf[1][givens.columns_[d]] |
+                                                 kUnitsOf[2][givens.boxes_[d]]) |
+                           givens.given_[d];
+        return HasAnother(node, solution, a, b);
+    }
+
+  private:
+    struct Node;
     // For a puzzle whose only solution is `solution` once cells a and b hold
     // their digits again: whether the puzzle as it is has another one. Such a
     // solution must differ from `solution` in a or b, so two searches that
     // each rule one way out stand for a full count.
-    bool HasAnother(const Grid& puzzle, const Grid& solution, int a, int b) {
-        Node node;
-        if (!Load(node, puzzle)) return false;
+    bool HasAnother(const Node& node, const Grid& solution, int a, int b) {
         Node differsInA = node;
         differsInA.cand[solution[a] - 1].Remove(a);
         Search(differsInA);
@@ -96,9 +138,6 @@ class SolutionCounter {
         Search(differsInB);
         return found_ > 0;
     }
-
-  private:
-    struct Node;
     // The givens placed; false when they clash or hold a value other than 0-9.
     static bool Load(Node& node, const Grid& puzzle) {
         // A digit can go where it is given, and to the empty cells outside the
@@ -373,14 +412,19 @@ void Generator::MakePuzzle() {
         const int a = RandomIndex(41), b = RandomIndex(41);
         std::swap(order[a], order[b]);
     }
+    SolutionCounter::Givens givens;
+    for (int c = 0; c < kCells; ++c) givens.Add(c, GeneratedGrid[c]);
     for (int i = 0; i <= 40; ++i) {
-        const int c = order[i];
-        Puzzle[c] = 0;
-        Puzzle[80 - c] = 0;
+        const int c = order[i], mirror = 80 - c;
+        Puzzle[c] = Puzzle[mirror] = 0;
+        givens.Remove(c, GeneratedGrid[c]);
+        if (mirror != c) givens.Remove(mirror, GeneratedGrid[mirror]);
         // Puzzle had GeneratedGrid as its only solution before the pair went.
-        if (SolutionCounter(1).HasAnother(Puzzle, GeneratedGrid, c, 80 - c)) {
+        if (SolutionCounter(1).HasAnother(givens, GeneratedGrid, c, mirror)) {
             Puzzle[c] = GeneratedGrid[c];
-            Puzzle[80 - c] = GeneratedGrid[80 - c];
+            Puzzle[mirror] = GeneratedGrid[mirror];
+            givens.Add(c, GeneratedGrid[c]);
+            givens.Add(mirror, GeneratedGrid[mirror]);
         }
     }
 }
