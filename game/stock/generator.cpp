@@ -179,12 +179,18 @@ class SolutionCounter {
             if (!cand[d].Has(c)) return false;
             const CellSet cell = CellSet::Cell(c);
             for (auto& e : cand) e = e.Without(cell);
-            cand[d] = cand[d].Without(kPeerCellSets[c]) | cell;
+            cand[d] |= cell;
+            PlaceAlone(d, c);
+            return true;
+        }
+        // The same for a cell that no other digit can take any more.
+        void PlaceAlone(int d, int c) {
+            const CellSet cell = CellSet::Cell(c);
+            cand[d] = cand[d].Without(kPeerCellSets[c]);
             unsolved = unsolved.Without(cell);
             rowsDone[d] |= static_cast<std::uint16_t>(1u << CellRow(c));
             columnsDone[d] |= static_cast<std::uint16_t>(1u << CellColumn(c));
             boxesDone[d] |= static_cast<std::uint16_t>(1u << CellBox(c));
-            return true;
         }
         // Places d at c unless c is already filled (a later check finds any clash).
         bool Force(int d, int c) { return !unsolved.Has(c) || Place(d, c); }
@@ -206,7 +212,8 @@ class SolutionCounter {
                     const int c = singles.PopFirst();
                     int d = 0;
                     while (d < 9 && !n.cand[d].Has(c)) ++d;
-                    if (d == 9 || !n.Force(d, c)) return false;
+                    if (d == 9) return false; // an earlier single took its last digit
+                    n.PlaceAlone(d, c);
                 }
                 continue;
             }
