@@ -130,11 +130,13 @@ class SolutionCounter {
     bool HasAnother(const Node& node, const Grid& solution, int a, int b) {
         Node differsInA = node;
         differsInA.cand[solution[a] - 1].Remove(a);
+        differsInA.changed |= 1u << (solution[a] - 1);
         Search(differsInA);
         if (found_ > 0 || a == b) return found_ > 0;
         Node differsInB = node;
         if (!differsInB.Place(solution[a] - 1, a)) return false;
         differsInB.cand[solution[b] - 1].Remove(b);
+        differsInB.changed |= 1u << (solution[b] - 1);
         Search(differsInB);
         return found_ > 0;
     }
@@ -173,6 +175,9 @@ class SolutionCounter {
         CellSet unsolved;
         // By digit - 1: the rows, columns and boxes where it stands.
         std::array<std::uint16_t, 9> rowsDone{}, columnsDone{}, boxesDone{};
+        // The digits whose cells changed since they were last looked at for
+        // hidden singles (bit d - 1).
+        unsigned changed = kAllCandidates;
 
         // False when digit d (0-based) cannot go to c.
         bool Place(int d, int c) {
@@ -181,12 +186,14 @@ class SolutionCounter {
             for (auto& e : cand) e = e.Without(cell);
             cand[d] |= cell;
             PlaceAlone(d, c);
+            changed = kAllCandidates;
             return true;
         }
         // The same for a cell that no other digit can take any more.
         void PlaceAlone(int d, int c) {
             const CellSet cell = CellSet::Cell(c);
             cand[d] = cand[d].Without(kPeerCellSets[c]);
+            changed |= 1u << d;
             unsolved = unsolved.Without(cell);
             rowsDone[d] |= static_cast<std::uint16_t>(1u << CellRow(c));
             columnsDone[d] |= static_cast<std::uint16_t>(1u << CellColumn(c));
@@ -220,7 +227,10 @@ class SolutionCounter {
             if (n.unsolved.Empty()) return true;
             // Hidden singles: a digit with one cell left in a row, column or box.
             bool placed = false;
+            // Only digits whose cells changed since they were last looked at.
             for (int d = 0; d < 9; ++d) {
+                if (!((n.changed >> d) & 1u)) continue;
+                n.changed &= ~(1u << d);
                 if (n.rowsDone[d] == kAllCandidates) continue; // all nine placed
                 // A row, column or box where the digit does not stand yet and
                 // has one cell left (or none: no solution), band by band.
