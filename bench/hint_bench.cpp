@@ -64,8 +64,8 @@ const std::vector<Position>& Positions() {
 
 // Search plus the "Show where" data, as the game computes them.
 std::size_t OneHint(HintSearch& search, const Position& p) {
-    const int r = search.Search(p.View());
-    return IsTechniqueHint(r) ? ExplainStep(search.Step()).size() : 0;
+    const HintResult r = search.Search(p.View());
+    return r.IsTechnique() ? ExplainStep(search.Step()).size() : 0;
 }
 
 void BM_HintOnEveryPosition(benchmark::State& state) {
@@ -131,10 +131,10 @@ void BM_HintFullLadder(benchmark::State& state) {
         p.played[c] = static_cast<std::uint8_t>(solver.SolverGrid()[c]);
     }
     p.marks = solver.CandidateMask();
-    const int result = search.Search(p.View());
-    if (result != kHintNothing && result < kUniqueRectangle + 1)
+    const HintResult result = search.Search(p.View());
+    if (result.IsTechnique() && result.technique < kUniqueRectangle)
         state.SkipWithError("an early technique applies");
-    state.SetLabel("hint " + std::to_string(result));
+    state.SetLabel("hint " + std::to_string(HintCode(result)));
     for (auto _ : state) benchmark::DoNotOptimize(search.Search(p.View()));
 }
 BENCHMARK(BM_HintFullLadder)->Unit(benchmark::kMicrosecond);
@@ -172,15 +172,15 @@ void BM_GameHintAndShowWhere(benchmark::State& state) {
     game.Next();
     game.RunPass();
     int applied = 0;
-    int r = 0;
-    while (applied < 200 && IsTechniqueHint(r = game.Hint()) && r <= kXWing) {
+    HintResult r;
+    while (applied < 200 && (r = game.Hint()).IsTechnique() && r.technique < kXWing) {
         game.ApplyHintStep();
         ++applied;
     }
-    const int result = game.Hint();
-    if (!IsTechniqueHint(result)) state.SkipWithError("no technique hint");
-    state.SetLabel("level " + std::to_string(game.State().PuzzleLevel) + ", " +
-                   std::to_string(applied) + " steps applied, hint " + std::to_string(result));
+    const HintResult result = game.Hint();
+    if (!result.IsTechnique()) state.SkipWithError("no technique hint");
+    state.SetLabel(game.View().StatusPanels[0] + ", " + std::to_string(applied) +
+                   " steps applied, hint " + std::to_string(HintCode(result)));
     for (auto _ : state) {
         benchmark::DoNotOptimize(game.Hint());
         game.ShowHintWhere();

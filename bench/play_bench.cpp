@@ -69,10 +69,17 @@ struct Bench {
         game.Next();
         game.RunPass();
     }
+    // The solution digit of `cell` in the puzzle on the board.
+    int SolutionAt(int cell) const {
+        const GameView v = game.View();
+        const int number = std::stoi(v.StatusPanels[1].substr(std::string("Number: ").size()));
+        return game.Puzzles()(v.SelectedLevel, number).Solution[cell];
+    }
     // An empty cell whose pencil mark for its solution digit strikes peers.
     int BusyCell() const {
+        const GameView v = game.View();
         for (int i = 0; i < kCells; ++i)
-            if (game.State().Played[i] == 0) return i;
+            if (v.Cells[i].Digit == 0) return i;
         return 0;
     }
 
@@ -87,7 +94,7 @@ void BM_NextAndLoad(benchmark::State& state) {
     for (auto _ : state) {
         b.Load();
         state.PauseTiming();
-        b.game.Solution();
+        b.game.ShowSolution();
         state.ResumeTiming();
     }
 }
@@ -99,7 +106,7 @@ void BM_Solution(benchmark::State& state) {
         state.PauseTiming();
         b.Load();
         state.ResumeTiming();
-        b.game.Solution();
+        b.game.ShowSolution();
     }
 }
 BENCHMARK(BM_Solution);
@@ -110,7 +117,7 @@ void BM_Restart(benchmark::State& state) {
     int cell = b.BusyCell();
     for (auto _ : state) {
         state.PauseTiming();
-        b.game.MarkMouseUp(b.game.State().Solution[cell], cell, kLeftButton, 100, 100);
+        b.game.PlaceDigit(cell, b.SolutionAt(cell));
         state.ResumeTiming();
         b.game.Restart();
     }
@@ -121,7 +128,7 @@ void BM_UndoRedoLevel3Placement(benchmark::State& state) {
     Bench b;
     b.Load();
     int cell = b.BusyCell();
-    b.game.MarkMouseUp(b.game.State().Solution[cell], cell, kLeftButton, 100, 100);
+    b.game.PlaceDigit(cell, b.SolutionAt(cell));
     for (auto _ : state) {
         b.game.Undo();
         b.game.Redo();
@@ -134,9 +141,9 @@ void BM_PlacementLevel3(benchmark::State& state) {
     Bench b;
     b.Load();
     int cell = b.BusyCell();
-    int digit = b.game.State().Solution[cell];
+    int digit = b.SolutionAt(cell);
     for (auto _ : state) {
-        b.game.MarkMouseUp(digit, cell, kLeftButton, 100, 100);
+        b.game.PlaceDigit(cell, digit);
         state.PauseTiming();
         b.game.Undo();
         state.ResumeTiming();

@@ -58,7 +58,7 @@ int main(int argc, char** argv) {
     run.Pages = 10;
     run.PerPage = 4;
     run.First = 61;
-    run.Level = 4;
+    run.Level = 5;
     std::vector<double> pdf;
     for (int i = 0; i < 7; ++i) {
         QElapsedTimer t;

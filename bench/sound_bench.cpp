@@ -6,6 +6,8 @@
 //   PlayToMixed    manual time: PlayStaticSound until the mixer has taken the
 //                  sound's first frames (SDL's dummy driver, 512-frame buffer).
 //                  What is heard adds at most the device buffer, 10.7 ms.
+//                  /0 with the device running, /1 with it resting (closed,
+//                  no thread) since the sound before, so that it is woken.
 #include "engine.h"
 #include "mixer.h"
 
@@ -18,7 +20,9 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <random>
+#include <string>
 #include <thread>
 #include <vector>
 
@@ -53,9 +57,22 @@ void Mix(benchmark::State& state, wavory::PcmFormat format) {
                                                         benchmark::Counter::kInvert);
 }
 
+// SDL's audio threads of this process, by their names.
+int SdlAudioThreads() {
+    int count = 0;
+    for (const auto& task : std::filesystem::directory_iterator("/proc/self/task")) {
+        std::string name;
+        std::getline(std::ifstream(task.path() / "comm"), name);
+        count += name.rfind("SDLAudio", 0) == 0 ? 1 : 0;
+    }
+    return count;
+}
+
 void PlayToMixed(benchmark::State& state) {
     setenv("SDL_AUDIODRIVER", "dummy", 0);
-    wavory::Engine engine(wavory::MakeSdlOutputDevice());
+    const bool rested = state.range(0) != 0;
+    wavory::Engine engine(rested ? wavory::MakeSdlOutputDevice(std::chrono::milliseconds(20))
+                                 : wavory::MakeSdlOutputDevice(std::chrono::hours(1)));
     if (engine.InitializeSound(1) != wavory::WAVO_DONE) {
         state.SkipWithError("no sound device");
         return;
@@ -83,8 +100,13 @@ void PlayToMixed(benchmark::State& state) {
     for (auto _ : state) {
         engine.StopStaticSound(sound);
         engine.SetCurrentStaticPosition(sound, 0);
-        // Start at a random point of the device's cycle.
-        std::this_thread::sleep_for(std::chrono::microseconds(std::rand() % 11000));
+        if (rested) {
+            while (SdlAudioThreads() != 0)
+                std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        } else {
+            // Start at a random point of the device's cycle.
+            std::this_thread::sleep_for(std::chrono::microseconds(std::rand() % 11000));
+        }
         auto start = std::chrono::steady_clock::now();
         engine.PlayStaticSound(sound, 0);
         while (engine.GetCurrentStaticPosition(sound) == 0)
@@ -102,6 +124,11 @@ void PlayToMixed(benchmark::State& state) {
 BENCHMARK_CAPTURE(Mix, mono16_44k, wavory::PcmFormat{1, 16, 44100, 2})->Arg(32)->Arg(8);
 BENCHMARK_CAPTURE(Mix, stereo16_48k, wavory::PcmFormat{2, 16, 48000, 4})->Arg(32);
 BENCHMARK_CAPTURE(Mix, mono8_22k, wavory::PcmFormat{1, 8, 22050, 1})->Arg(32);
-BENCHMARK(PlayToMixed)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(100);
+BENCHMARK(PlayToMixed)
+    ->Arg(0)
+    ->Arg(1)
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(100);
 
 BENCHMARK_MAIN();

@@ -4,6 +4,7 @@
 // per figure; the targets are 2 ms, 5 ms and 30 ms.
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QEventLoop>
 #include <QImage>
 #include <QPainter>
 #include <QStyle>
@@ -12,6 +13,7 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <cctype>
 #include <cstdio>
 #include <filesystem>
 #include <random>
@@ -54,6 +56,26 @@ Figures Summarise(std::vector<double> ms) {
     f.mean /= static_cast<double>(ms.size());
     f.worst = *std::max_element(ms.begin(), ms.end());
     return f;
+}
+
+// What the board shows, and the solution of the stock puzzle on it.
+struct OnBoard {
+    std::array<std::uint8_t, kCells> played{}, solution{};
+    bool playing = false;
+};
+OnBoard Read(const Game& game) {
+    OnBoard b;
+    const GameView v = game.View();
+    b.playing = v.Buttons.Hint;
+    for (int c = 0; c < kCells; ++c) b.played[c] = v.Cells[c].Digit;
+    const std::string& panel = v.StatusPanels[1];
+    const std::string prefix = "Number: ";
+    if (panel.rfind(prefix, 0) == 0 && panel.size() > prefix.size() &&
+        std::isdigit(static_cast<unsigned char>(panel[prefix.size()]))) {
+        const int number = std::stoi(panel.substr(prefix.size()));
+        b.solution = game.Puzzles()(v.SelectedLevel, number).Solution;
+    }
+    return b;
 }
 
 QPoint MarkPixel(int cell, int digit) {
@@ -113,8 +135,7 @@ int main(int argc, char** argv) {
         if (!app.Start()) return 1;
         ui::MainWindow& window = app.Window();
         Game& game = app.Controller().game();
-        for (int i = 0; i < 50 && game.View().StartupPanelVisible; ++i)
-            QApplication::processEvents();
+        for (int i = 0; i < 50 && game.View().Starting; ++i) QApplication::processEvents();
         app.Controller().Do([](Game& g) { g.SelectLevel(3); });
         app.Controller().Do([](Game& g) { g.Next(); });
         QApplication::processEvents();
@@ -135,11 +156,12 @@ int main(int argc, char** argv) {
 
         // Release on a mark: the game's handler, the view, and the repaint.
         std::vector<double> release;
-        for (int round = 0; round < 40 && !game.GameOver(); ++round) {
+        for (int round = 0; round < 40 && Read(game).playing; ++round) {
+            const OnBoard b = Read(game);
             int cell = 0;
-            while (cell < kCells && game.State().Played[cell] != 0) ++cell;
+            while (cell < kCells && b.played[cell] != 0) ++cell;
             if (cell == kCells) break;
-            QPoint at = MarkPixel(cell, game.State().Solution[cell]);
+            QPoint at = MarkPixel(cell, b.solution[cell]);
             QTest::mousePress(&board, Qt::LeftButton, Qt::NoModifier, at);
             t.start();
             QTest::mouseRelease(&board, Qt::LeftButton, Qt::NoModifier, at);
@@ -151,19 +173,20 @@ int main(int argc, char** argv) {
                     f.mean, f.worst, release.size());
 
         // A key press on the cursor's cell, with its repaint.
-        app.Controller().Do([](Game& g) { g.Solution(); });
+        app.Controller().Do([](Game& g) { g.ShowSolution(); });
         app.Controller().Do([](Game& g) { g.Next(); });
         QApplication::processEvents();
         window.activateWindow();
         // Offscreen, the window may never become active; the keys are sent to it anyway.
         (void)QTest::qWaitForWindowActive(&window);
         std::vector<double> keys;
-        for (int round = 0; round < 40 && !game.GameOver(); ++round) {
+        for (int round = 0; round < 40 && Read(game).playing; ++round) {
+            const OnBoard b = Read(game);
             int cell = 0;
-            while (cell < kCells && game.State().Played[cell] != 0) ++cell;
+            while (cell < kCells && b.played[cell] != 0) ++cell;
             if (cell == kCells) break;
             app.Controller().Do([cell](Game& g) { g.SetCursor(cell); });
-            const auto key = static_cast<Qt::Key>(Qt::Key_0 + game.State().Solution[cell]);
+            const auto key = static_cast<Qt::Key>(Qt::Key_0 + b.solution[cell]);
             t.start();
             QTest::keyClick(&window, key);
             board.repaint();
@@ -180,7 +203,7 @@ int main(int argc, char** argv) {
             "8..........36......7..9.2...5...7.......457.....1...3...1....68..85...1..9....4..",
             ".743.1...8...54...5.......1..96....4.2.....9.4....72..7.......5...21...8...7.513."};
         for (int round = 0; round < 30; ++round) {
-            app.Controller().Do([](Game& g) { g.Solution(); });
+            app.Controller().Do([](Game& g) { g.ShowSolution(); });
             const std::string text = puzzles[round % 3];
             t.start();
             app.Controller().Do([&text](Game& g) { g.PlayText(text); });
@@ -193,7 +216,7 @@ int main(int argc, char** argv) {
 
         // A Very Hard renewal on two threads while the player clicks: the gaps
         // between turns of the event loop, seen by a 1 ms timer.
-        app.Controller().Do([](Game& g) { g.Solution(); });
+        app.Controller().Do([](Game& g) { g.ShowSolution(); });
         app.Controller().Do([](Game& g) { g.Next(); });
         QApplication::processEvents();
         app.Controller().Do([](Game& g) { g.Renew(5); });
@@ -211,17 +234,21 @@ int main(int argc, char** argv) {
         QTimer clicks;
         clicks.setInterval(20);
         QObject::connect(&clicks, &QTimer::timeout, [&] {
+            const OnBoard b = Read(game);
             for (int cell = 0; cell < kCells; ++cell) {
-                if (game.State().Played[cell] != 0 || game.GameOver()) continue;
-                QPoint at = MarkPixel(cell, game.State().Solution[cell]);
+                if (b.played[cell] != 0 || !b.playing) continue;
+                QPoint at = MarkPixel(cell, b.solution[cell]);
                 QTest::mouseClick(&board, Qt::LeftButton, Qt::NoModifier, at);
                 break;
             }
         });
         beat.start();
         clicks.start();
-        while (game.RenewingLevel() != 0 && clock.elapsed() < 120000)
-            QApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
+        // QCoreApplication::processEvents with a time limit never waits: it
+        // would spin here and take a core from the workers.
+        QEventLoop loop;
+        while (game.View().RenewalProgress && clock.elapsed() < 120000)
+            loop.processEvents(QEventLoop::WaitForMoreEvents);
         beat.stop();
         clicks.stop();
         std::sort(gaps.begin(), gaps.end());

@@ -24,7 +24,8 @@ int RunHint(const Args& args, std::istream& in, std::ostream& out, std::ostream&
 // `live`: draw the progress bar in place (stderr is a terminal).
 int RunGenerate(const Args& args, std::ostream& out, std::ostream& err, bool live);
 int RunStock(const Args& args, std::ostream& out, std::ostream& err, bool live);
-// The print run into a PDF file (print_command.cpp, which needs Qt Gui).
+// The print run into a PDF file (print_command.cpp, which needs Qt Gui: only
+// the dravik-print program has it).
 int RunPrint(const Args& args, std::ostream& out, std::ostream& err);
 
 // A --seed value: 0 .. 2^63 - 1.

@@ -51,21 +51,6 @@ std::string ReadGrid(std::string_view name, std::string_view field,
     return {};
 }
 
-// "-" or digits 1-9 in ascending order.
-bool ReadMarks(std::string_view field, std::uint16_t& mask) {
-    mask = 0;
-    if (field == "-") return true;
-    if (field.empty()) return false;
-    int last = 0;
-    for (char ch : field) {
-        const int d = ch - '0';
-        if (d < 1 || d > 9 || d <= last) return false;
-        mask |= DigitBit(d);
-        last = d;
-    }
-    return true;
-}
-
 // The board state of a line; "" or the reason it is not one.
 std::string ReadState(const std::vector<std::string_view>& fields, BoardState& s) {
     if (fields.size() < 5)
@@ -73,19 +58,7 @@ std::string ReadState(const std::vector<std::string_view>& fields, BoardState& s
                std::to_string(fields.size());
     if (std::string e = ReadGrid("played", fields[0], s.played); !e.empty()) return e;
 
-    std::vector<std::string_view> marks;
-    for (std::size_t start = 0;;) {
-        const std::size_t comma = fields[1].find(',', start);
-        marks.push_back(fields[1].substr(start, comma - start));
-        if (comma == std::string_view::npos) break;
-        start = comma + 1;
-    }
-    if (marks.size() != kCells)
-        return "marks: expected 81 comma-separated fields, found " + std::to_string(marks.size());
-    for (int c = 0; c < kCells; ++c)
-        if (!ReadMarks(marks[c], s.marks[c]))
-            return "marks: cell " + std::to_string(c + 1) +
-                   ": expected '-' or digits 1-9 in ascending order";
+    if (std::string e = ReadMarksText(fields[1], s.marks); !e.empty()) return "marks: " + e;
 
     if (std::string e = ReadGrid("solution", fields[2], s.solution); !e.empty()) return e;
     if (std::string e = ReadGrid("givens", fields[3], s.givens); !e.empty()) return e;
@@ -149,10 +122,10 @@ int RunHint(const Args& args, std::istream& in, std::ostream& out, std::ostream&
             hadErrors = true;
             continue;
         }
-        const int result = search.Search(
+        const HintResult result = search.Search(
             HintBoard{state.played, state.marks, state.solution, state.givens, state.level});
-        text = std::to_string(result);
-        if (where && IsTechniqueHint(result)) text += ' ' + WhereText(search.Step());
+        text = std::to_string(HintCode(result));
+        if (where && result.IsTechnique()) text += ' ' + WhereText(search.Step());
         text += '\n';
         out << text;
     }

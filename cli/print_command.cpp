@@ -1,11 +1,8 @@
 // dravik print: the print dialog's run into an A4 PDF file, no window needed.
 #include <QGuiApplication>
 
-#include <cerrno>
 #include <cstdio>
-#include <cstring>
 #include <filesystem>
-#include <fstream>
 #include <memory>
 #include <ostream>
 #include <string>
@@ -40,7 +37,7 @@ PrintArgs ParsePrintArgs(const Args& args) {
             if (p.stock.empty()) throw UsageError{"print: --stock needs a file name"};
         } else if (a == "--level") {
             p.options.Level =
-                static_cast<int>(ParseNumber("--level", OptionValue(args, i), 1, kLevels)) - 1;
+                static_cast<int>(ParseNumber("--level", OptionValue(args, i), 1, kLevels));
         } else if (a == "--from") {
             p.options.First =
                 static_cast<int>(ParseNumber("--from", OptionValue(args, i), 1, kPuzzlesPerLevel));
@@ -108,25 +105,16 @@ int RunPrint(const Args& args, std::ostream& out, std::ostream& err) {
         return master ? 1 : 2;
     }
 
-    // The output is tried before any page is drawn, so a bad path fails at once.
-    std::error_code ignored;
-    const bool existed = std::filesystem::exists(p.pdf, ignored);
-    {
-        std::ofstream probe(p.pdf, std::ios::binary | std::ios::app);
-        if (!probe) {
-            err << "dravik: cannot write '" << p.pdf << "': " << std::strerror(errno) << '\n';
-            return 2;
-        }
-    }
-
+    // Nothing is made or opened under the output's name before the pages are
+    // ready: whatever is there (a link, a device, another file) is left as it
+    // was when the write fails.
     bool ownedGui = false;
     const std::unique_ptr<QGuiApplication> gui = GuiFor(ownedGui);
     const print::PrintOutcome written =
         print::WritePdfFile(QString::fromStdString(p.pdf), stock, p.options);
     if (!written.ok) {
-        if (!existed) std::filesystem::remove(p.pdf, ignored);
         err << "dravik: " << written.detail << '\n';
-        return 1;
+        return written.unwritable ? 2 : 1;
     }
     out.flush();
     return 0;

@@ -1,21 +1,30 @@
 #!/usr/bin/env bash
 # Times the game's start-up as a player sees it: from launching the program to
-# its window on the screen, stock read included, under a virtual X display,
-# with fresh data and settings folders (the first start copies the master
-# stock). Then runs the offscreen window benchmark (repaint, release, the
-# event loop during a renewal). Needs Xvfb and xdotool.
+# its window mapped on the screen and to its first paint, stock read included,
+# under a virtual X display: a normal start, and a first start with fresh data
+# and settings folders (it copies the master stock). Solo from sgt-puzzles,
+# when installed, is timed the same way in turns with the game, so both see
+# the same load. Then runs the offscreen window benchmark (repaint, release,
+# the event loop during a renewal) unless BENCH_UI_WINDOW_ONLY is set.
+# Needs Xvfb and the build's window_times (libxdamage-dev).
 # Usage: scripts/bench-ui.sh [BUILD_DIR] [RUNS]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${1:-build}
 runs=${2:-10}
-for tool in Xvfb xdotool; do
-    command -v "$tool" >/dev/null || { echo "bench-ui: $tool is not installed" >&2; exit 1; }
+command -v Xvfb >/dev/null || { echo "bench-ui: Xvfb is not installed" >&2; exit 1; }
+watch=$build/bench/window_times
+[[ -x $watch ]] || { echo "bench-ui: $watch is missing (install libxdamage-dev and build again)" >&2; exit 1; }
+solo=
+for candidate in /usr/games/sgt-solo /usr/games/solo; do
+    [[ -x $candidate ]] && { solo=$candidate; break; }
 done
 work=$(mktemp -d)
 trap 'kill "${xvfb:-0}" 2>/dev/null || true; rm -rf "$work"' EXIT
 # Xvfb picks a free display and writes its number once it accepts clients.
-Xvfb -displayfd 3 -screen 0 1280x1024x24 3>"$work/display" </dev/null >/dev/null 2>&1 &
+# Without -noreset it would reset whenever its last client leaves, and the
+# next program could find no display.
+Xvfb -displayfd 3 -noreset -screen 0 1280x1024x24 3>"$work/display" </dev/null >/dev/null 2>&1 &
 xvfb=$!
 number=
 for _ in $(seq 1 600); do
@@ -26,24 +35,45 @@ for _ in $(seq 1 600); do
 done
 [[ -n $number ]] || { echo "bench-ui: Xvfb did not start" >&2; exit 1; }
 display=:$number
-times=()
-for run in $(seq 1 "$runs"); do
-    rm -rf "$work/data" "$work/config"
-    mkdir -p "$work/data" "$work/config"
-    start=$(date +%s%N)
-    DISPLAY=$display XDG_DATA_HOME=$work/data XDG_CONFIG_HOME=$work/config \
-        SDL_AUDIODRIVER=dummy "$build/bin/dravik-sudoku" </dev/null >"$work/game.log" 2>&1 &
-    game=$!
-    until DISPLAY=$display xdotool search --onlyvisible --name "^Dravik Sudoku - " >/dev/null; do
-        kill -0 "$game" 2>/dev/null || { echo "bench-ui: the game ended before its window showed:" >&2; cat "$work/game.log" >&2; exit 1; }
-        sleep 0.002
-    done
-    end=$(date +%s%N)
-    kill "$game"
-    wait "$game" 2>/dev/null || true
-    times+=($(((end - start) / 1000000)))
+
+# One timed start of "$@" with the data and settings folders under $1:
+# "mapped MS painted MS".
+timed_start() {
+    local home=$1
+    shift
+    mkdir -p "$home/data" "$home/config"
+    DISPLAY=$display XDG_DATA_HOME=$home/data XDG_CONFIG_HOME=$home/config \
+        SDL_AUDIODRIVER=dummy "$watch" "$@" </dev/null 2>"$work/start.log" ||
+        { echo "bench-ui: $1 did not show its window:" >&2; cat "$work/start.log" >&2; exit 1; }
+}
+median() { sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
+
+# A first start copies the master stock and writes the settings; a normal
+# start finds both, as a player's does every day.
+timed_start "$work/normal" "$build/bin/dravik-sudoku" >/dev/null
+: >"$work/first" >"$work/game" >"$work/solo"
+for _ in $(seq 1 "$runs"); do
+    rm -rf "$work/fresh"
+    timed_start "$work/fresh" "$build/bin/dravik-sudoku" >>"$work/first"
+    timed_start "$work/normal" "$build/bin/dravik-sudoku" >>"$work/game"
+    [[ -n $solo ]] && timed_start "$work/solo-home" "$solo" >>"$work/solo"
 done
-sorted=$(printf '%s\n' "${times[@]}" | sort -n)
-echo "start-up to window shown over $runs runs (ms): $(echo $sorted | tr '\n' ' ')"
-echo "median: $(echo "$sorted" | sed -n "$(((runs + 1) / 2))p") ms"
-"$build/bench/ui_bench" 2>/dev/null
+report() { # NAME FILE
+    local mapped painted
+    mapped=$(awk '{ print $2 }' "$2" | median)
+    painted=$(awk '{ print $4 }' "$2" | median)
+    echo "$1 over $runs runs: mapped $(awk '{ printf "%s ", $2 }' "$2")ms;" \
+        "painted $(awk '{ printf "%s ", $4 }' "$2")ms"
+    echo "$1 median: mapped $mapped ms, first painted $painted ms"
+}
+report "dravik-sudoku, first start" "$work/first"
+report "dravik-sudoku" "$work/game"
+if [[ -n $solo ]]; then
+    report "$(basename "$solo")" "$work/solo"
+    awk -v g="$(awk '{ print $4 }' "$work/game" | median)" \
+        -v s="$(awk '{ print $4 }' "$work/solo" | median)" \
+        'BEGIN { printf "first paint: dravik-sudoku %.2f of %s'"'"'s time\n", g / s, "Solo" }'
+else
+    echo "sgt-puzzles is not installed: no comparison with Solo"
+fi
+[[ ${BENCH_UI_WINDOW_ONLY:-} ]] || "$build/bench/ui_bench" 2>/dev/null

@@ -8,7 +8,7 @@ packages=(
     qt6-base-dev libgl1-mesa-dev
     libsdl2-dev
     libgtest-dev libgmock-dev libbenchmark-dev
-    fonts-liberation xvfb xauth xdotool
+    fonts-liberation xvfb xauth xdotool x11-xkb-utils libxtst-dev libxdamage-dev
     desktop-file-utils appstream dpkg-dev
     poppler-utils
     cups printer-driver-cups-pdf

@@ -2,7 +2,9 @@
 
 #include <sstream>
 
+#include "game/hint/board_highlight.h"
 #include "game/hint/hint_text.h"
+#include "game/model/puzzle_text.h"
 #include "game/model/techniques.h"
 
 namespace dravik {
@@ -29,21 +31,6 @@ bool ReadDigits(const std::string& text, std::array<std::uint8_t, kCells>& grid)
     return true;
 }
 
-bool ReadMarks(const std::string& text, std::array<std::uint16_t, kCells>& marks) {
-    const auto fields = SplitOn(text, ',');
-    if (fields.size() != kCells) return false;
-    for (int c = 0; c < kCells; ++c) {
-        marks[c] = 0;
-        if (fields[c] == "-") continue;
-        if (fields[c].empty()) return false;
-        for (char ch : fields[c]) {
-            if (ch < '1' || ch > '9') return false;
-            marks[c] |= DigitBit(ch - '0');
-        }
-    }
-    return true;
-}
-
 bool ValidSolution(const std::array<std::uint8_t, kCells>& s) {
     for (int u = 0; u < kUnits; ++u) {
         unsigned seen = 0;
@@ -55,6 +42,19 @@ bool ValidSolution(const std::array<std::uint8_t, kCells>& s) {
     }
     return true;
 }
+
+// "#rrggbb".
+std::string HtmlColour(Rgb c) {
+    static constexpr char kHex[] = "0123456789abcdef";
+    std::string s = "#";
+    for (int v : {c.r, c.g, c.b}) {
+        s += kHex[v >> 4];
+        s += kHex[v & 15];
+    }
+    return s;
+}
+
+const std::string kWhite = "#ffffff";
 
 std::string Escape(std::string_view text) {
     std::string s;
@@ -109,7 +109,7 @@ std::map<std::string, HelpExample> ReadHelpExamples(std::istream& in,
         else if (!ReadDigits(f[2], e.givens) || !ReadDigits(f[3], e.board) ||
                  !ReadDigits(f[5], e.solution))
             errors.push_back(where + "a grid is not 81 digits");
-        else if (!ReadMarks(f[4], e.marks))
+        else if (!ReadMarksText(f[4], e.marks).empty())
             errors.push_back(where + "the marks are not 81 fields");
         else if (!examples.emplace(e.id, e).second)
             errors.push_back(where + "example '" + e.id + "' twice");
@@ -128,10 +128,10 @@ std::string HelpExampleProblem(const HelpExample& e, HintStep& step) {
             return "the solution's mark is missing" + cell;
     }
     HintSearch search;
-    const int result = search.Search(HintBoard{e.board, e.marks, e.solution, e.givens, 5});
+    const HintResult result = search.Search(HintBoard{e.board, e.marks, e.solution, e.givens, 5});
     step = search.Step();
-    if (result != e.technique + 1)
-        return "the hint here is " + std::to_string(result) + ", not " +
+    if (!result.IsTechnique() || result.technique != e.technique)
+        return "the hint here is " + std::to_string(HintCode(result)) + ", not " +
                std::string(TechniqueCaption(e.technique));
     for (const GridChange& ch : step.changes)
         if (ch.placed != (ch.digit == e.solution[ch.cell])) return "the step loses the solution";
@@ -139,18 +139,12 @@ std::string HelpExampleProblem(const HelpExample& e, HintStep& step) {
 }
 
 std::string RenderHelpExample(const HelpExample& e, const HintStep& step) {
-    std::array<bool, kCells> pattern{};
-    for (int c : step.pattern.Cells()) pattern[c] = true;
-    std::array<std::uint16_t, kCells> removed{};
-    int placedCell = -1, placedDigit = 0;
-    for (const GridChange& ch : step.changes) {
-        if (ch.placed) {
-            placedCell = ch.cell;
-            placedDigit = ch.digit;
-        } else {
-            removed[ch.cell] |= DigitBit(ch.digit);
-        }
-    }
+    const BoardHighlight shown = HighlightOf(step);
+    const std::string patternFill = HtmlColour(kPatternFill),
+                      struckCell = HtmlColour(kStruckCellFill),
+                      placedCell = HtmlColour(kPlacedCellFill),
+                      struckMark = HtmlColour(kStruckMark), placedMark = HtmlColour(kPlacedMark),
+                      placedFill = HtmlColour(kPlacedFill);
 
     std::ostringstream h;
     h << "<table class=\"board\" cellspacing=\"0\" cellpadding=\"2\" "
@@ -163,10 +157,10 @@ std::string RenderHelpExample(const HelpExample& e, const HintStep& step) {
           << "ABCDEFGHJ"[row] << "</b></td>";
         for (int column = 0; column < 9; ++column) {
             const int c = 9 * row + column;
-            const char* back = c == placedCell ? "#d6f2d6"
-                               : pattern[c]    ? "#fff4b0"
-                               : removed[c]    ? "#fde2e2"
-                                               : "#ffffff";
+            const std::string& back = c == shown.PlacedCell ? placedCell
+                                      : shown.Pattern[c]    ? patternFill
+                                      : shown.Struck[c]     ? struckCell
+                                                            : kWhite;
             h << "<td align=\"center\" valign=\"middle\" width=\"44\" bgcolor=\"" << back
               << "\" style=\"" << CellBorder(row, column) << "width: 44px; height: 44px\">";
             if (e.board[c]) {
@@ -179,14 +173,14 @@ std::string RenderHelpExample(const HelpExample& e, const HintStep& step) {
                     if (d > 1) h << ((d - 1) % 3 == 0 ? "<br>" : "&nbsp;");
                     if (!(e.marks[c] & DigitBit(d)))
                         h << "&nbsp;";
-                    else if (removed[c] & DigitBit(d))
-                        h << "<span style=\"color: #d00000; font-weight: bold; "
-                             "text-decoration: line-through\">"
-                          << d << "</span>";
-                    else if (c == placedCell && d == placedDigit)
-                        h << "<span style=\"color: #006e00; font-weight: bold; "
-                             "background-color: #aaebaa\">"
-                          << d << "</span>";
+                    else if (shown.Struck[c] & DigitBit(d))
+                        h << "<span style=\"color: " << struckMark
+                          << "; font-weight: bold; text-decoration: line-through\">" << d
+                          << "</span>";
+                    else if (c == shown.PlacedCell && d == shown.PlacedDigit)
+                        h << "<span style=\"color: " << placedMark
+                          << "; font-weight: bold; background-color: " << placedFill << "\">" << d
+                          << "</span>";
                     else
                         h << d;
                 }
@@ -196,10 +190,10 @@ std::string RenderHelpExample(const HelpExample& e, const HintStep& step) {
         }
         h << "</tr>\n";
     }
-    h << "</table>\n<p class=\"step\"><b>The step:</b> " << Escape(ExplainStep(step)) << ".<br>\n"
+    h << "</table>\n<p class=\"step\"><b>The step:</b> " << Escape(shown.Explanation) << ".<br>\n"
       << "<small>Yellow cells make the pattern; "
-      << (placedCell >= 0 ? "the green mark is the digit the step places."
-                          : "the marks struck in red are the ones the step removes.")
+      << (shown.PlacedCell >= 0 ? "the green mark is the digit the step places."
+                                : "the marks struck in red are the ones the step removes.")
       << " Blue digits are givens.</small></p>\n";
     return h.str();
 }

@@ -2,14 +2,32 @@
 
 #include <algorithm>
 
+#include "game/model/levels.h"
+
 namespace dravik {
+
+int HintCode(const HintResult& result) {
+    switch (result.kind) {
+    case HintKind::Nothing:
+        break;
+    case HintKind::Technique:
+        return result.technique + 1;
+    case HintKind::WrongDigit:
+        return 23 + result.cell;
+    case HintKind::StruckMark:
+        return 104 + result.cell;
+    case HintKind::LowLevel:
+        return 185;
+    }
+    return 0;
+}
 
 HintSearch::HintSearch() {
     log_.reserve(64);
     step_.changes.reserve(64);
 }
 
-int HintSearch::Search(const HintBoard& board) {
+HintResult HintSearch::Search(const HintBoard& board) {
     step_.technique = -1;
     step_.changes.clear();
     step_.pattern.Clear();
@@ -21,7 +39,7 @@ int HintSearch::Search(const HintBoard& board) {
     for (int c = 0; c < kCells; ++c) {
         const int digit = board.Played[c];
         const int solution = board.Solution[c];
-        if (digit != 0 && digit != solution) return kHintWrongDigit + c;
+        if (digit != 0 && digit != solution) return {HintKind::WrongDigit, -1, c};
         played[c] = static_cast<std::int16_t>(digit);
         givens[c] = static_cast<std::int16_t>(board.Givens[c]);
         step_.marks[c] =
@@ -29,39 +47,49 @@ int HintSearch::Search(const HintBoard& board) {
         if (digit == 0) {
             empty = true;
             if (solution >= 1 && solution <= 9 && !(step_.marks[c] & DigitBit(solution)))
-                return kHintStruckMark + c;
+                return {HintKind::StruckMark, -1, c};
         }
     }
-    if (!empty) return kHintNothing;
-    if (board.Level < 3) return kHintLowLevel;
+    if (!empty) return {};
+    if (!MarksAreCandidates(board.Level)) return {HintKind::LowLevel};
 
-    // One pass of the ladder on the player's marks.
+    // A mark of a digit that a peer already holds is no candidate (Reset Cell
+    // shows all nine marks again): the ladder starts from the marks without
+    // them, so the step it names is true of the position.
+    for (int c = 0; c < kCells; ++c) {
+        if (played[c] == 0) continue;
+        for (int unit : kCellUnits[c])
+            for (int peer : kUnitCells[unit])
+                step_.marks[peer] &= static_cast<std::uint16_t>(~DigitBit(played[c]));
+    }
+
+    // One pass of the ladder on those marks.
     solver_.LoadPosition(givens, played, step_.marks);
     log_.clear();
     solver_.RecordChanges(&log_);
     solver_.RecordPattern(&step_.pattern);
-    int result = kHintNothing;
+    int technique = -1;
     for (int t = 0; t < kTechniqueCount; ++t) {
         log_.clear();
         if (solver_.ApplyTechnique(t)) {
-            result = t + 1;
+            technique = t;
             break;
         }
     }
     solver_.RecordChanges(nullptr);
     solver_.RecordPattern(nullptr);
-    if (result == kHintNothing) {
+    if (technique < 0) {
         step_.pattern.Clear();
-        return result;
+        return {};
     }
 
-    step_.technique = result - 1;
+    step_.technique = technique;
     step_.changes.assign(log_.begin(), log_.end());
     std::sort(step_.changes.begin(), step_.changes.end(),
               [](const GridChange& a, const GridChange& b) {
                   return a.cell != b.cell ? a.cell < b.cell : a.digit < b.digit;
               });
-    return result;
+    return {HintKind::Technique, technique, -1};
 }
 
 } // namespace dravik

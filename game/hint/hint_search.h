@@ -16,27 +16,32 @@
 
 namespace dravik {
 
-// Results of a search.
-//   0          nothing to report: the board is complete, or no technique
-//              makes progress on the marks
-//   1..22      technique index + 1 makes progress
-//   23..103    cell (result - 23) holds a digit that is not the solution's
-//   104..184   cell (result - 104) is empty and its marks lack the solution's digit
-//   185        the board is sound, but at levels 1 and 2 no technique is named
-inline constexpr int kHintNothing = 0;
-inline constexpr int kHintWrongDigit = 23;
-inline constexpr int kHintStruckMark = 104;
-inline constexpr int kHintLowLevel = 185;
+// What a search finds, in this order of precedence: a placed digit that is not
+// the solution's, or an empty cell whose marks lack its solution digit (the
+// first such cell in cell order); the board complete, nothing to report; at
+// levels 1 and 2 (plain keypads) no technique is named; else the first
+// technique of the ladder that makes progress on the marks, or none.
+enum class HintKind {
+    Nothing,    // the board is complete, or no technique makes progress
+    Technique,  // `technique` makes progress (Step() has the step)
+    WrongDigit, // `cell` holds a digit that is not the solution's
+    StruckMark, // `cell` is empty and its marks lack the solution's digit
+    LowLevel,   // the board is sound, but at this level no technique is named
+};
 
-constexpr bool IsTechniqueHint(int result) {
-    return result >= 1 && result <= kTechniqueCount;
-}
-constexpr bool IsWrongDigitHint(int result) {
-    return result >= kHintWrongDigit && result < kHintWrongDigit + kCells;
-}
-constexpr bool IsStruckMarkHint(int result) {
-    return result >= kHintStruckMark && result < kHintStruckMark + kCells;
-}
+struct HintResult {
+    HintKind kind = HintKind::Nothing;
+    int technique = -1; // Technique: index in the technique table
+    int cell = -1;      // WrongDigit, StruckMark
+
+    bool IsTechnique() const { return kind == HintKind::Technique; }
+    friend bool operator==(const HintResult&, const HintResult&) = default;
+};
+
+// The result as one number, the way `dravik hint` writes it: 0 nothing,
+// 1..22 technique index + 1, 23 + cell a wrong digit, 104 + cell a struck
+// solution mark, 185 a sound board below level 3.
+int HintCode(const HintResult& result);
 
 // The board as the player has it. A cell with a digit (given or placed) has no
 // candidates, whatever its marks say; a solution digit outside 1..9 (no puzzle)
@@ -55,7 +60,8 @@ struct HintStep {
     // One placement, or the removals ordered by cell, then digit.
     std::vector<GridChange> changes;
     StepPattern pattern;
-    // The marks the step starts from (a filled cell has none).
+    // The marks the step starts from: the player's, without the digits a peer
+    // already holds (a filled cell has none).
     std::array<std::uint16_t, kCells> marks{};
 
     bool Places() const { return !changes.empty() && changes.front().placed; }
@@ -65,8 +71,8 @@ class HintSearch {
   public:
     HintSearch();
 
-    // The result code for `board`; Step() holds the step of a technique result.
-    int Search(const HintBoard& board);
+    // What the hint finds on `board`; Step() holds the step of a technique.
+    HintResult Search(const HintBoard& board);
     const HintStep& Step() const { return step_; }
 
   private:

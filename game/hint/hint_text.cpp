@@ -207,22 +207,22 @@ std::string CellText(int cell) {
     return CellName(cell).data();
 }
 
-std::optional<HintMessage> HintMessageFor(int result) {
+std::optional<HintMessage> HintMessageFor(const HintResult& result) {
     constexpr std::string_view kTitle = "Bad solved cell";
-    if (IsWrongDigitHint(result))
-        return HintMessage{"The solution of cell " + CellText(result - kHintWrongDigit) +
-                               " is incorrect!",
+    if (result.kind == HintKind::WrongDigit)
+        return HintMessage{"The solution of cell " + CellText(result.cell) + " is incorrect!",
                            kTitle};
-    if (IsStruckMarkHint(result))
-        return HintMessage{"The pencilmark of cell " + CellText(result - kHintStruckMark) +
+    if (result.kind == HintKind::StruckMark)
+        return HintMessage{"The pencilmark of cell " + CellText(result.cell) +
                                " to solve this cell is incorrectly erased!",
                            kTitle};
     return std::nullopt;
 }
 
-std::string_view HintHelpPage(int result) {
-    return IsTechniqueHint(result) ? kTechniqueTable[static_cast<std::size_t>(result - 1)].helpPage
-                                   : std::string_view{};
+std::string_view TechniqueHelpPage(int technique) {
+    return technique >= 0 && technique < kTechniqueCount
+               ? kTechniqueTable[static_cast<std::size_t>(technique)].helpPage
+               : std::string_view{};
 }
 
 std::string ExplainStep(const HintStep& step) {

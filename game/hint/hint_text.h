@@ -20,18 +20,10 @@ struct HintMessage {
     std::string text;
     std::string_view title;
 };
-std::optional<HintMessage> HintMessageFor(int result);
+std::optional<HintMessage> HintMessageFor(const HintResult& result);
 
-// The help page that explains a technique result (1..22), "" for any other.
-std::string_view HintHelpPage(int result);
-
-// The technique list's count boxes: box k's top in twips. The marker of a
-// technique result r sits over box r - 1.
-inline constexpr int kCountBoxTopTwips = 2760;
-inline constexpr int kCountBoxPitchTwips = 240;
-constexpr int HintMarkerTop(int result) {
-    return kCountBoxTopTwips + kCountBoxPitchTwips * (result - 1);
-}
+// The help page that explains `technique`, "" for no technique.
+std::string_view TechniqueHelpPage(int technique);
 
 // One line that tells a player where the step is and what it does, e.g.
 // "X-Wing on 4: rows B and F, columns 2 and 7 — 4 goes from C2 and H7".

@@ -2,10 +2,6 @@
 
 namespace dravik {
 
-const ConversionTables& InitConversionArrays() {
-    return kTables;
-}
-
 std::array<char, 3> CellName(int cell) {
     static constexpr char kRows[] = "ABCDEFGHJ";
     return {kRows[CellRow(cell)], static_cast<char>('1' + CellColumn(cell)), '\0'};

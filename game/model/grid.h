@@ -58,10 +58,6 @@ constexpr ConversionTables MakeConversionTables() {
 // Built at compile time; nothing ever writes to it.
 inline constexpr ConversionTables kTables = MakeConversionTables();
 
-// Kept for callers that follow the start-up order of the game window; the tables
-// are constant, so this only touches them.
-const ConversionTables& InitConversionArrays();
-
 constexpr int CellRow(int c) {
     return kTables.CellRow[c];
 }

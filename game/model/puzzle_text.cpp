@@ -1,5 +1,7 @@
 #include "game/model/puzzle_text.h"
 
+#include <algorithm>
+
 #include "game/model/grid.h"
 
 namespace dravik {
@@ -92,6 +94,53 @@ std::string GridText(const Grid& grid) {
     std::string s(81, '0');
     for (int i = 0; i < 81; ++i)
         if (grid[i] >= 1 && grid[i] <= 9) s[i] = static_cast<char>('0' + grid[i]);
+    return s;
+}
+
+namespace {
+
+// "-" or digits 1-9 in ascending order.
+bool ReadMarksField(std::string_view field, std::uint16_t& mask) {
+    mask = 0;
+    if (field == "-") return true;
+    if (field.empty()) return false;
+    int last = 0;
+    for (char ch : field) {
+        const int d = ch - '0';
+        if (d < 1 || d > 9 || d <= last) return false;
+        mask |= DigitBit(d);
+        last = d;
+    }
+    return true;
+}
+
+} // namespace
+
+std::string ReadMarksText(std::string_view text, std::array<std::uint16_t, kCells>& marks) {
+    const std::size_t fields =
+        1 + static_cast<std::size_t>(std::count(text.begin(), text.end(), ','));
+    if (fields != kCells)
+        return "expected 81 comma-separated fields, found " + std::to_string(fields);
+    std::size_t start = 0;
+    for (int cell = 0; cell < kCells; ++cell) {
+        const std::size_t comma = text.find(',', start);
+        if (!ReadMarksField(text.substr(start, comma - start), marks[cell]))
+            return "cell " + std::to_string(cell + 1) +
+                   ": expected '-' or digits 1-9 in ascending order";
+        start = comma + 1;
+    }
+    return {};
+}
+
+std::string MarksText(const std::array<std::uint16_t, kCells>& marks) {
+    std::string s;
+    for (int c = 0; c < kCells; ++c) {
+        if (c > 0) s += ',';
+        const std::size_t before = s.size();
+        for (int d = 1; d <= 9; ++d)
+            if (marks[c] & DigitBit(d)) s += static_cast<char>('0' + d);
+        if (s.size() == before) s += '-';
+    }
     return s;
 }
 

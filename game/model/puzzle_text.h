@@ -3,6 +3,8 @@
 // white space separates it.
 #pragma once
 
+#include <array>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -29,5 +31,11 @@ std::string GivensClash(const Grid& puzzle);
 
 // 81 digits, '0' for an empty cell.
 std::string GridText(const Grid& grid);
+
+// Pencil marks as text: 81 comma-separated fields, each the digits marked in
+// that cell in ascending order, or '-' for none. Returns "" when `text` reads
+// into `marks`, else why not.
+std::string ReadMarksText(std::string_view text, std::array<std::uint16_t, kCells>& marks);
+std::string MarksText(const std::array<std::uint16_t, kCells>& marks);
 
 } // namespace dravik

@@ -6,7 +6,8 @@
 namespace dravik {
 
 bool FileStockWriter::WriteStock(const Stock& stock) {
-    return dravik::WriteStock(file_, stock).ok;
+    // Read back first: a better time another program stored meanwhile stays.
+    return WriteStockKeepingBestTimes(file_, stock).ok;
 }
 
 WorkerPuzzleSource::WorkerPuzzleSource(int threads, std::function<void()> ready)

@@ -12,7 +12,9 @@ namespace dravik {
 
 class RenewalWorker;
 
-// Writes the whole stock to the working copy (atomically, see stock_file.h).
+// Writes the whole stock to the working copy (atomically, see stock_file.h),
+// keeping any better best time the file holds by then
+// (WriteStockKeepingBestTimes).
 class FileStockWriter final : public StockWriter {
   public:
     explicit FileStockWriter(std::filesystem::path file) : file_(std::move(file)) {}

@@ -21,8 +21,6 @@ void Board::ClearSudokuData() {
     Solution.fill(0);
     Played.fill(0);
     PuzzleLevel = 0;
-    PuzzleNumber = 0;
-    BestPlayer = 0;
     StepCount = 0;
     StepLimit = 0;
 }
@@ -100,17 +98,17 @@ void Board::Apply(const Step& step, Direction direction) {
 }
 
 int ColumnPeer(int cell, int bit) {
-    return cell % 9 + 9 * bit;
+    return kUnitCells[ColumnUnit(CellColumn(cell))][bit];
 }
 
 int RowPeer(int cell, int bit) {
-    return 9 * (cell / 9) + bit;
+    return kUnitCells[RowUnit(CellRow(cell))][bit];
 }
 
 int BoxPeer(int cell, int bit) {
-    int i = bit % 3; // row offset
-    int j = bit / 3; // column offset
-    return CellBoxStart(cell) + 9 * i + j;
+    // The box's cells are listed row by row; a step names them column by
+    // column (row offset bit % 3, column offset bit / 3).
+    return kUnitCells[BoxUnit(CellBox(cell))][3 * (bit % 3) + bit / 3];
 }
 
 } // namespace dravik

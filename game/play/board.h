@@ -1,6 +1,5 @@
-// The puzzle being played: givens, solution, the board as played, the pencil
-// marks, the selected row and column, and the step history that Undo, Redo,
-// Restart and Reset Cell walk.
+// The puzzle's arrays as played: givens, solution, the board, the pencil marks,
+// and the step history that Undo, Redo, Restart and Reset Cell walk.
 #pragma once
 
 #include <array>
@@ -13,7 +12,6 @@ namespace dravik {
 
 // A game holds at most this many steps (the step counter is 16-bit).
 constexpr int kMaxSteps = 32767;
-constexpr int kNoSelection = 9;
 
 // One recorded move.
 //   Type: +d placed digit d; -d struck pencil mark d; 10 + x reset a cell that held x.
@@ -39,14 +37,8 @@ struct Board {
     std::array<std::uint8_t, kCells> Played{};
     std::array<std::uint16_t, kCells> PencilMarks{};
 
+    // The level whose rules the puzzle is played by (its stock record's Level).
     int PuzzleLevel = 0;
-    int PuzzleNumber = 0;
-    int BestMinutes = 0;
-    int BestSeconds = 0;
-    int BestPlayer = 0;
-
-    int SelectedRow = kNoSelection;
-    int SelectedColumn = kNoSelection;
 
     int StepCount = 0;
     int StepLimit = 0;

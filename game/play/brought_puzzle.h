@@ -3,6 +3,7 @@
 // by the ladder, so it can be played with its level's rules.
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -31,6 +32,10 @@ struct BroughtResult {
 // line). Refused: any other character, another number of cells, givens that
 // clash, no solution, more than one.
 BroughtResult ReadBroughtPuzzle(std::string_view text);
+
+// The most text a puzzle is read from: the start of a longer file named on
+// the command line or of a longer clipboard text.
+inline constexpr std::size_t kMaxBroughtTextBytes = 64 * 1024;
 
 // The refusal's title.
 inline constexpr std::string_view kBroughtPuzzleTitle = "Puzzle not played";

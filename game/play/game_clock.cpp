@@ -20,7 +20,7 @@ void GameClock::Clear() {
 }
 
 void GameClock::Tick() {
-    if (!running_) return;
+    if (!Running()) return;
     std::int64_t elapsed = (source_.NowMilliseconds() - startMilliseconds_) / 1000;
     if (elapsed < 0) elapsed = 0;
     if (elapsed > INT32_MAX) elapsed = INT32_MAX;
@@ -30,16 +30,18 @@ void GameClock::Tick() {
 }
 
 void GameClock::Pause() {
-    pausedSeconds_ = elapsedSeconds_;
+    if (pauses_++ == 0) pausedSeconds_ = elapsedSeconds_;
 }
 
 void GameClock::Resume() {
+    if (pauses_ == 0 || --pauses_ > 0) return;
     elapsedSeconds_ = pausedSeconds_;
     startMilliseconds_ =
         source_.NowMilliseconds() - static_cast<std::int64_t>(elapsedSeconds_) * 1000;
 }
 
 void GameClock::Minimized() {
+    if (wasMinimized_) return;
     Pause();
     wasMinimized_ = true;
 }

@@ -1,8 +1,8 @@
 // The game's clock: whole seconds of play from the moment a puzzle is shown.
 // It pauses while the window is minimized and while the print dialog is open:
-// a pause remembers the time played, and the resume counts on from there, so
-// the time in between is not counted. Between a pause and its resume the
-// ticks go on and are overwritten by the resume.
+// a pause remembers the time played and the clock shows it, and the resume
+// counts on from there, so the time in between is not counted. Pauses nest:
+// the clock goes on when the last one ends.
 #pragma once
 
 #include <cstdint>
@@ -33,7 +33,8 @@ class GameClock {
     void Minimized();
     void Restored();
 
-    bool Running() const { return running_; }
+    // The clock counts now: it needs the timer's ticks.
+    bool Running() const { return running_ && pauses_ == 0; }
     int ElapsedSeconds() const { return elapsedSeconds_; }
     // What LabelTijd shows: mm:ss as of the last tick.
     const std::string& Text() const { return text_; }
@@ -43,6 +44,7 @@ class GameClock {
     std::int64_t startMilliseconds_ = 0;
     int elapsedSeconds_ = 0;
     int pausedSeconds_ = 0;
+    int pauses_ = 0;
     bool running_ = false;
     bool wasMinimized_ = false;
     std::string text_ = "00:00";

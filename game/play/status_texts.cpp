@@ -25,6 +25,27 @@ std::string LevelAveragePanelText(const LevelTimes& times) {
     return "Level Average Time: " + FormatTime(times.Average);
 }
 
+std::array<std::string, 5> StatusPanels(const PuzzleFacts& puzzle, const Stock& stock,
+                                        const PlayerList& players) {
+    using Origin = PuzzleFacts::Origin;
+    if (puzzle.origin == Origin::None) return kDesignStatusPanels;
+    const LevelTimes times = LevelStatistics(stock, puzzle.level);
+    std::array<std::string, 5> panels;
+    if (puzzle.origin == Origin::Stock) {
+        panels[0] = LevelPanelText(puzzle.level);
+        panels[1] = NumberPanelText(puzzle.number);
+        panels[2] = BestTimePanelText(puzzle.bestSeconds, players.DisplayName(puzzle.bestPlayer));
+    } else {
+        // Played by its level's rules, outside the stock: no number, no best time.
+        panels[0] = puzzle.beyondLadder ? "Level: Beyond Very Hard" : LevelPanelText(puzzle.level);
+        panels[1] = "Number: --";
+        panels[2] = "Best Time: -- (not a puzzle of the stock)";
+    }
+    panels[3] = LevelBestPanelText(times);
+    panels[4] = LevelAveragePanelText(times);
+    return panels;
+}
+
 std::string WindowTitle(const std::optional<std::string>& player) {
     if (player) return "Dravik Sudoku - " + *player + " is playing";
     return "Dravik Sudoku - Free Play (no player selected)";

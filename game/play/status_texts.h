@@ -7,7 +7,9 @@
 #include <optional>
 #include <string>
 
+#include "game/play/round.h"
 #include "game/play/times.h"
+#include "game/players/settings.h"
 
 namespace dravik {
 
@@ -26,6 +28,11 @@ std::string BestTimePanelText(int seconds, const std::optional<std::string>& hol
 // Panels 4 and 5 over a level's best times (00:00 when none has one).
 std::string LevelBestPanelText(const LevelTimes& times);
 std::string LevelAveragePanelText(const LevelTimes& times);
+
+// The five panels for the puzzle on the board (the designed texts without one);
+// the level's times are read off the stock.
+std::array<std::string, 5> StatusPanels(const PuzzleFacts& puzzle, const Stock& stock,
+                                        const PlayerList& players);
 
 // "Dravik Sudoku - Name is playing", or the free-play title without a player.
 std::string WindowTitle(const std::optional<std::string>& player);

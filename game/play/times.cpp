@@ -45,13 +45,6 @@ LevelTimes LevelStatistics(const Stock& stock, int level) {
     return times;
 }
 
-std::string_view LevelName(int level) {
-    static constexpr std::string_view kNames[] = {"Very Easy", "Easy", "Medium", "Hard",
-                                                  "Very Hard"};
-    if (level < 1 || level > 5) return "----";
-    return kNames[level - 1];
-}
-
 int LeadingNumber(std::string_view text) {
     std::size_t i = 0;
     while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;

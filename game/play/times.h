@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "game/model/levels.h"
+
 namespace dravik {
 
 class Stock;
@@ -20,9 +22,6 @@ struct LevelTimes {
 
 // Over the 100 records of `level` (1..5).
 LevelTimes LevelStatistics(const Stock& stock, int level);
-
-// "Very Easy" .. "Very Hard" for 1..5, "----" for anything else.
-std::string_view LevelName(int level);
 
 // The leading number of an answer to "Sudoku number": blanks skipped, a
 // decimal value rounded half to even; 0 when there is no leading number or it

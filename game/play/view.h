@@ -1,24 +1,23 @@
-// Everything the game window shows, as plain values. The window draws this and
-// nothing else. `Controls` is the state of the window's controls that only the
-// game keeps (which buttons are enabled, what the labels and panels say);
-// `GameView` adds what is read off the board and the clock, so it is a pure
-// projection of the game's state, rebuilt by Game::View(). Comparing two views
-// tells the window what changed.
+// Everything the game window shows, as plain values: Game::View() builds it
+// afresh from the game's state, and the window draws it and nothing else.
+// Comparing two views tells the window what changed.
 #pragma once
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 
+#include "game/hint/board_highlight.h"
 #include "game/model/grid.h"
+#include "game/model/levels.h"
 #include "game/model/techniques.h"
-#include "game/play/status_texts.h"
 
 namespace dravik {
 
 enum class DigitColour { Normal, Given };
-// Row and column labels start in the window text colour; a click turns them
-// red (selected) or black.
+// Row and column labels start in the window text colour; once one has been
+// chosen, a chosen label is red and the others black.
 enum class LabelColour { WindowText, Black, Red };
 
 struct CellView {
@@ -29,6 +28,7 @@ struct CellView {
     friend bool operator==(const CellView&, const CellView&) = default;
 };
 
+// Which commands take a click now.
 struct ButtonStates {
     bool Restart = false;
     bool Undo = false;
@@ -39,70 +39,49 @@ struct ButtonStates {
     bool Next = false;
     bool Open = false;
     bool Print = false;
-    // OptionType(1..5) and RenewLevel(1..5); index 0 unused.
-    std::array<bool, 6> OptionType{false, true, true, true, true, true};
-    std::array<bool, 6> RenewLevel{false, true, true, true, true, true};
+    // The level option buttons and the renew labels, by level 1..5 (index 0 unused).
+    std::array<bool, kLevels + 1> Level{};
+    std::array<bool, kLevels + 1> Renew{};
 
     friend bool operator==(const ButtonStates&, const ButtonStates&) = default;
 };
 
-// "Show where" for the technique hint on the board: the cells of its pattern
-// outlined, the marks the step removes struck (or the digit it places), and a
-// one-line explanation. Empty when nothing is shown.
-struct BoardHighlight {
-    std::array<bool, kCells> Pattern{};
-    std::array<std::uint16_t, kCells> Struck{}; // bit d - 1: mark d goes
-    int PlacedCell = -1;
-    int PlacedDigit = 0;
-    std::string Explanation;
+struct GameView {
+    std::string Title;
 
-    bool Empty() const { return Explanation.empty(); }
-    friend bool operator==(const BoardHighlight&, const BoardHighlight&) = default;
-};
-
-struct Controls {
+    // The board.
     bool BoardEnabled = false;
+    std::array<CellView, kCells> Cells{};
     std::array<LabelColour, 9> RowLabels{};
     std::array<LabelColour, 9> ColumnLabels{};
+    // The keyboard cursor's cell, -1 until a puzzle is loaded; and whether the
+    // cells and marks of the digit under the mouse (or the cursor) are tinted.
+    int CursorCell = -1;
+    bool SameDigitTint = true;
+    // What "Show where" shows; its explanation goes across the status bar.
+    BoardHighlight Highlight;
+
+    std::string Steps = "0";    // the step counter
+    std::string Time = "00:00"; // the clock
+    bool ClockRunning = false;  // the clock needs its ticks
 
     ButtonStates Buttons;
-    int SelectedLevelButton = 0; // the option button shown selected, 1..5
+    int SelectedLevel = 0; // the level option shown chosen, 1..5
 
-    std::array<std::string, 5> StatusPanels = kDesignStatusPanels;
-    // Captions of LabelCount(22 + k): how often the grading used technique k.
+    std::array<std::string, 5> StatusPanels;
+    // How often the puzzle's grading used each technique ("" without a puzzle).
     std::array<std::string, kTechniqueCount> TechniqueCounts{};
-    // LabelHint: shown over count box HintTag - 1, its top at HintTop twips;
-    // HintTag is the technique result 1..22 while it is visible, else 0.
-    bool HintVisible = false;
-    int HintTag = 0;
-    int HintTop = 2760;
-    BoardHighlight Highlight;
+    // The technique over whose count the hint marker shows.
+    std::optional<int> HintMarker;
 
     bool SoundChecked = true;
     bool SoundEnabled = true;
 
-    // The keyboard cursor's cell, -1 until a puzzle is loaded; and whether the
-    // cells and marks of the digit under the mouse (or the cursor) are tinted
-    // (setting "Options", "Highlight").
-    int CursorCell = -1;
-    bool SameDigitHighlight = true;
-
-    // Start-up panel with ProgressBar1(1..5), shown until the idle state is first reached.
-    bool StartupPanelVisible = true;
-    std::array<int, 6> ProgressBar1{};
-    // Progress of a running renewal.
-    bool ProgressBar2Visible = false;
-    int ProgressBar2 = 0;
-
-    friend bool operator==(const Controls&, const Controls&) = default;
-};
-
-struct GameView : Controls {
-    std::array<CellView, kCells> Cells{};
-    std::string LabelStap = "0";
-    std::string LabelTijd = "00:00";
-    bool TimerEnabled = false;
-    std::string Title;
+    // The start-up panel with its bars per level (1..5), until the game is ready.
+    bool Starting = true;
+    std::array<int, kLevels + 1> StartupProgress{};
+    // The progress of a running renewal, 0..100.
+    std::optional<int> RenewalProgress;
 
     friend bool operator==(const GameView&, const GameView&) = default;
 };

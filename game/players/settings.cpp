@@ -31,15 +31,22 @@ std::size_t SequenceLength(unsigned char lead) {
     return 1; // a stray byte counts as one character
 }
 
+std::string WithArgument(std::string_view text, std::string_view argument) {
+    const auto at = text.find("%1");
+    std::string message(text.substr(0, at));
+    message += argument;
+    message += text.substr(at + 2);
+    return message;
+}
+
 } // namespace
 
 std::string SettingsSetAsideMessage(std::string_view keptAs) {
-    const std::string_view text = kSettingsSetAsideMessage;
-    const auto at = text.find("%1");
-    std::string message(text.substr(0, at));
-    message += keptAs;
-    message += text.substr(at + 2);
-    return message;
+    return WithArgument(kSettingsSetAsideMessage, keptAs);
+}
+
+std::string SettingsNotSavedMessage(std::string_view file) {
+    return WithArgument(kSettingsNotSavedMessage, file);
 }
 
 std::optional<std::string> PlayerList::DisplayName(int n) const {

@@ -35,6 +35,17 @@ inline constexpr std::string_view kSettingsSetAsideMessage =
 // kSettingsSetAsideMessage for a file kept at `keptAs`.
 std::string SettingsSetAsideMessage(std::string_view keptAs);
 
+// Shown once, the same way, when the settings file is not a plain file (a
+// link, a pipe, a device, a folder): the game never writes through it and keeps
+// the session's settings in memory. %1 is the file.
+inline constexpr std::string_view kSettingsNotSavedMessage =
+    "The settings file '%1' is not a plain file (it is a link, a pipe, a device or a folder), "
+    "so the game does not write to it. Your settings and players work while the game runs, "
+    "but they are not saved.";
+
+// kSettingsNotSavedMessage for `file`.
+std::string SettingsNotSavedMessage(std::string_view file);
+
 struct Options {
     bool SoundOn = true;
     int CurrentLevel = kDefaultLevel; // 1..5

@@ -43,15 +43,20 @@ RangeUpdate UpdateRange(std::string_view fromText, int perPage, int pages) {
     RangeUpdate r;
     r.fromText = std::to_string(n);
     r.first = n;
-    r.toLabel = "to " + std::to_string(n + perPage * pages - 1);
+    r.toLabel = ToLabel(n, perPage, pages);
     return r;
+}
+
+std::string ToLabel(int first, int perPage, int pages) {
+    return "to " + std::to_string(LastPrinted(first, perPage, pages));
 }
 
 FromKey FromBoxKey(char32_t code) {
     if (code == 13) return FromKey::SwallowAndUpdate;
     if (code >= '0' && code <= '9') return FromKey::Pass;
-    if (code < 32) return FromKey::Pass;
-    return FromKey::Swallow;
+    // Control characters (Backspace, Delete, ...) edit the box.
+    const bool control = code < 32 || (code >= 127 && code < 160);
+    return control ? FromKey::Pass : FromKey::Swallow;
 }
 
 int PerPageOfOption(int index) {
@@ -62,35 +67,52 @@ int OptionOfPerPage(int perPage) {
     return perPage == 4 ? 2 : perPage == 2 ? 1 : 0;
 }
 
-bool PrintChoices::ChoosePerPage(int optionIndex) {
-    if (activating_) return false;
-    values_.PerPage = PerPageOfOption(optionIndex);
-    return true;
+void PrintChoices::Activate(bool printerInstalled) {
+    values_ = kept_;
+    fromText_ = std::to_string(values_.First);
+    printerInstalled_ = printerInstalled;
 }
 
-bool PrintChoices::ChoosePages(int pages) {
-    if (activating_) return false;
+void PrintChoices::ChoosePerPage(int optionIndex) {
+    values_.PerPage = PerPageOfOption(optionIndex);
+    ConfirmFrom();
+}
+
+void PrintChoices::ChoosePages(int pages) {
     values_.Pages = std::clamp(pages, 1, kMaxPages);
-    return true;
+    ConfirmFrom();
 }
 
 void PrintChoices::ChooseSolutions(bool on) {
-    if (!activating_) values_.Solutions = on;
+    values_.Solutions = on;
 }
 
 void PrintChoices::ChoosePencilMarks(bool on) {
-    if (!activating_) values_.PencilMarks = on;
+    values_.PencilMarks = on;
 }
 
-void PrintChoices::ChooseLevel(int index) {
-    if (!activating_ && index >= 0 && index < kLevels) values_.Level = index;
+void PrintChoices::ChooseLevel(int level) {
+    if (IsLevel(level)) values_.Level = level;
 }
 
-std::optional<RangeUpdate> PrintChoices::UpdateRange(std::string_view fromText) {
-    if (activating_) return std::nullopt;
-    RangeUpdate r = print::UpdateRange(fromText, values_.PerPage, values_.Pages);
+void PrintChoices::TypeFrom(std::string_view text) {
+    fromText_ = text;
+}
+
+void PrintChoices::ConfirmFrom() {
+    const RangeUpdate r = print::UpdateRange(fromText_, values_.PerPage, values_.Pages);
+    fromText_ = r.fromText;
     values_.First = r.first;
-    return r;
+}
+
+PrintDialogView PrintChoices::View() const {
+    PrintDialogView v;
+    v.values = values_;
+    v.fromText = fromText_;
+    v.toLabel = ToLabel(values_.First, values_.PerPage, values_.Pages);
+    v.printEnabled = printerInstalled_;
+    v.printTip = printerInstalled_ ? std::string() : std::string(kNoPrinterTip);
+    return v;
 }
 
 } // namespace dravik::print

@@ -1,9 +1,8 @@
 // The print dialog's rules without its widgets: the range of puzzle numbers,
-// what the "From" box accepts, and the dialog's own copy of the options with
-// the guard that keeps the activation from raising changes.
+// what the "From" box accepts, and the dialog's own copy of the options, from
+// which its whole view is made.
 #pragma once
 
-#include <optional>
 #include <string>
 #include <string_view>
 
@@ -20,11 +19,8 @@ struct RangeUpdate {
     friend bool operator==(const RangeUpdate&, const RangeUpdate&) = default;
 };
 
-// The highest first number for the pages chosen, so that the last puzzle
-// printed is at most 100.
-constexpr int LastFirstNumber(int perPage, int pages) {
-    return kPuzzlesPerLevel + 1 - perPage * pages;
-}
+// The "to" label: "to " and the last puzzle the range prints.
+std::string ToLabel(int first, int perPage, int pages);
 
 // The number the box's text holds: leading blanks skipped, then an optional
 // sign and digits with an optional fraction, rounded half to even; 0 when
@@ -36,7 +32,9 @@ int NumberInText(std::string_view text);
 // the box then shows the number it stands for.
 RangeUpdate UpdateRange(std::string_view fromText, int perPage, int pages);
 
-// What a key typed into the "From" box does, by its character code.
+// What a key typed into the "From" box does, by its character code: Enter
+// confirms the box, digits and control characters pass, every other
+// printable character is refused.
 enum class FromKey { Pass, Swallow, SwallowAndUpdate };
 FromKey FromBoxKey(char32_t code);
 
@@ -44,38 +42,54 @@ FromKey FromBoxKey(char32_t code);
 int PerPageOfOption(int index);
 int OptionOfPerPage(int perPage);
 
-// The dialog's values: the kept options become them at each activation and go
-// back with Keep(). While activating, every choice below changes nothing and
-// asks for nothing.
+// The Print button's tooltip when no printer is installed.
+inline constexpr std::string_view kNoPrinterTip =
+    "No printer is installed. Save as PDF... keeps the pages in a PDF file instead.";
+
+// What the dialog shows. The example picture is the first page for `values`.
+struct PrintDialogView {
+    PrintOptions values;
+    std::string fromText;     // the "From" box
+    std::string toLabel;      // "to " and the last puzzle printed
+    bool rangeEnabled = true; // "From", its box and the "to" label
+    bool printEnabled = false;
+    std::string printTip; // the Print button's tooltip
+    friend bool operator==(const PrintDialogView&, const PrintDialogView&) = default;
+};
+
+// The dialog's rules: the kept options become its values at each activation
+// and go back with Keep(); everything it shows is View().
 class PrintChoices {
   public:
     explicit PrintChoices(PrintOptions& kept) : kept_(kept) {}
 
-    void BeginActivation() {
-        activating_ = true;
-        values_ = kept_;
-    }
-    void EndActivation() { activating_ = false; }
-    bool Activating() const { return activating_; }
-    const PrintOptions& Values() const { return values_; }
+    // Each opening: the kept options, and the Print button as far as a printer
+    // is installed.
+    void Activate(bool printerInstalled);
 
-    // Each true when the range must be updated.
-    bool ChoosePerPage(int optionIndex);
-    bool ChoosePages(int pages);
+    // The puzzles per page and the pages change the range too.
+    void ChoosePerPage(int optionIndex);
+    void ChoosePages(int pages);
     void ChooseSolutions(bool on);
     void ChoosePencilMarks(bool on);
-    void ChooseLevel(int index);
-    // The range rule on the box's text; the first number is taken. Nothing
-    // while activating.
-    std::optional<RangeUpdate> UpdateRange(std::string_view fromText);
+    void ChooseLevel(int level); // 1..5; others are ignored
+    // The "From" box's text as the user left it; it counts once confirmed.
+    void TypeFrom(std::string_view text);
+    // Enter in the box, the box losing the focus, Print and Save as PDF...:
+    // the range rule on the box's text, whose number becomes the first.
+    void ConfirmFrom();
 
     // The dialog's values become the kept options (Close and Print).
     void Keep() { kept_ = values_; }
 
+    const PrintOptions& Values() const { return values_; }
+    PrintDialogView View() const;
+
   private:
     PrintOptions& kept_;
     PrintOptions values_;
-    bool activating_ = false;
+    std::string fromText_ = "1";
+    bool printerInstalled_ = false;
 };
 
 } // namespace dravik::print

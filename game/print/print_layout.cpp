@@ -26,16 +26,16 @@ std::string OptionsProblem(const PrintOptions& o) {
         return "the number of pages must be 1 to " + std::to_string(kMaxPages);
     if (o.PerPage != 1 && o.PerPage != 2 && o.PerPage != 4)
         return "the puzzles per page must be 1, 2 or 4";
-    if (o.Level < 0 || o.Level >= kLevels) return "the level must be 1 to 5";
+    if (!IsLevel(o.Level)) return "the level must be 1 to 5";
     if (o.First < 1 || o.First > kPuzzlesPerLevel)
         return "the first puzzle must be 1 to " + std::to_string(kPuzzlesPerLevel);
-    const int count = o.Pages * o.PerPage;
-    if (o.First + count - 1 > kPuzzlesPerLevel)
+    const int lastFirst = LastFirstNumber(o.PerPage, o.Pages);
+    if (o.First > lastFirst)
         return std::to_string(o.Pages) + (o.Pages == 1 ? " page" : " pages") + " of " +
                std::to_string(o.PerPage) + " from puzzle " + std::to_string(o.First) +
-               " would run to puzzle " + std::to_string(o.First + count - 1) + ", past " +
-               std::to_string(kPuzzlesPerLevel) + ": start at " +
-               std::to_string(kPuzzlesPerLevel + 1 - count) + " at most";
+               " would run to puzzle " + std::to_string(LastPrinted(o.First, o.PerPage, o.Pages)) +
+               ", past " + std::to_string(kPuzzlesPerLevel) + ": start at " +
+               std::to_string(lastFirst) + " at most";
     return {};
 }
 
@@ -115,13 +115,13 @@ void PrintLayout::PrintTitel() {
     s.SetFontBold(false);
     s.SetCurrentPosition(page_.left, page_.top);
     s.PrintText(kProgramTitle);
-    const std::string_view name = kLevelNames[static_cast<std::size_t>(options_.Level)];
+    const std::string_view name = LevelName(options_.Level);
     s.SetCurrentPosition(page_.right - s.TextWidth(name), page_.top);
     s.PrintText(name);
 }
 
 void PrintLayout::OpenSudoku(int number) {
-    const StockRecord& r = stock_(options_.Level + 1, number);
+    const StockRecord& r = stock_(options_.Level, number);
     givens_ = r.Givens;
     solution_ = r.Solution;
     counts_ = r.TechniqueCounts;
@@ -283,8 +283,8 @@ void DrawFirstPage(PageSurface& surface, const Stock& stock, const PrintOptions&
     PrintOptions one = options;
     one.Pages = 1;
     if (one.PerPage != 1 && one.PerPage != 2 && one.PerPage != 4) one.PerPage = 1;
-    one.Level = std::clamp(one.Level, 0, kLevels - 1);
-    one.First = std::clamp(one.First, 1, kPuzzlesPerLevel + 1 - one.PerPage);
+    one.Level = std::clamp(one.Level, 1, kLevels);
+    one.First = std::clamp(one.First, 1, LastFirstNumber(one.PerPage, 1));
     PrintLayout layout(surface, stock, one);
     DrawPage(layout, one, 1, nullptr);
 }

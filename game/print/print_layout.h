@@ -10,6 +10,7 @@
 #include <string>
 #include <string_view>
 
+#include "game/model/levels.h"
 #include "game/model/techniques.h"
 #include "game/print/page_surface.h"
 #include "game/stock/stock_record.h"
@@ -23,18 +24,27 @@ struct PrintOptions {
     bool Solutions = true;   // solution grids
     bool PencilMarks = true; // the candidates the givens leave, as pencil marks
     int First = 1;           // the first puzzle's number, 1..100
-    int Level = 0;           // level as list index, 0 "Very Easy" .. 4 "Very Hard"
+    int Level = 1;           // 1 "Very Easy" .. 5 "Very Hard"
 
     friend bool operator==(const PrintOptions&, const PrintOptions&) = default;
 };
 
 inline constexpr int kMaxPages = 10;
 inline constexpr int kMaxPerPage = 4;
-inline constexpr std::array<std::string_view, kLevels> kLevelNames = {"Very Easy", "Easy", "Medium",
-                                                                      "Hard", "Very Hard"};
+
+// The print range, one rule for the dialog, the command and the run: `pages`
+// pages of `perPage` puzzles from `first` print up to puzzle LastPrinted, and
+// that is at most the last puzzle of a level, so the first number is at most
+// LastFirstNumber.
+constexpr int LastPrinted(int first, int perPage, int pages) {
+    return first + perPage * pages - 1;
+}
+constexpr int LastFirstNumber(int perPage, int pages) {
+    return kPuzzlesPerLevel + 1 - perPage * pages;
+}
 
 // Why `options` cannot be printed from a stock, or "" when they can: pages
-// 1..10, 1, 2 or 4 per page, level index 0..4, the first number from 1 and the
+// 1..10, 1, 2 or 4 per page, level 1..5, the first number from 1 and the
 // last one printed at most 100.
 std::string OptionsProblem(const PrintOptions& options);
 

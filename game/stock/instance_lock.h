@@ -2,6 +2,12 @@
 // folder for as long as it runs. The system drops the lock when the process
 // ends in any way (quit, crash, SIGKILL), so a stale lock file never keeps the
 // game from starting; the file itself stays and is reused.
+//
+// The lock fails closed: when it cannot be taken at all (the name is a folder,
+// a link, a pipe; the file cannot be opened or made) the game does not start,
+// since two games over the same files would overwrite each other's best
+// times. Only a plain file is ever opened, never through a link, and never
+// waiting.
 #pragma once
 
 #include <filesystem>
@@ -19,12 +25,22 @@ inline constexpr std::string_view kAlreadyRunningMessage =
     "Dravik Sudoku is already running. Only one game can be open at a time; please continue in "
     "the window that is already open.";
 
+// What the window shows when the lock cannot be taken (exclamation icon, OK
+// button), before it ends: %1 is the reason (InstanceLock::detail()).
+inline constexpr std::string_view kLockUnavailableTitle = "Dravik Sudoku";
+inline constexpr std::string_view kLockUnavailableMessage =
+    "Dravik Sudoku cannot start: %1. The game keeps this lock while it runs, so that two games "
+    "never overwrite each other's best times. Please make sure that this is a plain file the "
+    "game may write (or that nothing is there, so that the game can make it), then start the "
+    "game again.";
+
 class InstanceLock {
   public:
     enum class State {
         kAcquired,      // this process is the only game: go on
         kHeldElsewhere, // another game holds it: tell the player and end
-        kUnavailable,   // no lock could be made (file system, permissions): go on without
+        kUnavailable,   // no lock could be taken (see detail()): tell the player and end
+        kUnsupported,   // this platform has no file locks: go on without
     };
 
     // Takes the lock on `dataFolder` / kInstanceLockFileName, never waiting.
@@ -35,7 +51,9 @@ class InstanceLock {
 
     State state() const { return state_; }
     bool acquired() const { return state_ == State::kAcquired; }
-    // For kUnavailable: why, for a log line.
+    // Whether the game may go on: the lock is held, or the platform has none.
+    bool permitsStart() const { return acquired() || state_ == State::kUnsupported; }
+    // For kUnavailable: why, e.g. "its lock file 'FILE' is not a plain file".
     const std::string& detail() const { return detail_; }
 
   private:
@@ -43,5 +61,8 @@ class InstanceLock {
     std::string detail_;
     int fd_ = -1;
 };
+
+// kLockUnavailableMessage for `lock`.
+std::string LockUnavailableMessage(const InstanceLock& lock);
 
 } // namespace dravik

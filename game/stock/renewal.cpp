@@ -3,7 +3,7 @@
 namespace dravik {
 
 int FilePuzzle(Stock& stock, int level, const GeneratedPuzzle& puzzle) {
-    if (level < 1 || level > kLevels) return 0;
+    if (!IsLevel(level)) return 0;
     const std::int32_t score = puzzle.grading.score;
     for (int i = kPuzzlesPerLevel; i >= 1; --i) {
         if (score <= stock(level, i).Score) continue;
@@ -26,9 +26,28 @@ int FilePuzzle(Stock& stock, int level, const GeneratedPuzzle& puzzle) {
     return 0;
 }
 
+bool RenewalState::AllComplete() const {
+    for (int level = 1; level <= kLevels; ++level)
+        if (!complete_[level]) return false;
+    return true;
+}
+
+RenewalPhase RenewalState::Phase() const {
+    if (idle_) return RenewalPhase::kIdle;
+    if (AllComplete()) return RenewalPhase::kSettling;
+    bool any = false;
+    for (int level = 1; level <= kLevels; ++level) any = any || complete_[level];
+    return any || building_ ? RenewalPhase::kFilling : RenewalPhase::kUnread;
+}
+
+void RenewalState::StockRead() {
+    complete_.fill(true);
+    idle_ = false;
+}
+
 RenewalState::IdleEntry RenewalState::EnterIdle() {
-    if (StockStatus != kStatusComplete) return IdleEntry::kNone;
-    StockStatus = kStatusIdle;
+    if (Phase() != RenewalPhase::kSettling) return IdleEntry::kNone;
+    idle_ = true;
     IdleEntry entry = IdleEntry::kStartupFinished;
     if (RenewingLevel != 0 && pendingLevel_ == 0) {
         entry = IdleEntry::kRenewalFinished;
@@ -37,28 +56,33 @@ RenewalState::IdleEntry RenewalState::EnterIdle() {
     building_ = false;
     if (pendingLevel_ != 0) {
         // Asked for before the loop first went idle: start it now.
-        StockStatus = kStatusComplete - (1 << pendingLevel_);
+        complete_[pendingLevel_] = false;
+        idle_ = false;
         pendingLevel_ = 0;
     }
     return entry;
 }
 
 bool RenewalState::BeginRenewal(Stock& stock, int level, int currentLevel) {
-    if (level < 1 || level > kLevels || level == currentLevel) return false;
+    if (!IsLevel(level) || level == currentLevel) return false;
     if (RenewingLevel != 0 || building_) return false;
-    if (StockStatus != kStatusIdle && StockStatus != kStatusComplete) return false;
+    const RenewalPhase phase = Phase();
+    if (phase != RenewalPhase::kIdle && phase != RenewalPhase::kSettling) return false;
     RenewingLevel = level;
     GeneratedCount[level] = 0;
     stock(level, kPuzzlesPerLevel).Score = 0;
-    if (StockStatus == kStatusIdle)
-        StockStatus = kStatusComplete - (1 << level);
-    else
+    if (phase == RenewalPhase::kIdle) {
+        complete_[level] = false;
+        idle_ = false;
+    } else {
         pendingLevel_ = level;
+    }
     return true;
 }
 
 void RenewalState::BeginBuild() {
-    StockStatus = kStatusUnread;
+    complete_.fill(false);
+    idle_ = false;
     RenewingLevel = 0;
     GeneratedCount.fill(0);
     pendingLevel_ = 0;
@@ -69,18 +93,18 @@ RenewalState::Outcome RenewalState::Accept(Stock& stock, const GeneratedPuzzle& 
     Outcome out;
     if (!Generating()) return out;
     const int level = puzzle.grading.result;
-    if (level < 1 || level > kLevels) return out; // stuck: discarded
+    if (!IsLevel(level)) return out; // stuck: discarded
     if (RenewingLevel != 0 && level != RenewingLevel) return out;
     // A set that is already complete takes no more puzzles.
-    if (StockStatus & (1 << level)) return out;
+    if (complete_[level]) return out;
 
     out.filedAt = FilePuzzle(stock, level, puzzle);
     if (GeneratedCount[level] < kPuzzlesPerLevel) {
         out.level = level;
         out.count = ++GeneratedCount[level];
         if (out.count == kPuzzlesPerLevel) {
-            StockStatus |= 1 << level;
-            out.completed = StockStatus == kStatusComplete;
+            complete_[level] = true;
+            out.completed = AllComplete();
         }
     }
     return out;

@@ -21,36 +21,39 @@ namespace dravik {
 // (offset 2, counts above the tier) keeps what the slot held.
 int FilePuzzle(Stock& stock, int level, const GeneratedPuzzle& puzzle);
 
-// StockStatus values.
-inline constexpr int kStatusUnread = 0;    // stock not read yet
-inline constexpr int kStatusComplete = 62; // all five sets complete, idle step to come
-inline constexpr int kStatusIdle = 63;     // idle
+// Where the background generation stands.
+enum class RenewalPhase {
+    kUnread,   // the stock has not been read yet
+    kFilling,  // a set is being filled (a renewal, or a build of all five)
+    kSettling, // every set is complete; the idle step is next
+    kIdle,     // nothing to do
+};
 
 class RenewalState {
   public:
-    // Bit L (2^L) set: level L's set is complete; bit 0: idle. See the constants
-    // above; 62 - 2^L while level L is being renewed.
-    int StockStatus = kStatusUnread;
+    RenewalPhase Phase() const;
+    // Level L's set (1..5) is complete.
+    bool SetComplete(int level) const { return IsLevel(level) && complete_[level]; }
     // The level being renewed, 0 = none.
     int RenewingLevel = 0;
     // Puzzles filed per level (index 1..5) in the current renewal or build.
     std::array<int, 6> GeneratedCount{};
 
-    // The stock has been read: status 62.
-    void StockRead() { StockStatus = kStatusComplete; }
+    // The stock has been read: every set complete, the idle step next.
+    void StockRead();
 
     // True while passes should be generated (a renewal or a build is running).
-    bool Generating() const { return StockStatus != kStatusComplete && StockStatus != kStatusIdle; }
+    bool Generating() const { return !AllComplete(); }
 
     enum class IdleEntry {
-        kNone,            // the status was not 62: nothing to do
+        kNone,            // not settling: nothing to do
         kStartupFinished, // first idle step after start-up: hide the start panel,
                           // enable Next, Open and Print
         kRenewalFinished, // a renewal ended: hide its progress bar, enable the
                           // renewed level's option and the renew labels
     };
-    // The loop's idle step (status 62 -> 63). A renewal requested before the first
-    // idle step starts right after it.
+    // The loop's idle step (settling -> idle). A renewal requested before the
+    // first idle step starts right after it.
     IdleEntry EnterIdle();
 
     // Starts renewing `level` (1..5): its count goes to 0 and Stock(level, 100)'s
@@ -66,7 +69,7 @@ class RenewalState {
         int filedAt = 0;        // 1..100 where the puzzle went; 0 discarded or dropped
         int level = 0;          // the level whose count moved, 0 none
         int count = 0;          // that level's new count
-        bool completed = false; // every set is complete again (status 62): the
+        bool completed = false; // every set is complete again (settling): the
                                 // caller writes the stock file now
     };
 
@@ -78,6 +81,10 @@ class RenewalState {
     Outcome Accept(Stock& stock, const GeneratedPuzzle& puzzle);
 
   private:
+    bool AllComplete() const;
+
+    std::array<bool, kLevels + 1> complete_{}; // index 1..5
+    bool idle_ = false;
     int pendingLevel_ = 0; // renewal asked for before the first idle step
     bool building_ = false;
 };

@@ -12,7 +12,7 @@ std::uint64_t PassSeed(std::uint64_t seed, std::uint64_t pass) {
 
 RenewalWorker::RenewalWorker(int threads, std::optional<std::uint64_t> seed, ReadyCallback ready)
     : seed_(seed), onReady_(std::move(ready)),
-      window_(4 * static_cast<std::uint64_t>(std::max(threads, 1))) {
+      window_(kRunAheadPerThread * static_cast<std::uint64_t>(std::max(threads, 1))) {
     const int n = std::max(threads, 1);
     threads_.reserve(static_cast<std::size_t>(n));
     for (int i = 0; i < n; ++i) threads_.emplace_back([this] { Work(); });

@@ -58,6 +58,13 @@ class RenewalWorker {
     // Passes finished so far (delivered or waiting).
     std::uint64_t PassesDone() const { return done_.load(); }
 
+    // How many passes each thread may run ahead of what the owner has taken.
+    // Enough that an owner busy for a while (a repaint, a click, a turn of the
+    // scheduler on a loaded machine) does not stall the workers: at a few
+    // tenths of a millisecond per pass that is some tens of milliseconds, for
+    // a few hundred bytes per result.
+    static constexpr std::uint64_t kRunAheadPerThread = 64;
+
   private:
     void Work();
 

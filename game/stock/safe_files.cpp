@@ -1,5 +1,6 @@
 #include "game/stock/safe_files.h"
 
+#include <algorithm>
 #include <atomic>
 #include <cerrno>
 #include <chrono>
@@ -174,18 +175,21 @@ Moved RenameNoReplace(const fs::path& from, const fs::path& to, int& error) {
 FileWriteResult WriteWholeFile(const fs::path& target, std::span<const std::uint8_t> bytes,
                                ExistingTarget existing) {
     FileWriteResult result;
+    int error = 0;
     auto fail = [&](std::string why) {
         result.ok = false;
         result.detail = std::move(why);
+        result.error = error;
         return result;
     };
     Folder folder(FolderOf(target));
     folder.LockShared();
 
     CreatedFile temp = CreateTemporaryFor(target);
-    if (temp.fd < 0)
+    if (temp.fd < 0) {
+        error = temp.error;
         return fail("cannot create " + temp.path.string() + ": " + ErrorText(temp.error));
-    int error = 0;
+    }
     bool written = WriteAll(temp.fd, bytes, error);
     if (written && ::fsync(temp.fd) != 0) {
         error = errno;
@@ -220,6 +224,116 @@ FileWriteResult WriteWholeFile(const fs::path& target, std::span<const std::uint
     // The rename itself must reach the disk too, or a power cut could bring
     // back the old file.
     folder.Sync();
+    return result;
+}
+
+FileWriteResult WriteOutputFile(const fs::path& target, std::span<const std::uint8_t> bytes) {
+    FileWriteResult result;
+    auto fail = [&](int error) {
+        result.ok = false;
+        result.error = error;
+        result.detail = "cannot write " + target.string() + ": " + ErrorText(error);
+        return result;
+    };
+    struct stat st;
+    if (::lstat(target.c_str(), &st) != 0) {
+        if (errno != ENOENT) return fail(errno);
+        // A new name: made whole or not at all, and never over something that
+        // appears under it meanwhile.
+        result = WriteWholeFile(target, bytes, ExistingTarget::kKeepExisting);
+        if (result.targetExisted) return fail(EEXIST);
+        return result.ok ? result : fail(result.error ? result.error : EIO);
+    }
+    if (S_ISREG(st.st_mode)) {
+        result = WriteWholeFile(target, bytes);
+        return result.ok ? result : fail(result.error ? result.error : EIO);
+    }
+    if (S_ISDIR(st.st_mode)) return fail(EISDIR);
+    // A link, a device or a pipe: written into as it is. Without O_CREAT a
+    // link that leads nowhere makes nothing at its far end, and without
+    // waiting a pipe nobody reads fails at once instead of hanging.
+    const int fd = ::open(target.c_str(), O_WRONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0) return fail(errno);
+    int error = 0;
+    bool written = true;
+    struct stat opened;
+    if (::fstat(fd, &opened) != 0) {
+        error = errno;
+        written = false;
+    } else if (S_ISREG(opened.st_mode) && ::ftruncate(fd, 0) != 0) {
+        error = errno;
+        written = false;
+    }
+    // From here on a pipe may make the writer wait, as any program writing
+    // into one does.
+    const int flags = ::fcntl(fd, F_GETFL);
+    if (flags >= 0) ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK);
+    written = written && WriteAll(fd, bytes, error);
+    if (::close(fd) != 0 && written) {
+        error = errno;
+        written = false;
+    }
+    return written ? result : fail(error);
+}
+
+FileReadResult ReadRegularFile(const fs::path& file, std::size_t limit,
+                               std::vector<std::uint8_t>& bytes) {
+    FileReadResult result;
+    bytes.clear();
+    auto fail = [&](ReadProblem problem, std::string why) {
+        bytes.clear();
+        result.problem = problem;
+        result.detail = std::move(why);
+        return result;
+    };
+    auto openFailed = [&](int error) {
+        if (error == ENOENT || error == ENOTDIR)
+            return fail(ReadProblem::kMissing, "no file " + file.string());
+        return fail(ReadProblem::kFailed, "cannot open " + file.string() + ": " + ErrorText(error));
+    };
+    auto tooLarge = [&] {
+        return fail(ReadProblem::kTooLarge,
+                    file.string() + " is larger than " + std::to_string(limit) + " bytes");
+    };
+    // Looked at before it is opened: opening a device can do things of its own.
+    struct stat st;
+    if (::stat(file.c_str(), &st) != 0) return openFailed(errno);
+    if (!S_ISREG(st.st_mode))
+        return fail(ReadProblem::kNotAFile, file.string() + " is not a plain file");
+    if (static_cast<std::uintmax_t>(st.st_size) > limit) return tooLarge();
+    const int fd = ::open(file.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0) return openFailed(errno);
+    // The name may have changed hands since: what was opened decides.
+    struct stat opened;
+    if (::fstat(fd, &opened) != 0 || !S_ISREG(opened.st_mode)) {
+        ::close(fd);
+        return fail(ReadProblem::kNotAFile, file.string() + " is not a plain file");
+    }
+    // One byte more than the limit shows a file that grew past it.
+    const std::size_t expected = static_cast<std::size_t>(
+        std::min<std::uintmax_t>(static_cast<std::uintmax_t>(opened.st_size), limit));
+    bytes.resize(expected + 1);
+    std::size_t size = 0;
+    int error = 0;
+    for (;;) {
+        if (size == bytes.size()) {
+            if (size > limit) break;
+            bytes.resize(std::min(limit + 1, std::max<std::size_t>(2 * size, 4096)));
+        }
+        const ssize_t n = ::read(fd, bytes.data() + size, bytes.size() - size);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            error = errno;
+            break;
+        }
+        if (n == 0) break;
+        size += static_cast<std::size_t>(n);
+    }
+    ::close(fd);
+    if (error != 0)
+        return fail(ReadProblem::kFailed, "cannot read " + file.string() + ": " + ErrorText(error));
+    if (size > limit) return tooLarge();
+    bytes.resize(size);
     return result;
 }
 
@@ -278,6 +392,61 @@ FileWriteResult WriteWholeFile(const fs::path& target, std::span<const std::uint
             result.detail = "cannot replace " + target.string() + ": " + ec.message();
         }
     }
+    return result;
+}
+
+FileWriteResult WriteOutputFile(const fs::path& target, std::span<const std::uint8_t> bytes) {
+    std::error_code ec;
+    const fs::file_status status = fs::symlink_status(target, ec);
+    if (!fs::exists(status)) return WriteWholeFile(target, bytes, ExistingTarget::kKeepExisting);
+    if (fs::is_regular_file(status)) return WriteWholeFile(target, bytes);
+    FileWriteResult result;
+    std::FILE* f = fs::is_directory(status) || !fs::exists(fs::status(target, ec))
+                       ? nullptr
+                       : std::fopen(target.string().c_str(), "r+b");
+    bool written = f && std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
+    if (f) written = std::fclose(f) == 0 && written;
+    if (!written) {
+        result.ok = false;
+        result.detail = "cannot write " + target.string();
+    }
+    return result;
+}
+
+FileReadResult ReadRegularFile(const fs::path& file, std::size_t limit,
+                               std::vector<std::uint8_t>& bytes) {
+    FileReadResult result;
+    bytes.clear();
+    std::error_code ec;
+    const fs::file_status status = fs::status(file, ec);
+    if (!fs::exists(status)) {
+        result.problem = ReadProblem::kMissing;
+        result.detail = "no file " + file.string();
+        return result;
+    }
+    if (!fs::is_regular_file(status)) {
+        result.problem = ReadProblem::kNotAFile;
+        result.detail = file.string() + " is not a plain file";
+        return result;
+    }
+    const std::uintmax_t size = fs::file_size(file, ec);
+    if (ec || size > limit) {
+        result.problem = ec ? ReadProblem::kFailed : ReadProblem::kTooLarge;
+        result.detail = file.string() + (ec ? " cannot be read" : " is too large");
+        return result;
+    }
+    std::FILE* f = std::fopen(file.string().c_str(), "rb");
+    bytes.resize(limit + 1 < size + 1 ? limit + 1 : static_cast<std::size_t>(size) + 1);
+    const std::size_t n = f ? std::fread(bytes.data(), 1, bytes.size(), f) : 0;
+    const bool failed = !f || std::ferror(f);
+    if (f) std::fclose(f);
+    if (failed || n > limit) {
+        bytes.clear();
+        result.problem = failed ? ReadProblem::kFailed : ReadProblem::kTooLarge;
+        result.detail = file.string() + (failed ? " cannot be read" : " is too large");
+        return result;
+    }
+    bytes.resize(n);
     return result;
 }
 

@@ -9,14 +9,20 @@
 // temporary files only while it holds that lock exclusively, so it never takes
 // a file a live writer is still filling.
 //
+// Reading files that must be plain files of a bounded size, and writing a
+// file the user named, are here too, so that the program's file-system calls
+// that differ between platforms live in this one place.
+//
 // POSIX calls where the platform has them; elsewhere the plain standard-library
 // equivalents (no folder sync, no locks, leftovers are left alone).
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <filesystem>
 #include <span>
 #include <string>
+#include <vector>
 
 namespace dravik {
 
@@ -24,6 +30,7 @@ struct FileWriteResult {
     bool ok = true;
     bool targetExisted = false; // only with kKeepExisting: nothing was written
     std::string detail;         // what failed
+    int error = 0;              // and the system's code for it (errno values), when known
 };
 
 enum class ExistingTarget { kReplace, kKeepExisting };
@@ -52,5 +59,38 @@ int RemoveLeftoverTemporaryFiles(const std::filesystem::path& target);
 // without ever replacing an existing name. The new path, or empty (with
 // `detail` set) when `file` cannot be moved at all.
 std::filesystem::path SetAside(const std::filesystem::path& file, std::string* detail = nullptr);
+
+// Writes `bytes` to `target`, a name the player or a script chose for the
+// program's output (a PDF file). Nothing but a new name or a plain file of ours
+// to replace is ever made or removed: those are written whole as
+// WriteWholeFile does, so a failed write leaves no partial file and keeps the
+// old one. A link is written through to the file it leads to (truncated in
+// place) and a device or a pipe is written into as it is; neither is replaced
+// or removed, whatever happens. A link that leads nowhere is refused, and
+// opening never waits (a pipe without a reader is refused).
+FileWriteResult WriteOutputFile(const std::filesystem::path& target,
+                                std::span<const std::uint8_t> bytes);
+
+enum class ReadProblem {
+    kNone,
+    kMissing,  // nothing under the name (or a link that leads nowhere)
+    kNotAFile, // a folder, a pipe, a device, a socket
+    kTooLarge, // more than the limit
+    kFailed,   // it could not be opened or read
+};
+
+struct FileReadResult {
+    ReadProblem problem = ReadProblem::kNone;
+    std::string detail; // what was wrong, for logs and messages
+    bool ok() const { return problem == ReadProblem::kNone; }
+};
+
+// Reads the whole of `file` (links followed) into `bytes` when it is a plain
+// file of at most `limit` bytes. Anything else is refused before it is opened,
+// and the open itself never waits, so a pipe or a device put under the name
+// can neither block the program nor feed it without end. On failure `bytes` is
+// left empty.
+FileReadResult ReadRegularFile(const std::filesystem::path& file, std::size_t limit,
+                               std::vector<std::uint8_t>& bytes);
 
 } // namespace dravik

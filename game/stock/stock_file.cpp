@@ -1,6 +1,5 @@
 #include "game/stock/stock_file.h"
 
-#include <fstream>
 #include <system_error>
 
 #include "game/model/grid.h"
@@ -61,18 +60,13 @@ bool IsValidCompleteGrid(const std::array<std::uint8_t, 81>& g) {
     return true;
 }
 
-// Reads at most `limit` bytes of `file`; `tooLong` tells whether there was more.
+// Reads `file` when it is a plain file of at most `limit` bytes (never
+// waiting on a pipe put under its name); `tooLong` tells whether it is longer.
 bool ReadAtMost(const fs::path& file, std::size_t limit, std::vector<std::uint8_t>& bytes,
                 bool& tooLong) {
-    std::ifstream in(file, std::ios::binary);
-    if (!in) return false;
-    bytes.resize(limit + 1);
-    in.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    if (in.bad()) return false;
-    bytes.resize(static_cast<std::size_t>(in.gcount()));
-    tooLong = bytes.size() > limit;
-    if (tooLong) bytes.resize(limit);
-    return true;
+    const FileReadResult read = ReadRegularFile(file, limit, bytes);
+    tooLong = read.problem == ReadProblem::kTooLarge;
+    return read.ok() || tooLong;
 }
 
 } // namespace
@@ -215,6 +209,35 @@ StockWriteResult WriteStock(const fs::path& file, const Stock& stock) {
     const std::vector<std::uint8_t> bytes = EncodeStock(stock);
     const FileWriteResult written = WriteWholeFile(file, bytes);
     return {written.ok, written.detail};
+}
+
+int KeepStoredBestTimes(Stock& stock, const Stock& stored) {
+    int taken = 0;
+    for (std::size_t i = 0; i < stock.Records().size(); ++i) {
+        StockRecord& mine = stock.Records()[i];
+        const StockRecord& theirs = stored.Records()[i];
+        if (!theirs.HasBestTime() || !BestTimePossible(theirs)) continue;
+        if (theirs.Level != mine.Level || theirs.Givens != mine.Givens ||
+            theirs.Solution != mine.Solution)
+            continue;
+        if (mine.HasBestTime() && mine.BestTimeSeconds() < theirs.BestTimeSeconds()) continue;
+        if (mine.BestMinutes == theirs.BestMinutes && mine.BestSeconds == theirs.BestSeconds &&
+            mine.BestPlayer == theirs.BestPlayer)
+            continue;
+        mine.BestMinutes = theirs.BestMinutes;
+        mine.BestSeconds = theirs.BestSeconds;
+        mine.BestPlayer = theirs.BestPlayer;
+        ++taken;
+    }
+    return taken;
+}
+
+StockWriteResult WriteStockKeepingBestTimes(const fs::path& file, const Stock& stock) {
+    Stock stored;
+    if (!ReadStock(file, stored).ok()) return WriteStock(file, stock);
+    Stock merged = stock;
+    KeepStoredBestTimes(merged, stored);
+    return WriteStock(file, merged);
 }
 
 bool EnsureStockFile(const fs::path& master, const fs::path& working) {

@@ -100,6 +100,17 @@ struct StockWriteResult {
 // untouched.
 StockWriteResult WriteStock(const std::filesystem::path& file, const Stock& stock);
 
+// Takes into `stock` each best time of `stored` that beats (or equals) the one
+// `stock` holds for the same puzzle (same level, givens and solution): a
+// record set meanwhile by another program stays the record. Records of other
+// puzzles (a renewed set) are `stock`'s. Returns how many times were taken.
+int KeepStoredBestTimes(Stock& stock, const Stock& stored);
+
+// The game's write: reads `file` once more, keeps its better best times
+// (KeepStoredBestTimes), then writes as WriteStock does. A file that cannot be
+// read now is simply replaced.
+StockWriteResult WriteStockKeepingBestTimes(const std::filesystem::path& file, const Stock& stock);
+
 // --- Start-up --------------------------------------------------------------
 
 // Copies `master` to `working` when nothing exists under the name `working`.

@@ -7,12 +7,11 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "game/model/levels.h"
 #include "game/model/techniques.h"
 
 namespace dravik {
 
-constexpr int kLevels = 5;
-static_assert(kLevels == kHighestTier, "one level per tier of the technique ladder");
 constexpr int kPuzzlesPerLevel = 100;
 constexpr std::size_t kStockRecordSize = 222;
 constexpr std::size_t kStockFileSize = kStockRecordSize * kLevels * kPuzzlesPerLevel; // 111,000

@@ -1,5 +1,7 @@
 #include "game/ui/app.h"
 
+#include <QApplication>
+#include <QEvent>
 #include <QTimer>
 
 #include <atomic>
@@ -17,6 +19,8 @@
 #include "game/ui/controller.h"
 #include "game/ui/form_namen.h"
 #include "game/ui/help_features.h"
+#include "game/ui/help_window.h"
+#include "game/ui/logo.h"
 #include "game/ui/main_window.h"
 #include "game/ui/print_features.h"
 #include "game/ui/qt_prompt.h"
@@ -33,6 +37,31 @@ class SteadyClock final : public ClockSource {
     }
 };
 
+// Drawing the window's icon in all its sizes takes several milliseconds of
+// text rendering, which the first paint need not wait for: the icon is set
+// right after the window's first paint has reached the screen.
+class IconAfterFirstPaint final : public QObject {
+  public:
+    explicit IconAfterFirstPaint(QWidget& window) : QObject(&window), window_(window) {
+        window.installEventFilter(this);
+    }
+
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched == &window_ && event->type() == QEvent::Paint) {
+            window_.removeEventFilter(this);
+            // Queued, so that the paint is flushed first.
+            QTimer::singleShot(0, this, [this] {
+                window_.setWindowIcon(ProgramIcon());
+                deleteLater();
+            });
+        }
+        return false;
+    }
+
+  private:
+    QWidget& window_;
+};
+
 std::string ProgramFolderOf(const AppOptions& o) {
     return o.programFolder.empty() ? ProgramDataFolder() : o.programFolder;
 }
@@ -44,8 +73,8 @@ std::string LibraryFolderOf(const AppOptions& o) {
 
 } // namespace
 
-struct App::Parts {
-    explicit Parts(AppOptions o)
+struct App::Owned {
+    explicit Owned(AppOptions o)
         : options(std::move(o)),
           folders(SetupFolders(ProgramFolderOf(options), options.localAppData)),
           lock(folders.DataFolder), settings(OpenSettings(options, lock)),
@@ -55,12 +84,11 @@ struct App::Parts {
               if (GameController* c = controller.load()) c->PuzzleReady();
           }) {}
 
-    // A second game only tells the player and ends: it never touches the
-    // first one's settings, so it reads none.
+    // A second game, or one without the lock, only tells the player and ends:
+    // it never touches the settings another game may be using, so it reads none.
     static std::unique_ptr<SettingsStore> OpenSettings(const AppOptions& o,
                                                        const InstanceLock& lock) {
-        if (lock.state() == InstanceLock::State::kHeldElsewhere)
-            return std::make_unique<MemorySettingsStore>();
+        if (!lock.permitsStart()) return std::make_unique<MemorySettingsStore>();
         if (o.settingsFile.isEmpty()) return std::make_unique<QSettingsStore>();
         return std::make_unique<QSettingsStore>(o.settingsFile);
     }
@@ -86,8 +114,8 @@ struct App::Parts {
     Stock stock;
 };
 
-App::App(AppOptions options) : parts_(std::make_unique<Parts>(std::move(options))) {
-    Parts& p = *parts_;
+App::App(AppOptions options) : owned_(std::make_unique<Owned>(std::move(options))) {
+    Owned& p = *owned_;
     Prompt& prompt = p.options.prompt ? *p.options.prompt : p.qtPrompt;
     SoundSink& sound = p.options.soundSink ? *p.options.soundSink : p.sink;
     StockWriter& writer = p.options.writer ? *p.options.writer : p.writer;
@@ -103,6 +131,17 @@ App::App(AppOptions options) : parts_(std::make_unique<Parts>(std::move(options)
         *p.window, *p.ownedController, p.folders.ProgramFolder, prompt,
         p.options.urlOpener ? *p.options.urlOpener : p.urlOpener);
 
+    // Quitting ends the program at once, with the help window and any dialog.
+    QObject::connect(p.window.get(), &MainWindow::QuitConfirmed, p.window.get(), [&p] {
+        if (HelpWindow* help = p.help->Help()) help->close();
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (w != p.window.get() && w->isVisible()) w->close();
+        if (p.options.quit)
+            p.options.quit();
+        else
+            QCoreApplication::quit();
+    });
+
     // "Players...": the dialog stores the list and the chosen player itself;
     // once it hides, the game takes both over and the title follows.
     p.players = new FormNamen(*p.settings, prompt, p.window.get());
@@ -115,39 +154,39 @@ App::App(AppOptions options) : parts_(std::make_unique<Parts>(std::move(options)
 }
 
 App::~App() {
-    parts_->help.reset(); // its help window and menu before the game window
-    parts_->printing.reset();
+    owned_->help.reset(); // its help window and menu before the game window
+    owned_->printing.reset();
     // The worker stops (and joins) before the game it reports to goes away.
-    parts_->source.Stop();
-    parts_->controller = nullptr;
+    owned_->source.Stop();
+    owned_->controller = nullptr;
 }
 
 MainWindow& App::Window() {
-    return *parts_->window;
+    return *owned_->window;
 }
 
 GameController& App::Controller() {
-    return *parts_->ownedController;
+    return *owned_->ownedController;
 }
 
 PrintFeatures& App::Printing() {
-    return *parts_->printing;
+    return *owned_->printing;
 }
 
 bool App::AlreadyRunning() const {
-    return parts_->lock.state() == InstanceLock::State::kHeldElsewhere;
+    return owned_->lock.state() == InstanceLock::State::kHeldElsewhere;
 }
 
 HelpFeatures& App::Help() {
-    return *parts_->help;
+    return *owned_->help;
 }
 
 FormNamen& App::Players() {
-    return *parts_->players;
+    return *owned_->players;
 }
 
 bool App::Start() {
-    Parts& p = *parts_;
+    Owned& p = *owned_;
     MainWindow& window = *p.window;
     Game& game = p.ownedController->game();
     Prompt& prompt = p.options.prompt ? *p.options.prompt : p.qtPrompt;
@@ -156,18 +195,22 @@ bool App::Start() {
                            MessageButtons::Ok);
         return false;
     }
+    if (!p.lock.permitsStart()) {
+        prompt.ShowMessage(LockUnavailableMessage(p.lock), kLockUnavailableTitle,
+                           MessageIcon::Exclamation, MessageButtons::Ok);
+        return false;
+    }
     window.CentreOnScreen();
 
-    // The sound control gets the window's handle, then the tables are built and
-    // the effects loaded. Without any effect to play the box is disabled.
+    // The sound control gets the window's handle, then the effects are
+    // loaded. Without any effect to play the box is disabled.
     p.sounds.SetWindow(static_cast<std::uint64_t>(window.winId()));
-    InitConversionArrays();
     p.sounds.Init_Sound();
     bool anyEffect = false;
     for (std::int32_t handle : p.sounds.SoundHandles()) anyEffect = anyEffect || handle >= 0;
     game.LoadSettings(p.sounds.SoundAvailable() && anyEffect);
     if (auto* store = dynamic_cast<QSettingsStore*>(p.settings.get()))
-        if (auto notice = store->TakeSetAsideNotice())
+        if (auto notice = store->TakeNotice())
             prompt.ShowMessage(*notice, kSettingsSetAsideTitle, MessageIcon::Exclamation,
                                MessageButtons::Ok);
 
@@ -176,6 +219,7 @@ bool App::Start() {
     game.FinishStartup();
 
     window.Apply(game.View());
+    new IconAfterFirstPaint(window); // a child of the window
     window.show();
     // The first pass runs from the event loop, once the window is up.
     QTimer::singleShot(0, p.ownedController.get(),

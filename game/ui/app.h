@@ -42,6 +42,10 @@ struct AppOptions {
     ClockSource* clock = nullptr;   // a steady clock
     UrlOpener* urlOpener = nullptr; // the desktop's handler of web addresses
 
+    // Ends the program once the player has agreed to quit (null: the
+    // application's event loop ends).
+    std::function<void()> quit;
+
     // The printer the print dialog uses (null: the system's default printer)
     // and the save-file dialog of its "Save as PDF..." (empty: the desktop's).
     print::PrinterPort* printer = nullptr;
@@ -56,8 +60,9 @@ class App {
     App& operator=(const App&) = delete;
 
     // Everything up to the window shown and the first pass scheduled. False
-    // when the program must end: another game is running, or the stock could
-    // not be read (the messages have been shown; end with a non-zero status).
+    // when the program must end: another game is running, the lock that keeps
+    // a second game out cannot be taken, or the stock could not be read (the
+    // messages have been shown; end with a non-zero status).
     bool Start();
     // Start() refused because another game of this user is running (the
     // player has been told; end without an error status).
@@ -72,8 +77,8 @@ class App {
     FormNamen& Players();
 
   private:
-    struct Parts;
-    std::unique_ptr<Parts> parts_;
+    struct Owned;
+    std::unique_ptr<Owned> owned_;
 };
 
 } // namespace dravik::ui

@@ -12,13 +12,6 @@ namespace dravik::ui {
 
 namespace {
 
-// "Show where" colours.
-const QColor kPatternFill(255, 244, 176);
-const QColor kPatternEdge(224, 96, 0);
-const QColor kStruckMark(210, 0, 0);
-const QColor kStruckFill(255, 205, 205);
-const QColor kPlacedFill(170, 235, 170);
-const QColor kPlacedMark(0, 110, 0);
 // The digit under the mouse: its cells and marks.
 const QColor kSameDigitFill(226, 226, 255);
 // The keyboard cursor's frame.
@@ -43,19 +36,6 @@ QPoint TwipsOf(const QPointF& p) {
 
 } // namespace
 
-int ButtonNumber(Qt::MouseButton button) {
-    switch (button) {
-    case Qt::LeftButton:
-        return 1;
-    case Qt::RightButton:
-        return 2;
-    case Qt::MiddleButton:
-        return 4;
-    default:
-        return 0;
-    }
-}
-
 BoardWidget::BoardWidget(QWidget* parent) : QWidget(parent) {
     setObjectName("Board");
     setGeometry(ToPixels(kBoardArea));
@@ -75,7 +55,21 @@ void BoardWidget::SetHover(int cell) {
     if (cell == hoverCell_) return;
     const int before = TintedDigit();
     hoverCell_ = cell;
-    if (TintedDigit() != before) update();
+    if (const int after = TintedDigit(); after != before) {
+        UpdateTint(before);
+        UpdateTint(after);
+    }
+}
+
+void BoardWidget::UpdateTint(int digit) {
+    if (digit == 0) return;
+    for (int cell = 0; cell < kCells; ++cell) {
+        const CellView& c = cells_[cell];
+        if (c.Digit == digit)
+            UpdateTwips(DigitRect(cell));
+        else if (c.Digit == 0 && (c.MarksShown & DigitBit(digit)))
+            UpdateTwips(MarkRect(cell, digit));
+    }
 }
 
 void BoardWidget::mouseMoveEvent(QMouseEvent* event) {
@@ -99,7 +93,7 @@ void BoardWidget::SetView(const GameView& view) {
         cursorCell_ = view.CursorCell;
         if (cursorCell_ >= 0) UpdateTwips(DigitRect(cursorCell_));
     }
-    sameDigit_ = view.SameDigitHighlight;
+    sameDigit_ = view.SameDigitTint;
     if (view.BoardEnabled != enabled_) {
         enabled_ = view.BoardEnabled;
         update();
@@ -127,7 +121,10 @@ void BoardWidget::SetView(const GameView& view) {
             UpdateTwips(ColumnLabelRect(i));
         }
     }
-    if (TintedDigit() != tintedBefore) update();
+    if (const int tinted = TintedDigit(); tinted != tintedBefore) {
+        UpdateTint(tintedBefore);
+        UpdateTint(tinted);
+    }
 }
 
 void BoardWidget::paintEvent(QPaintEvent* event) {
@@ -166,8 +163,8 @@ void BoardWidget::paintEvent(QPaintEvent* event) {
         }
         if (highlight_.Pattern[cell]) {
             // "Show where": the pattern's cells, tinted and outlined.
-            p.fillRect(r, kPatternFill);
-            p.setPen(QPen(kPatternEdge, 2));
+            p.fillRect(r, ToQColor(kPatternFill));
+            p.setPen(QPen(ToQColor(kPatternEdge), 2));
             p.drawRect(r.adjusted(1, 1, -1, -1));
         }
         if (c.Digit != 0) {
@@ -183,8 +180,8 @@ void BoardWidget::paintEvent(QPaintEvent* event) {
             const QRect mark = ToPixels(MarkRect(cell, d));
             if (highlight_.Struck[cell] & DigitBit(d)) {
                 // A mark the step removes: red on pink, struck through.
-                p.fillRect(mark.adjusted(1, 1, -1, -1), kStruckFill);
-                p.setPen(QPen(kStruckMark, 1));
+                p.fillRect(mark.adjusted(1, 1, -1, -1), ToQColor(kStruckFill));
+                p.setPen(QPen(ToQColor(kStruckMark), 1));
                 p.drawText(mark, Qt::AlignCenter, QString::number(d));
                 const QPoint mid = mark.center();
                 p.drawLine(mid.x() - 5, mid.y() + 4, mid.x() + 5, mid.y() - 4);
@@ -192,8 +189,8 @@ void BoardWidget::paintEvent(QPaintEvent* event) {
             }
             if (cell == highlight_.PlacedCell && d == highlight_.PlacedDigit) {
                 // The digit the step places: green on green.
-                p.fillRect(mark.adjusted(1, 1, -1, -1), kPlacedFill);
-                p.setPen(kPlacedMark);
+                p.fillRect(mark.adjusted(1, 1, -1, -1), ToQColor(kPlacedFill));
+                p.setPen(ToQColor(kPlacedMark));
                 QFont bold = markFont;
                 bold.setBold(true);
                 p.setFont(bold);
@@ -253,13 +250,17 @@ void BoardWidget::mouseReleaseEvent(QMouseEvent* event) {
     event->accept();
     switch (hit.kind) {
     case BoardHit::Kind::Mark:
-        emit MarkReleased(hit.digit, hit.cell, ButtonNumber(event->button()), hit.x, hit.y);
+        if (!MarkReleaseCounts(hit.x, hit.y)) break;
+        if (event->button() == Qt::LeftButton)
+            emit PlaceRequested(hit.cell, hit.digit);
+        else if (event->button() == Qt::RightButton)
+            emit StrikeRequested(hit.cell, hit.digit);
         break;
     case BoardHit::Kind::RowLabel:
-        emit RowLabelReleased(hit.line, hit.x, hit.y);
+        if (LineLabelReleaseCounts(hit.x, hit.y)) emit RowToggled(hit.line);
         break;
     case BoardHit::Kind::ColumnLabel:
-        emit ColumnLabelReleased(hit.line, hit.x, hit.y);
+        if (LineLabelReleaseCounts(hit.x, hit.y)) emit ColumnToggled(hit.line);
         break;
     case BoardHit::Kind::None:
         break;

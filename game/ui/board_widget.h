@@ -1,8 +1,10 @@
 // The board as one painted widget: the 81 digit labels, the 729 pencil marks,
 // the frame and the row and column labels, drawn from the game's view at the
-// layout's coordinates. It takes no decisions: a mouse release becomes the
-// release event of the label that caught the press, with the point in twips
-// inside that label, and the game decides what it means.
+// layout's coordinates. A release on the label that caught the press, inside
+// the part of it that counts (layout.h), becomes the player's intent: a left
+// release on a mark places its digit, a right release strikes it, any release
+// on a row or column label toggles that line. The game decides whether the
+// intent acts.
 #pragma once
 
 #include <QWidget>
@@ -14,9 +16,6 @@
 
 namespace dravik::ui {
 
-// Mouse buttons as the label events number them.
-int ButtonNumber(Qt::MouseButton button);
-
 class BoardWidget : public QWidget {
     Q_OBJECT
   public:
@@ -26,9 +25,10 @@ class BoardWidget : public QWidget {
     void SetView(const GameView& view);
 
   signals:
-    void MarkReleased(int digit, int cell, int button, int x, int y);
-    void RowLabelReleased(int row, int x, int y);
-    void ColumnLabelReleased(int column, int x, int y);
+    void PlaceRequested(int cell, int digit);
+    void StrikeRequested(int cell, int digit);
+    void RowToggled(int row);
+    void ColumnToggled(int column);
     // A press on a cell (the keyboard cursor follows the mouse).
     void CellPressed(int cell);
 
@@ -46,6 +46,8 @@ class BoardWidget : public QWidget {
     int TintedDigit() const;
     void SetHover(int cell);
     void UpdateTwips(const TwipRect& r);
+    // Repaints what the tint of `digit` covers: its cells and its marks.
+    void UpdateTint(int digit);
 
     std::array<CellView, kCells> cells_{};
     std::array<LabelColour, 9> rowLabels_{};

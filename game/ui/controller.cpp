@@ -11,10 +11,14 @@ GameController::GameController(const GameServices& services, QObject* parent)
 GameController::~GameController() = default;
 
 void GameController::PuzzleReady() {
+    // One queued call for all the puzzles reported before it runs: the
+    // workers outpace the window's thread, which then takes them all in one
+    // turn of its loop and shows the view once.
+    if (reported_.fetch_add(1) != 0) return;
     QMetaObject::invokeMethod(
         this,
         [this] {
-            ++readyWaiting_;
+            readyWaiting_ += reported_.exchange(0);
             Settle();
         },
         Qt::QueuedConnection);
@@ -36,7 +40,7 @@ void GameController::Settle() {
             ++passesRun_;
         }
     }
-    if (game_->View().TimerEnabled) {
+    if (game_->View().ClockRunning) {
         if (!timer_.isActive()) timer_.start();
     } else {
         timer_.stop();

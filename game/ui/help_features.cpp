@@ -1,7 +1,9 @@
 #include "game/ui/help_features.h"
 
+#include <QApplication>
 #include <QDesktopServices>
 #include <QMenu>
+#include <QProcess>
 #include <QStandardPaths>
 #include <QUrl>
 
@@ -13,16 +15,32 @@
 namespace dravik::ui {
 
 LinkOutcome DesktopUrlOpener::OpenUrl(std::string_view url) {
-    const QUrl address(QString::fromUtf8(url.data(), static_cast<qsizetype>(url.size())));
-    if (QDesktopServices::openUrl(address)) return LinkOutcome::Opened;
+    const QString address = QString::fromUtf8(url.data(), static_cast<qsizetype>(url.size()));
 #if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
-    // Here the desktop opens addresses through xdg-open (or the browser a
-    // variable names); with none of them there is no browser to ask.
-    if (QStandardPaths::findExecutable("xdg-open").isEmpty() &&
-        qEnvironmentVariableIsEmpty("BROWSER") && qEnvironmentVariableIsEmpty("DEFAULT_BROWSER"))
-        return LinkOutcome::NoBrowser;
+    // The desktop opens addresses through xdg-open, whose exit status says
+    // whether a browser took the page (3: none found, 4: it failed). A
+    // browser that xdg-open waits for has taken the page: it runs on by itself.
+    const QString opener = QStandardPaths::findExecutable("xdg-open");
+    if (opener.isEmpty()) return LinkOutcome::NoBrowser;
+    auto* process = new QProcess(qApp);
+    process->setProgram(opener);
+    process->setArguments({address});
+    process->setStandardInputFile(QProcess::nullDevice());
+    process->start();
+    if (!process->waitForStarted(5000)) {
+        delete process;
+        return LinkOutcome::Failed;
+    }
+    if (!process->waitForFinished(answer_)) {
+        QObject::connect(process, &QProcess::finished, process, &QObject::deleteLater);
+        return LinkOutcome::Opened;
+    }
+    const bool opened = process->exitStatus() == QProcess::NormalExit && process->exitCode() == 0;
+    delete process;
+    return opened ? LinkOutcome::Opened : LinkOutcome::Failed;
+#else
+    return QDesktopServices::openUrl(QUrl(address)) ? LinkOutcome::Opened : LinkOutcome::Failed;
 #endif
-    return LinkOutcome::Failed;
 }
 
 HelpFeatures::HelpFeatures(MainWindow& window, GameController& controller,
@@ -55,7 +73,10 @@ HelpFeatures::HelpFeatures(MainWindow& window, GameController& controller,
 HelpFeatures::~HelpFeatures() = default;
 
 void HelpFeatures::OpenPage(std::string_view page) {
-    if (!help_) help_ = std::make_unique<HelpWindow>();
+    if (!help_) {
+        help_ = std::make_unique<HelpWindow>();
+        help_->PlaceBeside(window_);
+    }
     help_->Open(QString::fromStdString(HelpPagePath(programFolder_, page)));
 }
 

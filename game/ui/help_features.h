@@ -25,7 +25,12 @@ class MainWindow;
 // Web addresses through the desktop's own handler.
 class DesktopUrlOpener final : public UrlOpener {
   public:
+    // How long the opener is given to say that it failed.
+    explicit DesktopUrlOpener(int answerMilliseconds = 5000) : answer_(answerMilliseconds) {}
     LinkOutcome OpenUrl(std::string_view url) override;
+
+  private:
+    int answer_;
 };
 
 class HelpFeatures final : public QObject {

@@ -1,8 +1,21 @@
 #include "game/ui/help_window.h"
 
+#include <QFile>
 #include <QFileInfo>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QScreen>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
+#include <cstdint>
+#include <filesystem>
+#include <vector>
+
+#include "game/help/help_files.h"
+#include "game/stock/safe_files.h"
 #include "game/ui/logo.h"
 
 namespace dravik::ui {
@@ -16,17 +29,60 @@ QString NotFoundPage(const QUrl& url) {
                           "<p>The help page <b>%1</b> is not there.</p>"
                           "<p>The help pages belong in the folder <tt>%2</tt>. "
                           "Installing the game again puts them back.</p>"
+                          "<p><a href=\"index.html\">Back to the contents</a></p>"
                           "</body></html>")
         .arg(QFileInfo(file).fileName().toHtmlEscaped(),
              QFileInfo(file).absolutePath().toHtmlEscaped());
 }
 
+QString RefusedPage(const QUrl& url, const std::string& why) {
+    return QStringLiteral("<html><head><title>Page cannot be shown</title></head><body>"
+                          "<h2>Page cannot be shown</h2>"
+                          "<p>The help page <b>%1</b> cannot be shown: %2.</p>"
+                          "<p>Installing the game again puts the help pages back.</p>"
+                          "<p><a href=\"index.html\">Back to the contents</a></p>"
+                          "</body></html>")
+        .arg(QFileInfo(url.toLocalFile()).fileName().toHtmlEscaped(),
+             QString::fromStdString(why).toHtmlEscaped());
+}
+
+std::string Reason(const FileReadResult& read, std::size_t limit) {
+    switch (read.problem) {
+    case ReadProblem::kNotAFile:
+        return "it is not a plain file";
+    case ReadProblem::kTooLarge:
+        return "it is larger than " + std::to_string(limit >> 20) + " MB";
+    default:
+        return "it cannot be read";
+    }
+}
+
 } // namespace
 
 QVariant HelpBrowser::loadResource(int type, const QUrl& name) {
-    QVariant resource = QTextBrowser::loadResource(type, name);
-    if (type == QTextDocument::HtmlResource && !resource.isValid()) return NotFoundPage(name);
-    return resource;
+    QUrl url = name;
+    if (url.isRelative()) url = document()->baseUrl().resolved(url);
+    if (url.scheme().isEmpty()) url = QUrl::fromLocalFile(url.path()); // as the browser has it
+    // Files are read here, never by the browser or the document: they would
+    // open a pipe and wait for it, and read a file of any size whole.
+    if (!url.isLocalFile()) return QTextBrowser::loadResource(type, name);
+    const bool page = type != QTextDocument::ImageResource;
+    const std::size_t limit = page ? kMaxHelpPageBytes : kMaxHelpImageBytes;
+    std::vector<std::uint8_t> bytes;
+    const FileReadResult read = ReadRegularFile(
+        std::filesystem::path(QFile::encodeName(url.toLocalFile()).toStdString()), limit, bytes);
+    // Anything but null keeps the document from trying the file itself.
+    if (!read.ok() && type != QTextDocument::HtmlResource) return QByteArray();
+    if (read.problem == ReadProblem::kMissing) return NotFoundPage(url);
+    if (!read.ok()) return RefusedPage(url, Reason(read, limit));
+    QByteArray data(reinterpret_cast<const char*>(bytes.data()),
+                    static_cast<qsizetype>(bytes.size()));
+    if (type == QTextDocument::HtmlResource)
+        if (const std::string why =
+                HelpPageProblem(std::string_view(data.constData(), bytes.size()));
+            !why.empty())
+            return RefusedPage(url, why);
+    return data;
 }
 
 HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
@@ -36,10 +92,53 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     browser_ = new HelpBrowser(this);
     browser_->setObjectName("WebBrowser1");
     browser_->setOpenExternalLinks(true);
+    // Back and Forward walk the pages shown, as Alt+Left and Alt+Right do.
+    auto* back = new QPushButton(QStringLiteral("Back"), this);
+    back->setObjectName("HelpBack");
+    back->setEnabled(false);
+    back->setToolTip(QStringLiteral("The page before (Alt+Left)"));
+    auto* forward = new QPushButton(QStringLiteral("Forward"), this);
+    forward->setObjectName("HelpForward");
+    forward->setEnabled(false);
+    forward->setToolTip(QStringLiteral("The page after (Alt+Right)"));
+    for (QPushButton* b : {back, forward}) {
+        b->setFocusPolicy(Qt::TabFocus);
+        b->setAutoDefault(false);
+    }
+    connect(back, &QPushButton::clicked, browser_, &QTextBrowser::backward);
+    connect(forward, &QPushButton::clicked, browser_, &QTextBrowser::forward);
+    connect(browser_, &QTextBrowser::backwardAvailable, back, &QWidget::setEnabled);
+    connect(browser_, &QTextBrowser::forwardAvailable, forward, &QWidget::setEnabled);
+    auto* buttons = new QHBoxLayout;
+    buttons->setContentsMargins(6, 6, 6, 6);
+    buttons->addWidget(back);
+    buttons->addWidget(forward);
+    buttons->addStretch(1);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addLayout(buttons);
     layout->addWidget(browser_);
-    resize(900, 700);
+    resize(640, 660);
+}
+
+void HelpWindow::PlaceBeside(const QWidget& game) {
+    const QScreen* screen = game.screen() ? game.screen() : QGuiApplication::primaryScreen();
+    if (!screen) return;
+    const QRect area = screen->availableGeometry();
+    const QRect beside = game.frameGeometry();
+    // As tall as the game window, as wide as reads well, within the screen.
+    const QSize size(std::min(640, area.width()), std::min(beside.height(), area.height()));
+    resize(size);
+    const int frame = frameGeometry().width() - width();
+    int x = beside.right() + 1;
+    if (x + size.width() + frame > area.right() + 1) {
+        // No room on the right: on the left, else over the game's right part.
+        x = beside.left() - size.width() - frame;
+        if (x < area.left()) x = area.right() + 1 - size.width() - frame;
+    }
+    const int y = std::clamp(beside.top(), area.top(), area.bottom() + 1 - size.height());
+    move(std::max(x, area.left()), y);
 }
 
 void HelpWindow::Open(const QString& path) {
@@ -48,7 +147,10 @@ void HelpWindow::Open(const QString& path) {
         browser_->reload();
     else
         browser_->setSource(url);
-    if (!isVisible() || isMinimized()) showMaximized();
+    if (isMinimized())
+        showNormal();
+    else if (!isVisible())
+        show();
     raise();
     activateWindow();
     browser_->setFocus(Qt::OtherFocusReason);

@@ -1,7 +1,10 @@
 // The help window ("Browser"): one window with a text browser that shows the
 // local help pages. It is made when first needed and reused; it is not modal,
 // so the game goes on beside it. A page that is not there shows as a short
-// "page not found" page in the window itself.
+// "page not found" page in the window itself; one that is not a plain file,
+// is larger than 1 MB or nests too deep for the browser to lay out in time
+// (help_files.h) as a short "page cannot be shown" page. Images are taken
+// only from plain files of at most 4 MB.
 #pragma once
 
 #include <QString>
@@ -22,9 +25,12 @@ class HelpWindow final : public QWidget {
   public:
     explicit HelpWindow(QWidget* parent = nullptr);
 
-    // Shows the page at `path` (a full file path), maximised, and gives the
-    // browser the keyboard focus.
+    // Shows the page at `path` (a full file path) and gives the browser the
+    // keyboard focus.
     void Open(const QString& path);
+    // Sizes the window to read beside `game` and puts it next to it, on the
+    // screen's side that has room.
+    void PlaceBeside(const QWidget& game);
     HelpBrowser* Browser() const { return browser_; }
 
   private:

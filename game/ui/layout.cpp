@@ -1,5 +1,7 @@
 #include "game/ui/layout.h"
 
+#include <algorithm>
+
 namespace dravik::ui {
 
 std::string ControlSpec::ObjectName() const {
@@ -12,6 +14,46 @@ const ControlSpec* FindControl(std::string_view name, int index) {
     for (const ControlSpec& c : MainControls())
         if (c.name == name && c.index == index) return &c;
     return nullptr;
+}
+
+std::array<int, 5> FitStatusPanels(const std::array<int, 5>& needed, int total) {
+    std::array<int, 5> widths{};
+    int designed = 0;
+    for (int w : kStatusPanelWidthsTwips) designed += w;
+    int given = 0;
+    for (std::size_t i = 0; i < widths.size(); ++i) {
+        given += kStatusPanelWidthsTwips[i];
+        // Rounded so that the edges fall where the whole bar's proportion puts them.
+        widths[i] = static_cast<int>(static_cast<long long>(given) * total / designed);
+    }
+    for (std::size_t i = widths.size() - 1; i > 0; --i) widths[i] -= widths[i - 1];
+    int deficit = 0, slack = 0;
+    for (std::size_t i = 0; i < widths.size(); ++i) {
+        deficit += std::max(0, needed[i] - widths[i]);
+        slack += std::max(0, widths[i] - needed[i]);
+    }
+    if (deficit == 0 || slack == 0) return widths;
+    // What the short panels get, in proportion to what each lacks; taken from
+    // the others in proportion to what each can spare.
+    const int moved = std::min(deficit, slack);
+    std::array<int, 5> change{};
+    int handedOut = 0, takenIn = 0;
+    for (std::size_t i = 0; i < widths.size(); ++i) {
+        const int lack = std::max(0, needed[i] - widths[i]);
+        const int spare = std::max(0, widths[i] - needed[i]);
+        if (lack > 0) handedOut += change[i] = static_cast<int>(1LL * lack * moved / deficit);
+        if (spare > 0) takenIn += change[i] = -static_cast<int>(1LL * spare * moved / slack);
+    }
+    // Rounding leaves a few units over: the first panel that can spare them gives them.
+    int rest = handedOut + takenIn;
+    for (std::size_t i = 0; i < widths.size() && rest != 0; ++i) {
+        const int spare = widths[i] + change[i] - needed[i];
+        const int give = rest > 0 ? std::min(rest, std::max(0, spare)) : rest;
+        change[i] -= give;
+        rest -= give;
+    }
+    for (std::size_t i = 0; i < widths.size(); ++i) widths[i] += change[i];
+    return widths;
 }
 
 BoardHit HitBoard(int x, int y, const std::array<std::uint16_t, kCells>& marksShown) {

@@ -14,7 +14,9 @@
 #include <string>
 #include <string_view>
 
+#include "game/base/colour.h"
 #include "game/model/grid.h"
+#include "game/model/levels.h"
 #include "game/model/techniques.h"
 
 namespace dravik::ui {
@@ -23,16 +25,8 @@ inline constexpr int kTwipsPerPixel = 15;
 inline constexpr int kClientWidthTwips = 10725;
 inline constexpr int kClientHeightTwips = 9855;
 
-struct Rgb {
-    std::uint8_t r = 0, g = 0, b = 0;
-    friend constexpr bool operator==(const Rgb&, const Rgb&) = default;
-};
-
-// A colour written the platform's way, 0x00BBGGRR.
-constexpr Rgb FromBgr(std::uint32_t bgr) {
-    return {static_cast<std::uint8_t>(bgr & 0xFF), static_cast<std::uint8_t>((bgr >> 8) & 0xFF),
-            static_cast<std::uint8_t>((bgr >> 16) & 0xFF)};
-}
+using dravik::FromBgr;
+using dravik::Rgb;
 
 inline constexpr Rgb kWindowColour = FromBgr(0xC0C000);   // the window's background
 inline constexpr Rgb kGivenColour = FromBgr(0xA00000);    // dark blue digits of the givens
@@ -44,9 +38,7 @@ inline constexpr Rgb kFrameColour = {0, 0, 0};
 
 // Background of a technique panel row and of a level's option button by tier 1..5.
 constexpr Rgb TierColour(int tier) {
-    constexpr std::array<std::uint32_t, 5> kBgr = {0xFFFFFF, 0xC0FFFF, 0xC0FFC0, 0xFFFFC0,
-                                                   0xFFC0C0};
-    return FromBgr(kBgr[static_cast<std::size_t>(tier < 1 ? 0 : tier > 5 ? 4 : tier - 1)]);
+    return FromBgr(LevelOf(tier).tierColour);
 }
 
 struct TwipRect {
@@ -97,6 +89,12 @@ const ControlSpec* FindControl(std::string_view name, int index = -1);
 inline constexpr int kStatusBarHeightTwips = 330;
 inline constexpr std::array<int, 5> kStatusPanelWidthsTwips = {1650, 1350, 3300, 2100, 2325};
 
+// The panels' widths across `total` for texts that need `needed` each: the
+// designed widths in proportion, and a panel whose text needs more takes it
+// from the room the others do not need. The widths add up to `total`; a text
+// may still need more than its panel has when the bar cannot hold them all.
+std::array<int, 5> FitStatusPanels(const std::array<int, 5>& needed, int total);
+
 // --- The board ------------------------------------------------------------
 
 // The area the board widget covers: the row and column labels and the frame.
@@ -112,14 +110,26 @@ constexpr int CellTop(int row) {
 constexpr TwipRect DigitRect(int cell) {
     return {CellLeft(cell % 9), CellTop(cell / 9), 735, 735};
 }
-// Mark d(i): pencil mark d of the cell, 255 twips square, keypad 1 2 3 / 4 5 6 / 7 8 9.
+// Mark d(i): pencil mark d of the cell, 255 twips square, keypad 1 2 3 / 4 5 6 / 7 8 9,
+// one mark every 240 twips (a mark overlaps its neighbour's left or top edge).
 inline constexpr int kMarkSizeTwips = 255;
+inline constexpr int kMarkPitchTwips = 240;
 constexpr TwipRect MarkRect(int cell, int digit) {
-    return {CellLeft(cell % 9) + 240 * ((digit - 1) % 3),
-            CellTop(cell / 9) + 240 * ((digit - 1) / 3), kMarkSizeTwips, kMarkSizeTwips};
+    return {CellLeft(cell % 9) + kMarkPitchTwips * ((digit - 1) % 3),
+            CellTop(cell / 9) + kMarkPitchTwips * ((digit - 1) / 3), kMarkSizeTwips,
+            kMarkSizeTwips};
+}
+// A release on a mark counts only well inside it: off its left and top edge
+// and short of the part its neighbours overlap.
+constexpr bool MarkReleaseCounts(int x, int y) {
+    return x > 0 && x < kMarkPitchTwips && y > 0 && y < kMarkPitchTwips;
 }
 // LabelRow(r) "A".."H", "J" and LabelColumn(c) "1".."9", 510 twips square.
 inline constexpr int kLineLabelSizeTwips = 510;
+// A release on a row or column label counts inside it, off its left and top edge.
+constexpr bool LineLabelReleaseCounts(int x, int y) {
+    return x > 0 && x < kLineLabelSizeTwips && y > 0 && y < kLineLabelSizeTwips;
+}
 constexpr TwipRect RowLabelRect(int row) {
     return {120, CellTop(row) + 120, kLineLabelSizeTwips, kLineLabelSizeTwips};
 }
@@ -149,10 +159,6 @@ constexpr Rgb kLightBlue = FromBgr(0xFFC0C0);
 constexpr Rgb kSalmon = FromBgr(0x8080FF);
 constexpr Rgb kDarkTeal = FromBgr(0x808000);
 constexpr Rgb kHintRed = FromBgr(0x0000FF);
-constexpr std::array<Rgb, 5> kRenewColours = {
-    FromBgr(0xE0E0E0), FromBgr(0x80FFFF), FromBgr(0x80FF80), FromBgr(0xFFFF80), FromBgr(0xFF8080)};
-constexpr std::array<std::string_view, 5> kLevelCaptions = {"Very Easy", "Easy", "Medium", "Hard",
-                                                            "Very Hard"};
 // The level panel's place in the window; the option buttons are placed in
 // window coordinates over it, and kept in the panel's.
 constexpr TwipRect kLevelPanel = {9000, 840, 1575, 1815};
@@ -193,18 +199,18 @@ constexpr std::array<ControlSpec, kMainControlCount> BuildControls() {
             add(Control("Label1", K::Label, {120, 120, 1335, 255}, "LEVEL", kWindowBackground));
         c.parent = "Picture2";
     }
-    for (int level = 1; level <= 5; ++level) {
+    for (int level = 1; level <= kLevels; ++level) {
         ControlSpec& c = add(Control(
             "OptionType", K::OptionButton,
             {9120 - kLevelPanel.left, 1320 + 240 * (level - 1) - kLevelPanel.top, 1095, 255},
-            kLevelCaptions[static_cast<std::size_t>(level - 1)], TierColour(level)));
+            LevelName(level), TierColour(level)));
         c.index = level;
         c.parent = "Picture2";
     }
-    for (int level = 1; level <= 5; ++level) {
+    for (int level = 1; level <= kLevels; ++level) {
         ControlSpec& c =
             add(Control("RenewLevel", K::Label, {1200, 480 + 240 * (level - 1), 255, 255}, "R",
-                        kRenewColours[static_cast<std::size_t>(level - 1)]));
+                        FromBgr(LevelOf(level).renewColour)));
         c.index = level;
         c.parent = "Picture2";
         c.tooltip = "Renew Level";
@@ -270,13 +276,13 @@ constexpr std::array<ControlSpec, kMainControlCount> BuildControls() {
         c.align = Align::Centre;
         c.font = {FontFace::SansSerif, 13.5, true};
     }
-    for (int k = 0; k < 5; ++k) {
-        ControlSpec& c = add(Control("Label2", K::Label, {600, 720 + 360 * k, 1800, 300},
-                                     kLevelCaptions[static_cast<std::size_t>(k)]));
+    for (int k = 0; k < kLevels; ++k) {
+        ControlSpec& c =
+            add(Control("Label2", K::Label, {600, 720 + 360 * k, 1800, 300}, LevelName(k + 1)));
         c.index = k;
         c.parent = "Picture3";
     }
-    for (int level = 1; level <= 5; ++level) {
+    for (int level = 1; level <= kLevels; ++level) {
         ControlSpec& c = add(
             Control("ProgressBar1", K::ProgressBar, {2520, 720 + 360 * (level - 1), 4800, 240}));
         c.index = level;

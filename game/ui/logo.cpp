@@ -98,15 +98,6 @@ void PaintIcon(QPainter& p, const QRectF& area) {
     p.restore();
 }
 
-QPixmap LogoPixmap(int width, int height, qreal dpr) {
-    QPixmap pixmap(static_cast<int>(width * dpr), static_cast<int>(height * dpr));
-    pixmap.setDevicePixelRatio(dpr);
-    pixmap.fill(Qt::transparent);
-    QPainter p(&pixmap);
-    PaintLogo(p, QRectF(0, 0, width, height));
-    return pixmap;
-}
-
 QIcon ProgramIcon() {
     QIcon icon;
     for (int size : {16, 24, 32, 48, 64, 128, 256}) {

@@ -14,8 +14,6 @@ void PaintLogo(QPainter& painter, const QRectF& area);
 // The square icon: a 3 x 3 board with a few digits.
 void PaintIcon(QPainter& painter, const QRectF& area);
 
-// The logo at `width` x `height` logical pixels for a screen of `dpr`.
-QPixmap LogoPixmap(int width, int height, qreal dpr);
 // The program icon in the usual sizes.
 QIcon ProgramIcon();
 

@@ -21,9 +21,6 @@ inline int ToPixels(int twips) {
 inline QRect ToPixels(const TwipRect& r) {
     return QRect(ToPixels(r.left), ToPixels(r.top), ToPixels(r.width), ToPixels(r.height));
 }
-inline int ToTwips(int pixels) {
-    return pixels * kTwipsPerPixel;
-}
 
 // The font of a layout entry, sized in pixels (points at 96 dpi) so that the
 // text has the same size on every platform whatever dpi it reports.

@@ -9,6 +9,7 @@
 #include <string>
 #include <string_view>
 
+#include "game/play/brought_puzzle.h"
 #include "game/sound/effect_files.h"
 #include "game/stock/folders.h"
 #include "game/stock/stock_file.h"
@@ -50,7 +51,7 @@ std::string PuzzleArgument(std::string_view arg) {
     const std::filesystem::path path{std::string(arg)};
     if (!std::filesystem::is_regular_file(path, ec)) return std::string(arg);
     std::ifstream in(path, std::ios::binary);
-    std::string text(64 * 1024, '\0');
+    std::string text(dravik::kMaxBroughtTextBytes, '\0');
     in.read(text.data(), static_cast<std::streamsize>(text.size()));
     text.resize(static_cast<std::size_t>(in.gcount()));
     // An empty or unreadable file still reaches the game, which says what is wrong.

@@ -1,5 +1,6 @@
 #include "game/ui/main_window.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
@@ -19,8 +20,11 @@
 #include <QStyle>
 #include <QWindowStateChangeEvent>
 
+#include "game/play/status_texts.h"
 #include "game/ui/board_widget.h"
+#include "game/ui/clipboard_text.h"
 #include "game/ui/controller.h"
+#include "game/ui/keys.h"
 #include "game/ui/logo.h"
 #include "game/ui/look.h"
 
@@ -134,38 +138,20 @@ class LogoLabel final : public ClickLabel {
 // The commands that place no digit, and their keys.
 struct Accelerator {
     const char* button;
-    QKeySequence keys;
+    QList<QKeySequence> keys;
 };
-const std::array<Accelerator, 8>& Accelerators() {
-    static const std::array<Accelerator, 8> list = {{
-        {"CommandUndo", QKeySequence(Qt::CTRL | Qt::Key_Z)},
-        {"CommandRedo", QKeySequence(Qt::CTRL | Qt::Key_Y)},
-        {"CommandRedo", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)},
-        {"CommandNew", QKeySequence(Qt::CTRL | Qt::Key_N)},
-        {"CommandOpen", QKeySequence(Qt::CTRL | Qt::Key_O)},
-        {"CommandPrint", QKeySequence(Qt::CTRL | Qt::Key_P)},
-        {"CommandHelp", QKeySequence(Qt::Key_F1)},
-        {"CommandHint", QKeySequence(Qt::Key_H)},
+const std::array<Accelerator, 7>& Accelerators() {
+    static const std::array<Accelerator, 7> list = {{
+        {"CommandUndo", {QKeySequence(Qt::CTRL | Qt::Key_Z)}},
+        {"CommandRedo",
+         {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)}},
+        {"CommandNew", {QKeySequence(Qt::CTRL | Qt::Key_N)}},
+        {"CommandOpen", {QKeySequence(Qt::CTRL | Qt::Key_O)}},
+        {"CommandPrint", {QKeySequence(Qt::CTRL | Qt::Key_P)}},
+        {"CommandHelp", {QKeySequence(Qt::Key_F1)}},
+        {"CommandHint", {QKeySequence(Qt::Key_H)}},
     }};
     return list;
-}
-
-// The digit 1-9 of a key press on the main row or the keypad, shifted or
-// not; 0 for another key. Shift gives a symbol on the main row ('!' on a US
-// keyboard) and a movement key on the keypad, so the key's place decides
-// then (evdev scan codes, as X11 and Wayland report them).
-int DigitOfKey(const QKeyEvent* event) {
-    const int key = event->key();
-    if (key >= Qt::Key_1 && key <= Qt::Key_9) return key - Qt::Key_0;
-    static const QString kShiftedUs = QStringLiteral("!@#$%^&*(");
-    const QString text = event->text();
-    if (text.size() == 1 && kShiftedUs.contains(text[0])) return kShiftedUs.indexOf(text[0]) + 1;
-    const quint32 code = event->nativeScanCode();
-    if (code >= 10 && code <= 18) return static_cast<int>(code) - 9;
-    static const std::array<quint32, 9> kKeypad = {87, 88, 89, 83, 84, 85, 79, 80, 81};
-    for (std::size_t i = 0; i < kKeypad.size(); ++i)
-        if (code == kKeypad[i]) return static_cast<int>(i) + 1;
-    return 0;
 }
 
 } // namespace
@@ -187,7 +173,7 @@ MainWindow::MainWindow(GameController& controller, QWidget* parent)
     : QWidget(parent), controller_(controller) {
     setObjectName("Main");
     setFixedSize(ToPixels(kClientWidthTwips), ToPixels(kClientHeightTwips));
-    setWindowIcon(ProgramIcon());
+    // The icon comes once the window has been painted (App::Start).
     QPalette pal = palette();
     pal.setColor(QPalette::Window, ToQColor(kWindowColour));
     setPalette(pal);
@@ -206,25 +192,60 @@ MainWindow::MainWindow(GameController& controller, QWidget* parent)
     barPalette.setColor(QPalette::Window, QColor(240, 240, 240));
     statusBar_->setPalette(barPalette);
     statusBar_->setAutoFillBackground(true);
+    // The panels lie in one row that the bar hides while it shows a message.
+    panelRow_ = new QWidget(statusBar_);
+    panelRow_->setObjectName("Panels");
+    panelRow_->installEventFilter(this);
+    statusBar_->addWidget(panelRow_, 1);
     for (std::size_t i = 0; i < panels_.size(); ++i) {
-        auto* panel = new QLabel(Text(kDesignStatusPanels[i]), statusBar_);
+        auto* panel = new QLabel(Text(kDesignStatusPanels[i]), panelRow_);
         panel->setObjectName(QStringLiteral("Panel(%1)").arg(i + 1));
         panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-        panel->setFixedWidth(ToPixels(kStatusPanelWidthsTwips[i]) - 4);
+        panel->setIndent(3);
         panel->setFont(MakeFont(FontSpec{}));
-        statusBar_->addWidget(panel);
         panels_[i] = panel;
     }
     Wire();
-    // Button tooltips name their keys.
+    AddActions();
+    // The board holds the keyboard; the other controls take it only by Tab.
+    for (QWidget* w : controls_)
+        w->setFocusPolicy(w->focusPolicy() == Qt::NoFocus ? Qt::NoFocus : Qt::TabFocus);
+    board_->setFocusPolicy(Qt::StrongFocus);
+    board_->setFocus();
+}
+
+void MainWindow::AddActions() {
+    auto add = [this](const QString& name, const QList<QKeySequence>& keys, auto triggered) {
+        auto* action = new QAction(this);
+        action->setObjectName(name);
+        action->setShortcuts(keys);
+        action->setShortcutContext(Qt::WindowShortcut);
+        connect(action, &QAction::triggered, this, triggered);
+        addAction(action);
+        return action;
+    };
     for (const Accelerator& a : Accelerators()) {
-        QWidget* button = controls_.value(QString::fromLatin1(a.button));
-        const QString keys = a.keys.toString(QKeySequence::NativeText);
+        auto* button = Find<QAbstractButton>(a.button);
+        // A click on a disabled button does nothing: the key acts only while
+        // the button could be pressed.
+        add(QStringLiteral("Key") + QString::fromLatin1(a.button), a.keys,
+            [button] { button->click(); });
+        // The button's tooltip names its keys.
+        QStringList names;
+        for (const QKeySequence& k : a.keys) names << k.toString(QKeySequence::NativeText);
+        const QString keys = names.join(QStringLiteral(", "));
         const QString tip = button->toolTip();
         button->setToolTip(tip.isEmpty() ? QStringLiteral("Shortcut: ") + keys
                                          : tip + QStringLiteral(", ") + keys);
     }
-    qApp->installEventFilter(this);
+    add(QStringLiteral("KeyCopy"), {QKeySequence(QKeySequence::Copy)}, [this] {
+        const std::string text = controller_.game().GivensText();
+        if (!text.empty()) QGuiApplication::clipboard()->setText(QString::fromStdString(text));
+    });
+    add(QStringLiteral("KeyPaste"), {QKeySequence(QKeySequence::Paste)}, [this] {
+        const std::string text = ClipboardPuzzleText();
+        controller_.Do([&text](Game& g) { g.PlayText(text); });
+    });
 }
 
 QWidget* MainWindow::CreateControl(const ControlSpec& spec) {
@@ -289,7 +310,8 @@ QWidget* MainWindow::CreateControl(const ControlSpec& spec) {
         FitCaption(w, Text(spec.caption), pixels - 6);
         break;
     case ControlKind::Label:
-        FitCaption(w, Text(spec.caption), pixels - 4);
+        FitCaption(w, Text(spec.caption), pixels - 6);
+        if (spec.border) static_cast<QLabel*>(w)->setIndent(spec.align == Align::Centre ? 0 : 2);
         break;
     case ControlKind::CheckBox:
     case ControlKind::OptionButton: {
@@ -323,7 +345,7 @@ void MainWindow::Wire() {
     onClick("CommandUndo", [](Game& g) { g.Undo(); });
     onClick("CommandRedo", [](Game& g) { g.Redo(); });
     onClick("CommandResetCell", [](Game& g) { g.ResetCell(); });
-    onClick("CommandSolution", [](Game& g) { g.Solution(); });
+    onClick("CommandSolution", [](Game& g) { g.ShowSolution(); });
     connect(Find<QPushButton>("CommandHint"), &QPushButton::clicked, this,
             &MainWindow::HintRequested);
     connect(Find<QPushButton>("CommandHelp"), &QPushButton::clicked, this,
@@ -340,10 +362,9 @@ void MainWindow::Wire() {
             &MainWindow::HintMarkerClicked);
 
     // Only the player's clicks reach the game: Apply() sets the box without a signal.
-    connect(Find<QCheckBox>("chkSound"), &QCheckBox::clicked, this, [this](bool checked) {
-        controller_.Do([checked](Game& g) { g.SoundClicked(checked); });
-    });
-    for (int level = 1; level <= 5; ++level) {
+    connect(Find<QCheckBox>("chkSound"), &QCheckBox::clicked, this,
+            [this](bool checked) { controller_.Do([checked](Game& g) { g.SetSound(checked); }); });
+    for (int level = 1; level <= kLevels; ++level) {
         connect(Find<QRadioButton>("OptionType", level), &QRadioButton::clicked, this,
                 [this, level] { controller_.Do([level](Game& g) { g.SelectLevel(level); }); });
         connect(Find<ClickLabel>("RenewLevel", level), &ClickLabel::clicked, this,
@@ -353,18 +374,18 @@ void MainWindow::Wire() {
                 });
     }
 
-    connect(board_, &BoardWidget::MarkReleased, this,
-            [this](int digit, int cell, int button, int x, int y) {
-                controller_.Do([=](Game& g) { g.MarkMouseUp(digit, cell, button, x, y); });
-            });
+    connect(board_, &BoardWidget::PlaceRequested, this, [this](int cell, int digit) {
+        controller_.Do([=](Game& g) { g.PlaceDigit(cell, digit); });
+    });
+    connect(board_, &BoardWidget::StrikeRequested, this, [this](int cell, int digit) {
+        controller_.Do([=](Game& g) { g.StrikeMark(cell, digit); });
+    });
     connect(board_, &BoardWidget::CellPressed, this,
             [this](int cell) { controller_.Do([cell](Game& g) { g.SetCursor(cell); }); });
-    connect(board_, &BoardWidget::RowLabelReleased, this, [this](int row, int x, int y) {
-        controller_.Do([=](Game& g) { g.LabelRowMouseUp(row, x, y); });
-    });
-    connect(board_, &BoardWidget::ColumnLabelReleased, this, [this](int column, int x, int y) {
-        controller_.Do([=](Game& g) { g.LabelColumnMouseUp(column, x, y); });
-    });
+    connect(board_, &BoardWidget::RowToggled, this,
+            [this](int row) { controller_.Do([row](Game& g) { g.ToggleRow(row); }); });
+    connect(board_, &BoardWidget::ColumnToggled, this,
+            [this](int column) { controller_.Do([column](Game& g) { g.ToggleColumn(column); }); });
     connect(&controller_, &GameController::ViewChanged, this,
             [this] { Apply(controller_.View()); });
 }
@@ -375,8 +396,8 @@ void MainWindow::Apply(const GameView& view) {
 
     board_->SetView(view);
     if (changed(&GameView::Title)) setWindowTitle(Text(view.Title));
-    if (changed(&GameView::LabelTijd)) Find<QLabel>("LabelTijd")->setText(Text(view.LabelTijd));
-    if (changed(&GameView::LabelStap)) Find<QLabel>("LabelStap")->setText(Text(view.LabelStap));
+    if (changed(&GameView::Time)) Find<QLabel>("LabelTijd")->setText(Text(view.Time));
+    if (changed(&GameView::Steps)) Find<QLabel>("LabelStap")->setText(Text(view.Steps));
 
     if (changed(&GameView::Buttons)) {
         const ButtonStates& b = view.Buttons;
@@ -387,35 +408,43 @@ void MainWindow::Apply(const GameView& view) {
             {"CommandNew", b.Next},          {"CommandOpen", b.Open},
             {"CommandPrint", b.Print}};
         for (const auto& [name, on] : buttons) Find<QWidget>(name)->setEnabled(on);
-        for (int level = 1; level <= 5; ++level) {
-            Find<QWidget>("OptionType", level)->setEnabled(b.OptionType[level]);
-            Find<QWidget>("RenewLevel", level)->setEnabled(b.RenewLevel[level]);
+        for (int level = 1; level <= kLevels; ++level) {
+            Find<QWidget>("OptionType", level)->setEnabled(b.Level[level]);
+            Find<QWidget>("RenewLevel", level)->setEnabled(b.Renew[level]);
         }
     }
-    if (changed(&GameView::SelectedLevelButton)) {
-        for (int level = 1; level <= 5; ++level)
-            Find<QRadioButton>("OptionType", level)->setChecked(level == view.SelectedLevelButton);
+    if (changed(&GameView::SelectedLevel)) {
+        for (int level = 1; level <= kLevels; ++level)
+            Find<QRadioButton>("OptionType", level)->setChecked(level == view.SelectedLevel);
     }
-    if (changed(&GameView::StatusPanels))
+    if (changed(&GameView::StatusPanels)) {
         for (std::size_t i = 0; i < panels_.size(); ++i)
             panels_[i]->setText(Text(view.StatusPanels[i]));
-    if (changed(&GameView::TechniqueCounts))
-        for (int k = 0; k < kTechniqueCount; ++k)
-            Find<QLabel>("LabelCount", kTechniqueCount + k)
-                ->setText(Text(view.TechniqueCounts[static_cast<std::size_t>(k)]));
-    if (changed(&GameView::HintTop) || changed(&GameView::HintTag)) {
-        // The marker sits over the count box of its technique, from the view.
-        QWidget* marker = Find<QWidget>("LabelHint");
-        QRect at = marker->geometry();
-        at.moveTop(ToPixels(view.HintTop));
-        marker->setGeometry(at);
-        marker->setToolTip(view.HintTag >= 1 && view.HintTag <= kTechniqueCount
-                               ? QStringLiteral("Hint: %1. Click to learn the technique; "
-                                                "right-click to be shown where.")
-                                     .arg(Text(TechniqueCaption(view.HintTag - 1)))
-                               : QString());
+        LayOutPanels();
     }
-    if (changed(&GameView::HintVisible)) Find<QWidget>("LabelHint")->setVisible(view.HintVisible);
+    if (changed(&GameView::TechniqueCounts))
+        for (int k = 0; k < kTechniqueCount; ++k) {
+            const int index = kTechniqueCount + k;
+            auto* count = Find<QLabel>("LabelCount", index);
+            count->setText(Text(view.TechniqueCounts[static_cast<std::size_t>(k)]));
+            // Two digits fit whole: the font gives way where the box is narrow.
+            count->setFont(MakeFont(FindControl("LabelCount", index)->font));
+            FitCaption(count, count->text(), count->contentsRect().width() - 2 * count->indent());
+        }
+    if (changed(&GameView::HintMarker)) {
+        // The marker lies over the count box of its technique.
+        QWidget* marker = Find<QWidget>("LabelHint");
+        if (view.HintMarker) {
+            const int k = *view.HintMarker;
+            marker->setGeometry(ToPixels(FindControl("LabelCount", kTechniqueCount + k)->rect));
+            marker->setToolTip(QStringLiteral("Hint: %1. Click to learn the technique; "
+                                              "right-click to be shown where.")
+                                   .arg(Text(TechniqueCaption(k))));
+        } else {
+            marker->setToolTip(QString());
+        }
+        marker->setVisible(view.HintMarker.has_value());
+    }
     if (!old || old->Highlight.Explanation != view.Highlight.Explanation) {
         // "Show where" explains the step across the status bar, over its panels.
         if (view.Highlight.Explanation.empty())
@@ -428,76 +457,90 @@ void MainWindow::Apply(const GameView& view) {
         box->setChecked(view.SoundChecked); // no clicked() signal: the game is not told
         box->setEnabled(view.SoundEnabled);
     }
-    if (changed(&GameView::StartupPanelVisible))
-        Find<QWidget>("Picture3")->setVisible(view.StartupPanelVisible);
-    if (changed(&GameView::ProgressBar1))
-        for (int level = 1; level <= 5; ++level)
-            Find<QProgressBar>("ProgressBar1", level)->setValue(view.ProgressBar1[level]);
-    if (changed(&GameView::ProgressBar2Visible))
-        Find<QWidget>("ProgressBar2")->setVisible(view.ProgressBar2Visible);
-    if (changed(&GameView::ProgressBar2))
-        Find<QProgressBar>("ProgressBar2")->setValue(view.ProgressBar2);
+    if (changed(&GameView::Starting)) Find<QWidget>("Picture3")->setVisible(view.Starting);
+    if (changed(&GameView::StartupProgress))
+        for (int level = 1; level <= kLevels; ++level)
+            Find<QProgressBar>("ProgressBar1", level)->setValue(view.StartupProgress[level]);
+    if (changed(&GameView::RenewalProgress)) {
+        Find<QWidget>("ProgressBar2")->setVisible(view.RenewalProgress.has_value());
+        Find<QProgressBar>("ProgressBar2")->setValue(view.RenewalProgress.value_or(0));
+    }
     shown_ = view;
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::KeyPress && isActiveWindow()) {
-        auto* w = qobject_cast<QWidget*>(watched);
-        if (w && (w == this || isAncestorOf(w)) && HandleKey(static_cast<QKeyEvent*>(event)))
-            return true;
-    }
+    if (watched == panelRow_ && event->type() == QEvent::Resize) LayOutPanels();
     return QWidget::eventFilter(watched, event);
 }
 
-bool MainWindow::HandleKey(QKeyEvent* event) {
+// Every panel's text fits: a panel whose text needs more room takes it from
+// the others, and where the bar cannot give it the text's font gives way.
+void MainWindow::LayOutPanels() {
+    const QFont font = MakeFont(FontSpec{});
+    const QFontMetrics metrics(font);
+    std::array<int, 5> needed{};
+    for (std::size_t i = 0; i < panels_.size(); ++i)
+        needed[i] = metrics.horizontalAdvance(panels_[i]->text()) + 2 * panels_[i]->frameWidth() +
+                    2 * panels_[i]->indent();
+    const int total = panelRow_->width();
+    const std::array<int, 5> widths = FitStatusPanels(needed, total);
+    int x = 0;
+    for (std::size_t i = 0; i < panels_.size(); ++i) {
+        QLabel* panel = panels_[i];
+        panel->setGeometry(x, 0, widths[i], panelRow_->height());
+        x += widths[i];
+        panel->setFont(font);
+        FitCaption(panel, panel->text(), widths[i] - 2 * panel->frameWidth() - 2 * panel->indent());
+    }
+}
+
+void MainWindow::keyPressEvent(QKeyEvent* event) {
+    // Keys the focused control leaves come here: the board's keys.
+    if (!HandleBoardKey(*event)) QWidget::keyPressEvent(event);
+}
+
+bool MainWindow::HandleBoardKey(const QKeyEvent& event) {
     const Qt::KeyboardModifiers mods =
-        event->modifiers() &
+        event.modifiers() &
         (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
-    const QKeySequence pressed(event->keyCombination());
-    for (const Accelerator& a : Accelerators()) {
-        if (pressed != a.keys) continue;
-        auto* button =
-            qobject_cast<QAbstractButton*>(controls_.value(QString::fromLatin1(a.button)));
-        // Only while the button itself could be pressed.
-        if (button && button->isEnabled()) button->click();
-        return true;
-    }
-    if (mods == Qt::ControlModifier && event->key() == Qt::Key_C) {
-        const std::string text = controller_.game().GivensText();
-        if (!text.empty()) QGuiApplication::clipboard()->setText(QString::fromStdString(text));
-        return true;
-    }
-    if (mods == Qt::ControlModifier && event->key() == Qt::Key_V) {
-        const std::string text = QGuiApplication::clipboard()->text().toStdString();
-        controller_.Do([&text](Game& g) { g.PlayText(text); });
-        return true;
-    }
     if (mods & (Qt::AltModifier | Qt::MetaModifier)) return false;
-    switch (event->key()) {
-    case Qt::Key_Left:
-        controller_.Do([](Game& g) { g.MoveCursor(0, -1); });
+    const bool strike = (mods & (Qt::ShiftModifier | Qt::ControlModifier)) != 0;
+    auto digitKey = [this, strike](int digit) {
+        controller_.Do([digit, strike](Game& g) {
+            if (strike)
+                g.StrikeMarkAtCursor(digit);
+            else
+                g.PlaceDigitAtCursor(digit);
+        });
         return true;
-    case Qt::Key_Right:
-        controller_.Do([](Game& g) { g.MoveCursor(0, 1); });
+    };
+    auto move = [this](int rows, int columns) {
+        controller_.Do([=](Game& g) { g.MoveCursor(rows, columns); });
         return true;
-    case Qt::Key_Up:
-        controller_.Do([](Game& g) { g.MoveCursor(-1, 0); });
-        return true;
-    case Qt::Key_Down:
-        controller_.Do([](Game& g) { g.MoveCursor(1, 0); });
-        return true;
-    case Qt::Key_Delete:
-    case Qt::Key_Backspace:
-        controller_.Do([](Game& g) { g.KeyResetCell(); });
-        return true;
-    default:
-        break;
+    };
+    const int key = event.key();
+    if (key >= Qt::Key_1 && key <= Qt::Key_9) return digitKey(key - Qt::Key_0);
+    // With Shift or Ctrl a keypad key gives its other meaning (an arrow where
+    // Num Lock is on): the player still means its digit.
+    if (!strike || !(event.modifiers() & Qt::KeypadModifier)) {
+        switch (key) {
+        case Qt::Key_Left:
+            return move(0, -1);
+        case Qt::Key_Right:
+            return move(0, 1);
+        case Qt::Key_Up:
+            return move(-1, 0);
+        case Qt::Key_Down:
+            return move(1, 0);
+        default:
+            break;
+        }
     }
-    if (const int digit = DigitOfKey(event); digit != 0) {
-        const bool strike = (mods & (Qt::ShiftModifier | Qt::ControlModifier)) != 0;
-        controller_.Do([digit, strike](Game& g) { g.KeyDigit(digit, strike); });
+    if (key == Qt::Key_Delete || key == Qt::Key_Backspace) {
+        controller_.Do([](Game& g) { g.ResetCursorCell(); });
         return true;
     }
+    if (const int digit = DigitOfKey(event); digit != 0) return digitKey(digit);
     return false;
 }
 
@@ -516,10 +559,12 @@ void MainWindow::CentreOnScreen() {
 void MainWindow::closeEvent(QCloseEvent* event) {
     bool quit = false;
     controller_.Do([&quit](Game& g) { quit = g.QueryQuit(); });
-    if (quit)
+    if (quit) {
         event->accept();
-    else
+        emit QuitConfirmed();
+    } else {
         event->ignore();
+    }
 }
 
 void MainWindow::changeEvent(QEvent* event) {

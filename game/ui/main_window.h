@@ -58,10 +58,6 @@ class MainWindow : public QWidget {
     // screen when the screen is smaller than the window.
     void CentreOnScreen();
 
-    // A key pressed while the game window is active: true when it was the
-    // game's (keyboard play, an accelerator, copy or paste).
-    bool HandleKey(QKeyEvent* event);
-
   signals:
     // The features that arrive with their own dialogs: a click only reports itself.
     void HelpRequested();
@@ -70,8 +66,12 @@ class MainWindow : public QWidget {
     void HintRequested();
     void HintMarkerClicked(Qt::MouseButton button, QPoint at);
     void LogoClicked();
+    // The player answered Yes to the quit question: the program ends, with
+    // every window of it.
+    void QuitConfirmed();
 
   protected:
+    void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
@@ -79,11 +79,18 @@ class MainWindow : public QWidget {
   private:
     QWidget* CreateControl(const ControlSpec& spec);
     void Wire();
+    // The accelerators, copy and paste, as actions of the window.
+    void AddActions();
+    // Cursor moves, digits and Delete: true when the key was the board's.
+    bool HandleBoardKey(const QKeyEvent& event);
     template <typename T> T* Find(const char* name, int index = -1) const;
 
     GameController& controller_;
     BoardWidget* board_ = nullptr;
     QStatusBar* statusBar_ = nullptr;
+    void LayOutPanels();
+
+    QWidget* panelRow_ = nullptr;
     std::array<QLabel*, 5> panels_{};
     QHash<QString, QWidget*> controls_;
     std::optional<GameView> shown_;

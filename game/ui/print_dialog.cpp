@@ -2,7 +2,6 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QElapsedTimer>
 #include <QFileDialog>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -17,7 +16,9 @@
 #include <QStandardPaths>
 #include <QVBoxLayout>
 
+#include "game/model/levels.h"
 #include "game/print/qt/pdf_output.h"
+#include "game/stock/stock_file.h"
 
 namespace dravik::ui {
 
@@ -50,7 +51,7 @@ FormPrint::FormPrint(const Stock& stock, print::PrintOptions& kept, print::Print
     levelGroup->setObjectName("FrameLevel");
     level_ = new QComboBox(levelGroup);
     level_->setObjectName("SudokuTypeKeuze");
-    for (std::string_view name : print::kLevelNames) level_->addItem(Text(name));
+    for (const LevelInfo& level : kLevelTable) level_->addItem(Text(level.name));
     (new QVBoxLayout(levelGroup))->addWidget(level_);
 
     auto* rangeGroup = new QGroupBox("Range", this);
@@ -145,27 +146,18 @@ FormPrint::FormPrint(const Stock& stock, print::PrintOptions& kept, print::Print
     whole->setSizeConstraint(QLayout::SetFixedSize);
 
     for (int i = 0; i < 3; ++i)
-        connect(perPage_[i], &QRadioButton::clicked, this, [this, i] {
-            if (!choices_.ChoosePerPage(i)) return;
-            UpdateRange();
-        });
-    connect(solutions_, &QCheckBox::clicked, this, [this](bool on) {
-        if (choices_.Activating()) return;
-        choices_.ChooseSolutions(on);
-        DrawExample();
-    });
-    connect(pencils_, &QCheckBox::clicked, this, [this](bool on) {
-        if (choices_.Activating()) return;
-        choices_.ChoosePencilMarks(on);
-        DrawExample();
-    });
-    connect(pages_, &QSlider::valueChanged, this, [this](int value) {
-        if (choices_.ChoosePages(value)) UpdateRange();
-    });
-    connect(level_, &QComboBox::activated, this, [this](int index) {
-        if (choices_.Activating()) return;
-        choices_.ChooseLevel(index);
-        DrawExample();
+        connect(perPage_[i], &QRadioButton::clicked, this,
+                [this, i] { Forward([this, i] { choices_.ChoosePerPage(i); }); });
+    connect(solutions_, &QCheckBox::clicked, this,
+            [this](bool on) { Forward([this, on] { choices_.ChooseSolutions(on); }); });
+    connect(pencils_, &QCheckBox::clicked, this,
+            [this](bool on) { Forward([this, on] { choices_.ChoosePencilMarks(on); }); });
+    connect(pages_, &QSlider::valueChanged, this,
+            [this](int value) { Forward([this, value] { choices_.ChoosePages(value); }); });
+    connect(level_, &QComboBox::activated, this,
+            [this](int index) { Forward([this, index] { choices_.ChooseLevel(index + 1); }); });
+    connect(from_, &QLineEdit::textChanged, this, [this](const QString& text) {
+        Forward([this, &text] { choices_.TypeFrom(text.toStdString()); });
     });
     connect(close_, &QPushButton::clicked, this, &FormPrint::CloseClicked);
     connect(print_, &QPushButton::clicked, this, &FormPrint::PrintClicked);
@@ -185,27 +177,13 @@ void FormPrint::showEvent(QShowEvent* event) {
 }
 
 void FormPrint::Activate() {
-    choices_.BeginActivation();
-    const print::PrintOptions& v = choices_.Values();
-    pages_->setValue(v.Pages);
-    perPage_[print::OptionOfPerPage(v.PerPage)]->setChecked(true);
-    solutions_->setChecked(v.Solutions);
-    pencils_->setChecked(v.PencilMarks);
-    from_->setText(QString::number(v.First));
-    to_->setText(QStringLiteral("to %1").arg(v.First + v.PerPage * v.Pages - 1));
-    level_->setCurrentIndex(v.Level);
-    fromLabel_->setEnabled(true);
-    from_->setEnabled(true);
-    to_->setEnabled(true);
-
     // The printer: none installed leaves Save as PDF... as the way out; one
     // that fails to take A4 portrait is an error.
     const bool installed = !printer_.PrinterName().empty();
     const bool failed = installed && !printer_.SetUp();
-    print_->setEnabled(installed);
-    print_->setToolTip(installed ? QString() : Text(kNoPrinterTip));
-    choices_.EndActivation();
-    DrawExample();
+    choices_.Activate(installed);
+    exampleValues_.reset(); // the stock may have been renewed since
+    Draw(choices_.View());
 
     if (failed) {
         // Once the dialog is up: then the message, and back to the game.
@@ -225,7 +203,7 @@ bool FormPrint::eventFilter(QObject* watched, QEvent* event) {
         if (event->type() == QEvent::KeyPress) {
             auto* key = static_cast<QKeyEvent*>(event);
             if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
-                if (!choices_.Activating()) UpdateRange();
+                Forward([this] { choices_.ConfirmFrom(); });
                 return true;
             }
             const QString typed = key->text();
@@ -233,33 +211,47 @@ bool FormPrint::eventFilter(QObject* watched, QEvent* event) {
                 print::FromBoxKey(typed.front().unicode()) == print::FromKey::Swallow)
                 return true;
         } else if (event->type() == QEvent::FocusOut) {
-            UpdateRange();
+            Forward([this] { choices_.ConfirmFrom(); });
         }
     }
     return QDialog::eventFilter(watched, event);
 }
 
-void FormPrint::UpdateRange() {
-    const auto r = choices_.UpdateRange(from_->text().toStdString());
-    if (!r) return;
-    from_->setText(QString::fromStdString(r->fromText));
-    to_->setText(QString::fromStdString(r->toLabel));
-    fromLabel_->setEnabled(true);
-    from_->setEnabled(true);
-    to_->setEnabled(true);
-    DrawExample();
+template <typename Handler> void FormPrint::Forward(Handler&& handler) {
+    if (drawing_) return;
+    handler();
+    Draw(choices_.View());
 }
 
-void FormPrint::DrawExample() {
-    QElapsedTimer timer;
-    timer.start();
+void FormPrint::Draw(const print::PrintDialogView& view) {
+    drawing_ = true;
+    const print::PrintOptions& v = view.values;
+    level_->setCurrentIndex(v.Level - 1);
+    pages_->setValue(v.Pages);
+    perPage_[print::OptionOfPerPage(v.PerPage)]->setChecked(true);
+    solutions_->setChecked(v.Solutions);
+    pencils_->setChecked(v.PencilMarks);
+    // Only a text that differs is set, so the cursor stays where the user left it.
+    const QString fromText = Text(view.fromText);
+    if (from_->text() != fromText) from_->setText(fromText);
+    to_->setText(Text(view.toLabel));
+    fromLabel_->setEnabled(view.rangeEnabled);
+    from_->setEnabled(view.rangeEnabled);
+    to_->setEnabled(view.rangeEnabled);
+    print_->setEnabled(view.printEnabled);
+    print_->setToolTip(Text(view.printTip));
+    if (exampleValues_ != v) DrawExample(v);
+    drawing_ = false;
+}
+
+void FormPrint::DrawExample(const print::PrintOptions& values) {
     const qreal ratio = devicePixelRatioF();
     example_ = QImage(picture_->contentsRect().size() * ratio, QImage::Format_ARGB32_Premultiplied);
     example_.fill(palette().color(QPalette::Window));
-    print::PaintExample(example_, stock_, choices_.Values());
+    print::PaintExample(example_, stock_, values);
     example_.setDevicePixelRatio(ratio);
     picture_->setPixmap(QPixmap::fromImage(example_));
-    exampleMilliseconds_ = static_cast<double>(timer.nsecsElapsed()) / 1e6;
+    exampleValues_ = values;
 }
 
 void FormPrint::CloseClicked() {
@@ -269,7 +261,7 @@ void FormPrint::CloseClicked() {
 
 void FormPrint::PrintClicked() {
     // What the box shows is what prints, even when it has not lost the focus.
-    UpdateRange();
+    Forward([this] { choices_.ConfirmFrom(); });
     choices_.Keep();
     const print::PrintOutcome outcome = printer_.Print(stock_, choices_.Values());
     if (!outcome.ok)
@@ -278,18 +270,17 @@ void FormPrint::PrintClicked() {
 }
 
 void FormPrint::SavePdfClicked() {
-    UpdateRange();
+    Forward([this] { choices_.ConfirmFrom(); });
     choices_.Keep();
     const print::PrintOptions& v = choices_.Values();
-    const QString suggested =
-        QStringLiteral("dravik-sudoku-%1-%2.pdf")
-            .arg(Text(print::kLevelNames[v.Level]).toLower().replace(' ', '-'))
-            .arg(v.First);
+    const QString suggested = QStringLiteral("dravik-sudoku-%1-%2.pdf")
+                                  .arg(Text(LevelName(v.Level)).toLower().replace(' ', '-'))
+                                  .arg(v.First);
     const QString path = choosePdf_ ? choosePdf_(this, suggested) : QString();
     if (path.isEmpty()) return;
     const print::PrintOutcome outcome = print::WritePdfFile(path, stock_, v);
     if (!outcome.ok)
-        prompt_.ShowMessage(std::string(kPdfErrorMessage) + outcome.detail, "File Error",
+        prompt_.ShowMessage(std::string(kPdfErrorMessage) + outcome.detail, kFileErrorTitle,
                             MessageIcon::Exclamation, MessageButtons::Ok);
 }
 

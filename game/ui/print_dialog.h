@@ -1,7 +1,8 @@
 // The print dialog ("FormPrint"): level, range, what to include, pages and
 // puzzles per page, an example picture drawn from the real layout for the
 // current choices, and the buttons Close, Print and Save as PDF.... The rules
-// are print::PrintChoices; this is their widgets.
+// are print::PrintChoices; the widgets draw their view and forward what the
+// user does.
 #pragma once
 
 #include <QDialog>
@@ -9,6 +10,7 @@
 #include <QString>
 
 #include <functional>
+#include <optional>
 
 #include "game/play/outside.h"
 #include "game/print/print_choices.h"
@@ -33,8 +35,6 @@ inline constexpr std::string_view kPrinterErrorTitle = "Printer error";
 inline constexpr std::string_view kPrinterErrorMessage =
     "An error occured while attempting to communicate with the standard printer, please check "
     "the availability and status of your printer.";
-inline constexpr std::string_view kNoPrinterTip =
-    "No printer is installed. Save as PDF... keeps the pages in a PDF file instead.";
 inline constexpr std::string_view kPdfErrorMessage = "The PDF file could not be written: ";
 
 class FormPrint final : public QDialog {
@@ -47,9 +47,8 @@ class FormPrint final : public QDialog {
 
     // The dialog's current choices.
     const print::PrintOptions& Values() const { return choices_.Values(); }
-    // The example picture as last drawn, and how long that took (milliseconds).
+    // The example picture as last drawn.
     const QImage& Example() const { return example_; }
-    double ExampleMilliseconds() const { return exampleMilliseconds_; }
 
   protected:
     void showEvent(QShowEvent* event) override;
@@ -57,8 +56,11 @@ class FormPrint final : public QDialog {
 
   private:
     void Activate();
-    void UpdateRange();
-    void DrawExample();
+    // Runs one of the rules' handlers and draws the result; nothing while the
+    // widgets are being drawn, whose own change signals come back here.
+    template <typename Handler> void Forward(Handler&& handler);
+    void Draw(const print::PrintDialogView& view);
+    void DrawExample(const print::PrintOptions& values);
     void PrintClicked();
     void SavePdfClicked();
     void CloseClicked();
@@ -83,7 +85,8 @@ class FormPrint final : public QDialog {
     QPushButton* print_ = nullptr;
     QPushButton* pdf_ = nullptr;
     QImage example_;
-    double exampleMilliseconds_ = 0;
+    std::optional<print::PrintOptions> exampleValues_; // what example_ shows
+    bool drawing_ = false;
 };
 
 } // namespace dravik::ui

@@ -31,7 +31,7 @@ PrintFeatures::~PrintFeatures() {
 void PrintFeatures::Open() {
     if (dialog_ && dialog_->isVisible()) return;
     controller_.Do([](Game& g) { g.PrintDialogOpening(); });
-    options_.Level = controller_.game().CurrentLevel() - 1;
+    options_.Level = controller_.View().SelectedLevel;
     if (!dialog_) {
         dialog_ = new FormPrint(controller_.game().Puzzles(), options_, printer_, prompt_,
                                 choosePdf_, &window_);

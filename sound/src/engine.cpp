@@ -100,7 +100,9 @@ int32_t Engine::CreateStaticSound(const char* fileName) {
     if (!DeviceOpen()) return WAVO_DEVICE_CLOSED;
     if (!fileName) return WAVO_BAD_SOUND;
     auto source = FileSource::Open(fileName);
-    if (!source) return WAVO_BAD_SOUND;
+    // A static sound is read whole into memory: a file beyond any sound
+    // effect's size is not taken.
+    if (!source || source->Size() > kMaxStaticFileBytes) return WAVO_BAD_SOUND;
     WaveReader reader(std::move(source));
     if (reader.Open() != kReaderOk) return WAVO_BAD_SOUND;
 
@@ -135,8 +137,9 @@ int32_t Engine::PlayStaticSound(int32_t index, int32_t loop) {
     if (!ValidStatic(index)) return WAVO_NO_BUFFER;
     // With the device closed nothing would be heard; say so rather than queue it.
     if (!DeviceOpen()) return WAVO_NO_BUFFER;
-    return mixer_.Play(statics_[static_cast<size_t>(index)].buffer, loop != 0) ? WAVO_DONE
-                                                                               : WAVO_NO_BUFFER;
+    if (!mixer_.Play(statics_[static_cast<size_t>(index)].buffer, loop != 0)) return WAVO_NO_BUFFER;
+    device_->Wake();
+    return WAVO_DONE;
 }
 
 int32_t Engine::StopStaticSound(int32_t index) {
@@ -322,6 +325,7 @@ void Engine::PlayStream(StreamingSound& s, int32_t loop) {
         s.playing = true;
         s.primed = false;
     }
+    if (device_) device_->Wake();
     if (options_.runTimers) {
         s.timer = std::make_unique<PeriodicTimer>(std::chrono::milliseconds(s.timerPeriod),
                                                   [this, &s] { return Tick(s); });

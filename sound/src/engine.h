@@ -66,6 +66,10 @@ struct StreamingSound {
     std::mutex lock;              // keeps the host's play/stop apart from a tick
 };
 
+// The largest file CreateStaticSound reads into a buffer (16 MB: a minute and
+// a half of 48 kHz 16-bit stereo); streaming sounds have no such limit.
+constexpr uint64_t kMaxStaticFileBytes = uint64_t{16} << 20;
+
 class Engine {
   public:
     using Clock = std::function<uint32_t()>; // milliseconds, wrapping

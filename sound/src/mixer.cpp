@@ -301,17 +301,21 @@ void Mixer::MixVoice(Voice& v, float* acc, size_t frames) {
     v.playing = state.playing;
 }
 
-void Mixer::Mix(int16_t* out, size_t frames) {
+bool Mixer::Mix(int16_t* out, size_t frames) {
     std::lock_guard lock(mutex_);
     if (accumulator_.size() < frames * 2) accumulator_.resize(frames * 2);
     float* acc = accumulator_.data();
     std::fill(acc, acc + frames * 2, 0.0f);
-    for (auto& voice : voices_)
+    bool playing = false;
+    for (auto& voice : voices_) {
         if (voice && voice->playing) MixVoice(*voice, acc, frames);
+        playing = playing || (voice && voice->playing);
+    }
     for (size_t i = 0; i < frames * 2; ++i) {
         float s = std::nearbyint(acc[i]);
         out[i] = static_cast<int16_t>(std::clamp(s, -32768.0f, 32767.0f));
     }
+    return playing;
 }
 
 } // namespace wavory

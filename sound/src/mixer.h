@@ -80,8 +80,8 @@ class Mixer {
     std::optional<PcmFormat> Format(BufferId id) const;
 
     // Mixes `frames` stereo frames (interleaved left, right) of every playing
-    // buffer into `out`, which it overwrites.
-    void Mix(int16_t* out, size_t frames);
+    // buffer into `out`, which it overwrites. True while a buffer still plays.
+    bool Mix(int16_t* out, size_t frames);
 
     size_t PlayingCount() const;
 

@@ -4,6 +4,12 @@
 #include <cstring>
 #include <new>
 
+#if defined(__unix__) || defined(__APPLE__)
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
 namespace wavory {
 
 namespace {
@@ -21,10 +27,28 @@ uint32_t Le32(const uint8_t* p) {
            static_cast<uint32_t>(p[2]) << 16 | static_cast<uint32_t>(p[3]) << 24;
 }
 
+// Opens `path` for reading only when it is a regular file, without ever
+// waiting: a pipe or a device is refused before it is opened (opening a pipe
+// waits for a writer), and what was opened is checked once more.
+std::FILE* OpenRegularFile(const std::string& path) {
+#if defined(__unix__) || defined(__APPLE__)
+    struct stat st;
+    if (::stat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return nullptr;
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0) return nullptr;
+    std::FILE* file = nullptr;
+    if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode)) file = ::fdopen(fd, "rb");
+    if (!file) ::close(fd);
+    return file;
+#else
+    return std::fopen(path.c_str(), "rb");
+#endif
+}
+
 } // namespace
 
 std::unique_ptr<FileSource> FileSource::Open(const std::string& path) {
-    std::FILE* file = std::fopen(path.c_str(), "rb");
+    std::FILE* file = OpenRegularFile(path);
     if (!file) return nullptr;
     // A regular file only: a directory or a pipe has no trustworthy size.
     if (std::fseek(file, 0, SEEK_END) != 0) {

@@ -24,7 +24,8 @@ class ByteSource {
 
 class FileSource : public ByteSource {
   public:
-    // Null when the file cannot be opened for reading.
+    // Null when the file cannot be opened for reading or is not a regular file
+    // (a pipe, a device, a folder); opening never waits.
     static std::unique_ptr<FileSource> Open(const std::string& path);
     ~FileSource() override;
     FileSource(const FileSource&) = delete;

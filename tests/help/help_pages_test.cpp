@@ -49,6 +49,8 @@ TEST(HelpPages, TheIndexAndEveryTechniquesPageAreInTheBuildsHelpFolder) {
     for (std::string_view page : pages) {
         const std::string text = Read(kBuilt / page);
         ASSERT_FALSE(text.empty()) << page;
+        EXPECT_LE(text.size(), kMaxHelpPageBytes) << page;
+        EXPECT_EQ(HelpPageProblem(text), "") << page << ": the help window would refuse it";
         EXPECT_NE(text.find("<title>"), std::string::npos) << page;
         if (page != kHelpIndexPage) {
             EXPECT_NE(text.find("href=\"index.html\""), std::string::npos) << page;
@@ -57,6 +59,24 @@ TEST(HelpPages, TheIndexAndEveryTechniquesPageAreInTheBuildsHelpFolder) {
         }
     }
     EXPECT_EQ(HelpPagePath("/opt/dravik/", "x_wing.html"), "/opt/dravik/help/x_wing.html");
+}
+
+// Tables inside tables are refused early (the browser's layout time grows
+// fourfold with each); what HTML closes by itself is no nesting.
+TEST(HelpPages, OnlyNestingTooDeepForTheBrowserIsRefused) {
+    auto repeat = [](std::string_view text, int n) {
+        std::string out;
+        while (n-- > 0) out += text;
+        return out;
+    };
+    const std::string table = "<table><tr><td>", end = "</td></tr></table>";
+    EXPECT_EQ(HelpPageProblem(repeat(repeat(table, 4) + "x" + repeat(end, 4), 50)), "");
+    EXPECT_EQ(HelpPageProblem(repeat(table, 5)), "its tables are nested more than 4 deep");
+    EXPECT_EQ(HelpPageProblem(repeat("<DIV class=a>", 257)),
+              "its elements are nested more than 256 deep");
+    EXPECT_EQ(HelpPageProblem("<ul>" + repeat("<li><p>a<br>b<img src=x><hr/>", 9'999) +
+                              repeat("<tr><td>a<th>b", 999) + "<!--" + repeat("<b>", 999) + "-->"),
+              "");
 }
 
 TEST(HelpPages, EveryLinkResolvesAndEveryPageIsReachableFromTheIndex) {

@@ -63,7 +63,7 @@ TEST(HintSearch, TheCellOrderChecksComeFirstAndDecideByTheFirstCell) {
     BoardState wrong = b;
     wrong.played[c40] = static_cast<std::uint8_t>(r.Solution[c40] % 9 + 1);
     wrong.played[c10] = static_cast<std::uint8_t>(r.Solution[c10] % 9 + 1);
-    EXPECT_EQ(search.Search(wrong.View()), kHintWrongDigit + 10);
+    EXPECT_EQ(search.Search(wrong.View()), (HintResult{HintKind::WrongDigit, -1, 10}));
     EXPECT_EQ(search.Step().technique, -1);
 
     // A struck solution mark in an earlier cell beats a wrong digit in a later one.
@@ -74,30 +74,31 @@ TEST(HintSearch, TheCellOrderChecksComeFirstAndDecideByTheFirstCell) {
     BoardState struck = b;
     struck.marks[empty] &= ~DigitBit(r.Solution[empty]);
     struck.played[c40] = wrong.played[c40];
-    EXPECT_EQ(search.Search(struck.View()), kHintStruckMark + empty);
+    EXPECT_EQ(search.Search(struck.View()), (HintResult{HintKind::StruckMark, -1, empty}));
 
     // A complete correct board: nothing to say, whatever the level.
     BoardState done = b;
     done.played = done.solution;
     done.marks.fill(0);
-    EXPECT_EQ(search.Search(done.View()), kHintNothing);
+    EXPECT_EQ(search.Search(done.View()), HintResult{});
     done.level = 1;
-    EXPECT_EQ(search.Search(done.View()), kHintNothing);
+    EXPECT_EQ(search.Search(done.View()), HintResult{});
 
     // Levels 1 and 2: a sound board gets 185, a wrong digit is still named.
     for (int level : {1, 2}) {
         BoardState low = b;
         low.level = level;
-        EXPECT_EQ(search.Search(low.View()), kHintLowLevel);
+        EXPECT_EQ(search.Search(low.View()), (HintResult{HintKind::LowLevel}));
         low.played[c40] = wrong.played[c40];
-        EXPECT_EQ(search.Search(low.View()), kHintWrongDigit + 40);
+        EXPECT_EQ(search.Search(low.View()), (HintResult{HintKind::WrongDigit, -1, 40}));
     }
 
     // No puzzle (solution all 0) and marks on filled cells do no harm.
     Digits zeros{};
     Masks all;
     all.fill(kAllCandidates);
-    EXPECT_EQ(search.Search(HintBoard{zeros, all, zeros, zeros, 0}), kHintLowLevel);
+    EXPECT_EQ(search.Search(HintBoard{zeros, all, zeros, zeros, 0}),
+              (HintResult{HintKind::LowLevel}));
 }
 
 TEST(HintSearch, APlayersNakedSingleWaitsForAHiddenSingleElsewhere) {
@@ -106,7 +107,7 @@ TEST(HintSearch, APlayersNakedSingleWaitsForAHiddenSingleElsewhere) {
     HintSearch search;
     // The fresh board's first hint is the solver's first step: at these levels
     // a hidden single is always there at the start.
-    ASSERT_EQ(search.Search(b.View()), 1);
+    ASSERT_EQ(search.Search(b.View()), (HintResult{HintKind::Technique, kHiddenSingle, -1}));
     const int hiddenCell = search.Step().changes.front().cell;
     // The player strikes one cell down to its solution digit (a naked single).
     for (int c = 0; c < kCells; ++c) {
@@ -114,8 +115,44 @@ TEST(HintSearch, APlayersNakedSingleWaitsForAHiddenSingleElsewhere) {
         b.marks[c] = DigitBit(r.Solution[c]);
         break;
     }
-    EXPECT_EQ(search.Search(b.View()), 1);
+    EXPECT_EQ(search.Search(b.View()), (HintResult{HintKind::Technique, kHiddenSingle, -1}));
     EXPECT_EQ(search.Step().changes.front().cell, hiddenCell);
+}
+
+// Reset Cell shows all nine marks again, also digits that the cell's peers
+// hold. The hint must still name only steps that are true of the position:
+// every placement is the solution's digit, no removal takes the solution's
+// mark, and the pattern fits the step on the marks it started from.
+TEST(HintSearch, AfterAResetCellTheStepIsTrueOfThePosition) {
+    HintSearch search;
+    int states = 0;
+    for (int level = 3; level <= 5; ++level)
+        for (int n = 1; n <= 20; ++n) {
+            const StockRecord& r = MasterStock()(level, n);
+            const BoardState start = FromRecord(r);
+            for (int cell = 0; cell < kCells; ++cell) {
+                if (start.played[cell]) continue;
+                BoardState b = start;
+                b.marks[cell] = kAllCandidates;
+                const HintResult hint = search.Search(b.View());
+                ASSERT_TRUE(hint.IsTechnique()) << level << "/" << n << " " << CellText(cell);
+                const HintStep& step = search.Step();
+                ++states;
+                for (const GridChange& ch : step.changes)
+                    EXPECT_EQ(ch.placed, ch.digit == b.solution[ch.cell])
+                        << level << "/" << n << " reset " << CellText(cell) << ": "
+                        << ExplainStep(step);
+                EXPECT_EQ(test::PatternProblem(step, b.played, b.givens), "")
+                    << level << "/" << n << " reset " << CellText(cell);
+                // The marks it explains with are the position's.
+                for (int c = 0; c < kCells; ++c) {
+                    if (!b.played[c]) {
+                        EXPECT_EQ(step.marks[c] & ~start.marks[c], 0);
+                    }
+                }
+            }
+        }
+    EXPECT_GT(states, 2000);
 }
 
 // Plays every level 3-5 puzzle of the master stock along the solver's own
@@ -140,14 +177,15 @@ TEST(HintSearch, FollowsTheSolversLadderThroughWholeGames) {
                 b.played = ToDigits(solver.SolverGrid());
                 b.marks = solver.CandidateMask();
                 const BoardState before = b;
-                const int hint = search.Search(b.View());
-                ASSERT_TRUE(IsTechniqueHint(hint)) << "level " << level << " #" << n;
+                const HintResult hint = search.Search(b.View());
+                ASSERT_TRUE(hint.IsTechnique()) << "level " << level << " #" << n;
                 int fired = -1;
                 for (int t = 0; t < kTechniqueCount && fired < 0; ++t) {
                     log.clear();
                     if (solver.ApplyTechnique(t)) fired = t;
                 }
-                ASSERT_EQ(hint, fired + 1) << "level " << level << " #" << n << " step " << step;
+                ASSERT_EQ(hint.technique, fired)
+                    << "level " << level << " #" << n << " step " << step;
                 std::set<std::pair<int, int>> expected, got;
                 for (const auto& ch : log) expected.insert({ch.digit, ch.cell});
                 for (const auto& ch : search.Step().changes) got.insert({ch.digit, ch.cell});
@@ -195,8 +233,8 @@ TEST(HintSearch, DescribesEveryStepOnTheTechniquePositions) {
                     if (ch >= '1' && ch <= '9') b.marks[c] |= DigitBit(ch - '0');
             // Walk the ladder from the position to its end.
             for (int step = 0; step < 100; ++step) {
-                const int hint = search.Search(b.View());
-                if (!IsTechniqueHint(hint)) break;
+                const HintResult hint = search.Search(b.View());
+                if (!hint.IsTechnique()) break;
                 const HintStep& s = search.Step();
                 EXPECT_EQ(test::PatternProblem(s, b.played, b.givens), "")
                     << row[0] << " step " << step << ": " << TechniqueCaption(s.technique);

@@ -7,21 +7,30 @@ namespace dravik {
 namespace {
 
 TEST(HintText, MessagesNameTheCellWithTheBoardsLabels) {
-    auto wrong = HintMessageFor(kHintWrongDigit + 12);
+    auto wrong = HintMessageFor({HintKind::WrongDigit, -1, 12});
     ASSERT_TRUE(wrong);
     EXPECT_EQ(wrong->text, "The solution of cell B4 is incorrect!");
     EXPECT_EQ(wrong->title, "Bad solved cell");
-    auto struck = HintMessageFor(kHintStruckMark + 80);
+    auto struck = HintMessageFor({HintKind::StruckMark, -1, 80});
     ASSERT_TRUE(struck);
     EXPECT_EQ(struck->text, "The pencilmark of cell J9 to solve this cell is incorrectly erased!");
     EXPECT_EQ(struck->title, "Bad solved cell");
-    EXPECT_EQ(HintMessageFor(kHintWrongDigit)->text, "The solution of cell A1 is incorrect!");
-    EXPECT_EQ(HintMessageFor(kHintStruckMark + 72)->text.substr(0, 26),
+    EXPECT_EQ(HintMessageFor({HintKind::WrongDigit, -1, 0})->text,
+              "The solution of cell A1 is incorrect!");
+    EXPECT_EQ(HintMessageFor({HintKind::StruckMark, -1, 72})->text.substr(0, 26),
               "The pencilmark of cell J1 ");
-    for (int r : {0, 1, 22, 185, 186, -1}) EXPECT_FALSE(HintMessageFor(r)) << r;
+    for (HintKind kind : {HintKind::Nothing, HintKind::Technique, HintKind::LowLevel})
+        EXPECT_FALSE(HintMessageFor({kind, 3, -1}));
+    // The codes scripts read.
+    EXPECT_EQ(HintCode({}), 0);
+    EXPECT_EQ(HintCode({HintKind::Technique, 0, -1}), 1);
+    EXPECT_EQ(HintCode({HintKind::Technique, 21, -1}), 22);
+    EXPECT_EQ(HintCode({HintKind::WrongDigit, -1, 80}), 103);
+    EXPECT_EQ(HintCode({HintKind::StruckMark, -1, 0}), 104);
+    EXPECT_EQ(HintCode({HintKind::LowLevel}), 185);
 }
 
-TEST(HintText, EveryTechniqueResultHasItsHelpPageAndCountBox) {
+TEST(HintText, EveryTechniqueHasItsHelpPage) {
     const std::array<std::string_view, 23> pages = {"",
                                                     "hidden_single.html",
                                                     "naked_single.html",
@@ -45,11 +54,9 @@ TEST(HintText, EveryTechniqueResultHasItsHelpPageAndCountBox) {
                                                     "xyz_wing.html",
                                                     "empty_rectangle.html",
                                                     "jellyfish.html"};
-    for (int r = 0; r <= 22; ++r) EXPECT_EQ(HintHelpPage(r), pages[static_cast<std::size_t>(r)]);
-    for (int r : {23, 103, 104, 184, 185}) EXPECT_EQ(HintHelpPage(r), "");
-    EXPECT_EQ(HintMarkerTop(1), 2760);
-    EXPECT_EQ(HintMarkerTop(9), 4680); // Hidden Triple
-    EXPECT_EQ(HintMarkerTop(22), 2760 + 21 * 240);
+    for (int t = -1; t < kTechniqueCount; ++t)
+        EXPECT_EQ(TechniqueHelpPage(t), pages[static_cast<std::size_t>(t + 1)]);
+    EXPECT_EQ(TechniqueHelpPage(kTechniqueCount), "");
 }
 
 TEST(HintText, TheStepReadsForPlayersAndForScripts) {
@@ -72,6 +79,17 @@ TEST(HintText, TheStepReadsForPlayersAndForScripts) {
     EXPECT_EQ(ExplainStep(single),
               "Naked Single: 7 is the only mark left in E5 \u2014 place 7 in E5");
     EXPECT_EQ(WhereText(single), "place 7@E5 pattern E5");
+
+    // A step that removes more than one digit names each digit with its cells.
+    HintStep pair;
+    pair.technique = kNakedPair;
+    for (int c : {0, 1}) pair.pattern.AddCell(c);
+    pair.pattern.AddUnit(RowUnit(0));
+    pair.pattern.digits = DigitBit(3) | DigitBit(7);
+    pair.changes = {{false, 3, 5}, {false, 7, 5}, {false, 7, 8}};
+    EXPECT_EQ(ExplainStep(pair), "Naked Pair: in row A, A1 and A2 hold only 3 and 7 \u2014 3 goes "
+                                 "from A6, 7 from A6 and A9");
+    EXPECT_EQ(WhereText(pair), "remove 3@A6 7@A6 7@A9 pattern A1 A2");
 
     EXPECT_EQ(ExplainStep(HintStep{}), "");
     EXPECT_EQ(WhereText(HintStep{}), "");

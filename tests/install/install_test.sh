@@ -26,7 +26,7 @@ for size in 48 64 128 256; do
         fail "no ${size}px icon"
 done
 [[ -s $work/first/share/icons/hicolor/scalable/apps/org.dravik.Sudoku.svg ]] || fail "no scalable icon"
-for page in dravik.6 dravik-sudoku.6; do
+for page in dravik.6 dravik-print.6 dravik-sudoku.6; do
     [[ -s $work/first/share/man/man6/$page ]] || fail "no manual page $page"
 done
 
@@ -40,6 +40,20 @@ grep -q "^stock .*$prefix/share/dravik-sudoku/sudstock.kds" <<<"$paths" || fail 
 grep -q "10 of 10 found" <<<"$paths" || fail "effects not found"
 "$prefix/bin/dravik" stock verify "$prefix/share/dravik-sudoku/sudstock.kds" >/dev/null ||
     fail "the installed master stock does not verify"
+# Only printing loads Qt: dravik needs no Qt library, and its print command
+# runs dravik-print from beside it, with the master stock found from there.
+readelf -d "$prefix/bin/dravik" | grep -q 'NEEDED.*libQt' && fail "dravik links Qt"
+"$prefix/bin/dravik" print --pdf "$work/moved.pdf" --level 2 || fail "dravik print failed"
+[[ $(head -c 5 "$work/moved.pdf") == "%PDF-" ]] || fail "dravik print wrote no PDF"
+# Without its print program, dravik print says so and fails like a broken
+# installation; the other commands do not miss it.
+cp "$prefix/bin/dravik" "$work/dravik-alone"
+status=0
+"$work/dravik-alone" print --pdf "$work/alone.pdf" 2>"$work/alone.log" || status=$?
+[[ $status == 1 ]] && grep -q "cannot run the print program '$work/dravik-print'" "$work/alone.log" ||
+    fail "dravik print without dravik-print: status $status, $(cat "$work/alone.log")"
+[[ $(echo 4.......6..231..7.6.154...8...6..85.....5.....69..1...3...756.4.1..695..7.......9 |
+    "$work/dravik-alone" grade | cut -d " " -f 2) == 1 ]] || fail "dravik grade failed without dravik-print"
 
 # The window, under a virtual display.
 command -v Xvfb >/dev/null || fail "Xvfb is not installed"

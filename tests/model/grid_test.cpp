@@ -8,7 +8,6 @@ namespace dravik {
 namespace {
 
 TEST(ConversionTables, KnownValues) {
-    InitConversionArrays();
     EXPECT_EQ(BitCount(0), 0);
     EXPECT_EQ(BitCount(511), 9);
     EXPECT_EQ(BitCount(256), 1);

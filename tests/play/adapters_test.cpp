@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <fstream>
 #include <mutex>
+#include <utility>
 
 #include "game/play/adapters.h"
 #include "game/stock/stock_file.h"
@@ -30,6 +31,27 @@ TEST(FileStockWriter, WritesTheWholeStockAndReportsAFolderThatIsNotThere) {
 
     FileStockWriter nowhere(dir / "missing" / "sudstock.kds");
     EXPECT_FALSE(nowhere.WriteStock(stock));
+}
+
+// Two games (or a game and the command) that read the stock at once and each
+// write it after a new best time: the better time stays, whoever writes last.
+TEST(FileStockWriter, ABetterTimeStoredMeanwhileIsNeverOverwrittenByAnOlderOne) {
+    const TempFolder folder("dravik-merge");
+    FileStockWriter writer(folder / "sudstock.kds");
+    Stock first = TestStock(), second = TestStock(), back;
+    first(3, 9).BestSeconds = 2, first(3, 9).BestPlayer = 1;
+    first(2, 5).BestSeconds = 40;
+    ASSERT_TRUE(writer.WriteStock(first));
+    // The second game's 0:07 is no record over 0:02, its 0:05 elsewhere is;
+    // a puzzle it renewed keeps its own (empty) time.
+    second(3, 9).BestSeconds = 7, second(3, 9).BestPlayer = 2;
+    second(1, 1).BestSeconds = 5;
+    std::swap(second(2, 5), second(2, 6));
+    ASSERT_TRUE(writer.WriteStock(second));
+    ASSERT_TRUE(ReadStock(folder / "sudstock.kds", back).ok());
+    Stock expected = second;
+    expected(3, 9) = first(3, 9);
+    EXPECT_EQ(back, expected);
 }
 
 TEST(StartupStock, ADamagedWorkingCopyIsSetAsideReportedAndThePlayGoesOnFromTheMaster) {

@@ -77,18 +77,18 @@ TEST(BroughtPuzzle, IsPlayedOutsideTheStockAndNextReturnsToIt) {
     std::string copied(kMedium);
     for (char& c : copied) c = c == '.' ? '0' : c;
     EXPECT_EQ(h.game->GivensText(), copied);
-    EXPECT_TRUE(h.view().TimerEnabled);
+    EXPECT_TRUE(h.view().ClockRunning);
     EXPECT_EQ(h.view().CursorCell, 0);
     // Level 3 rules: the givens are struck from their peers' marks.
     EXPECT_FALSE(h.board().PencilMarks[0] & DigitBit(3));
     h.clock.AdvanceSeconds(42);
     h.game->Tick();
     h.PlaceSolution();
-    EXPECT_TRUE(h.game->GameOver());
+    EXPECT_TRUE(!h.playing());
     EXPECT_EQ(h.writer.writes, 0) << "a brought puzzle sets no best time";
     for (const auto& m : h.prompt.messages) EXPECT_NE(m.title, "New Best Time!");
     // Next goes back to the stock where it left off.
-    const int before = h.game->LastPuzzle()[h.game->CurrentLevel()];
+    const int before = std::stoi(h.settings.Get("Last_Puzzle", "Level02").value_or("0"));
     h.OpenNext();
     EXPECT_EQ(h.board().PuzzleNumber, before + 1);
     EXPECT_NE(h.view().StatusPanels[1], "Number: --");
@@ -109,7 +109,7 @@ TEST(BroughtPuzzle, ARefusalOrANoChangesNothing) {
     int first = 0;
     while (h.board().Played[first] != 0) ++first;
     h.Place(first, h.board().Solution[first]);
-    const Board before = h.board();
+    const ShownBoard before = h.board();
     const int messages = static_cast<int>(h.prompt.messages.size());
     EXPECT_FALSE(h.game->PlayText("not a puzzle"));
     ASSERT_EQ(static_cast<int>(h.prompt.messages.size()), messages + 1);
@@ -143,13 +143,13 @@ TEST(Keyboard, TheCursorWrapsAndKeysActAsReleasesOnItsCell) {
     while (h.board().Played[cell] != 0) ++cell;
     h.game->SetCursor(cell);
     const int wrong = h.board().Solution[cell] % 9 + 1;
-    h.game->KeyDigit(wrong, true); // a strike at level 2 does nothing
+    h.game->StrikeMarkAtCursor(wrong); // a strike at level 2 does nothing
     EXPECT_EQ(h.board().StepCount, 0);
-    h.game->KeyDigit(wrong, false);
+    h.game->PlaceDigitAtCursor(wrong);
     EXPECT_EQ(h.board().Played[cell], wrong);
-    EXPECT_EQ(h.board().StepAt(1).Type, wrong);
+    EXPECT_EQ(h.board().StepCount, 1);
     h.sound.played.clear();
-    h.game->KeyResetCell();
+    h.game->ResetCursorCell();
     EXPECT_EQ(h.board().Played[cell], 0);
     EXPECT_EQ(h.board().SelectedRow, cell / 9);
     EXPECT_EQ(h.board().SelectedColumn, cell % 9);

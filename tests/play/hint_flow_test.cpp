@@ -11,25 +11,21 @@ namespace {
 
 // Everything a hint must leave as it was.
 struct Untouched {
-    explicit Untouched(const PlayHarness& h)
-        : board(h.board()), view(h.view()), seconds(h.game->ElapsedSeconds()) {}
-    Board board;
+    explicit Untouched(const PlayHarness& h) : board(h.board()), view(h.view()) {}
+    ShownBoard board;
     GameView view;
-    int seconds;
 };
 
 void ExpectUntouched(const PlayHarness& h, const Untouched& before) {
     EXPECT_EQ(h.board().Played, before.board.Played);
     EXPECT_EQ(h.board().PencilMarks, before.board.PencilMarks);
     EXPECT_EQ(h.board().StepCount, before.board.StepCount);
-    EXPECT_EQ(h.board().StepLimit, before.board.StepLimit);
-    EXPECT_EQ(h.board().Steps, before.board.Steps);
     const GameView v = h.view();
     EXPECT_EQ(v.Cells, before.view.Cells);
     EXPECT_EQ(v.Buttons, before.view.Buttons);
     EXPECT_EQ(v.TechniqueCounts, before.view.TechniqueCounts);
-    EXPECT_EQ(v.LabelStap, before.view.LabelStap);
-    EXPECT_EQ(h.game->ElapsedSeconds(), before.seconds);
+    EXPECT_EQ(v.Steps, before.view.Steps);
+    EXPECT_EQ(v.Time, before.view.Time);
 }
 
 // The first empty cell at or after `from`.
@@ -54,25 +50,21 @@ TEST(Hint, ATechniqueHintMovesTheMarkerAndChangesNothingElse) {
         h.sound.played.clear();
         const Untouched before(h);
 
-        const int r = h.game->Hint();
-        ASSERT_GE(r, 1);
-        ASSERT_LE(r, kTechniqueCount);
+        const HintResult r = h.game->Hint();
+        ASSERT_TRUE(r.IsTechnique());
         GameView v = h.view();
-        EXPECT_TRUE(v.HintVisible);
-        EXPECT_EQ(v.HintTag, r);
-        EXPECT_EQ(v.HintTop, 2760 + 240 * (r - 1));
+        EXPECT_EQ(v.HintMarker, r.technique);
         EXPECT_TRUE(v.Highlight.Empty()) << "nothing is shown on the board until asked";
         EXPECT_EQ(h.sound.played, std::vector<int>{kSoundHint});
         EXPECT_TRUE(h.prompt.messages.empty());
         ExpectUntouched(h, before);
         // A hint costs no time, now or at the next tick.
         h.game->Tick();
-        EXPECT_EQ(h.game->ElapsedSeconds(), before.seconds);
+        EXPECT_EQ(h.view().Time, before.view.Time);
 
         // Asking again: the same answer, the marker shown again.
         EXPECT_EQ(h.game->Hint(), r);
-        EXPECT_EQ(h.view().HintTag, r);
-        EXPECT_TRUE(h.view().HintVisible);
+        EXPECT_EQ(h.view().HintMarker, r.technique);
         ExpectUntouched(h, before);
     }
 }
@@ -95,7 +87,7 @@ TEST(Hint, AWrongDigitOrAStruckSolutionMarkIsNamedInAMessage) {
     h.sound.played.clear();
     const Untouched before(h);
 
-    EXPECT_EQ(h.game->Hint(), kHintWrongDigit + wrongCell);
+    EXPECT_EQ(h.game->Hint(), (HintResult{HintKind::WrongDigit, -1, wrongCell}));
     ASSERT_EQ(h.prompt.messages.size(), 1u);
     const ShownMessage& m = h.prompt.messages[0];
     EXPECT_EQ(m.text,
@@ -104,18 +96,18 @@ TEST(Hint, AWrongDigitOrAStruckSolutionMarkIsNamedInAMessage) {
     EXPECT_EQ(m.icon, MessageIcon::Critical);
     EXPECT_EQ(m.buttons, MessageButtons::Ok);
     EXPECT_EQ(h.sound.played, std::vector<int>{kSoundError});
-    EXPECT_FALSE(h.view().HintVisible);
+    EXPECT_FALSE(h.view().HintMarker.has_value());
     ExpectUntouched(h, before);
 
     h.game->Undo(); // the wrong digit goes; the struck mark remains
-    EXPECT_EQ(h.game->Hint(), kHintStruckMark + last);
+    EXPECT_EQ(h.game->Hint(), (HintResult{HintKind::StruckMark, -1, last}));
     ASSERT_EQ(h.prompt.messages.size(), 2u);
     EXPECT_EQ(h.prompt.messages[1].text, "The pencilmark of cell " +
                                              std::string(CellName(last).data()) +
                                              " to solve this cell is incorrectly erased!");
     EXPECT_EQ(h.prompt.messages[1].title, "Bad solved cell");
     EXPECT_EQ(h.prompt.messages[1].icon, MessageIcon::Critical);
-    EXPECT_FALSE(h.view().HintVisible);
+    EXPECT_FALSE(h.view().HintMarker.has_value());
 }
 
 TEST(Hint, EasyLevelsAndIdleBoardsShowNothing) {
@@ -124,22 +116,22 @@ TEST(Hint, EasyLevelsAndIdleBoardsShowNothing) {
         h.StartAndIdle();
         h.OpenPuzzle(level, 1);
         h.sound.played.clear();
-        EXPECT_EQ(h.game->Hint(), kHintLowLevel);
+        EXPECT_EQ(h.game->Hint().kind, HintKind::LowLevel);
         EXPECT_TRUE(h.sound.played.empty());
         EXPECT_TRUE(h.prompt.messages.empty());
-        EXPECT_FALSE(h.view().HintVisible);
+        EXPECT_FALSE(h.view().HintMarker.has_value());
         EXPECT_EQ(h.game->HintMarkerPage(), "");
     }
     // No game yet, and after the solution is shown: the button is off.
     PlayHarness h;
     h.StartAndIdle();
-    EXPECT_EQ(h.game->Hint(), kHintNothing);
+    EXPECT_EQ(h.game->Hint(), HintResult{});
     h.OpenPuzzle(4, 1);
-    h.game->Solution();
+    h.game->ShowSolution();
     h.sound.played.clear();
-    EXPECT_EQ(h.game->Hint(), kHintNothing);
+    EXPECT_EQ(h.game->Hint(), HintResult{});
     EXPECT_TRUE(h.sound.played.empty());
-    EXPECT_FALSE(h.view().HintVisible);
+    EXPECT_FALSE(h.view().HintMarker.has_value());
 }
 
 TEST(Hint, TheMarkerAndTheHighlightGoWithEveryBoardChange) {
@@ -148,14 +140,13 @@ TEST(Hint, TheMarkerAndTheHighlightGoWithEveryBoardChange) {
     h.OpenPuzzle(4, 1);
     const int cell = EmptyCell(h);
     auto hintAndShow = [&] {
-        ASSERT_TRUE(IsTechniqueHint(h.game->Hint()));
+        ASSERT_TRUE(h.game->Hint().IsTechnique());
         h.game->ShowHintWhere();
         ASSERT_FALSE(h.view().Highlight.Empty());
     };
     auto expectHidden = [&](const char* after) {
         const GameView v = h.view();
-        EXPECT_FALSE(v.HintVisible) << after;
-        EXPECT_EQ(v.HintTag, 0) << after;
+        EXPECT_FALSE(v.HintMarker) << after;
         EXPECT_TRUE(v.Highlight.Empty()) << after;
         EXPECT_EQ(v.Highlight, BoardHighlight{}) << after;
         EXPECT_EQ(h.game->HintMarkerPage(), "") << after;
@@ -185,17 +176,17 @@ TEST(Hint, TheMarkerAndTheHighlightGoWithEveryBoardChange) {
     hintAndShow();
     // A new hint starts without the old highlight.
     h.game->Hint();
-    EXPECT_TRUE(h.view().HintVisible);
+    EXPECT_TRUE(h.view().HintMarker.has_value());
     EXPECT_TRUE(h.view().Highlight.Empty());
     h.game->ShowHintWhere();
-    h.game->Solution();
+    h.game->ShowSolution();
     expectHidden("Solution");
     h.OpenPuzzle(5, 1);
     hintAndShow();
     h.game->Restart(); // nothing to restart: the board stays, and so does the hint
-    EXPECT_TRUE(h.view().HintVisible);
+    EXPECT_TRUE(h.view().HintMarker.has_value());
     // Selecting a row or column is no board change.
-    h.game->LabelRowMouseUp(3, 100, 100);
+    h.game->ToggleRow(3);
     EXPECT_FALSE(h.view().Highlight.Empty());
 }
 
@@ -205,21 +196,21 @@ TEST(Hint, ShowWhereOutlinesTheStepAndApplyMakesItAsUndoableMoves) {
     h.OpenPuzzle(5, 2);
     // Play along the hints until one removes marks; the singles on the way
     // place their digit, each as one move that Undo takes back.
-    int r = 0;
+    HintResult r;
     for (int i = 0; i < 81; ++i) {
         r = h.game->Hint();
-        ASSERT_TRUE(IsTechniqueHint(r));
-        if (r > 2) break;
+        ASSERT_TRUE(r.IsTechnique());
+        if (r.technique > kNakedSingle) break;
         h.game->ShowHintWhere();
         const BoardHighlight where = h.view().Highlight;
         ASSERT_GE(where.PlacedCell, 0);
         EXPECT_TRUE(where.Pattern[where.PlacedCell]);
-        const Board before = h.board();
+        const ShownBoard before = h.board();
         h.game->ApplyHintStep();
         EXPECT_EQ(h.board().Played[where.PlacedCell], where.PlacedDigit);
         EXPECT_EQ(where.PlacedDigit, before.Solution[where.PlacedCell]);
         EXPECT_EQ(h.board().StepCount, before.StepCount + 1);
-        EXPECT_FALSE(h.view().HintVisible);
+        EXPECT_FALSE(h.view().HintMarker.has_value());
         if (i == 0) {
             h.game->Undo();
             EXPECT_EQ(h.board().Played, before.Played);
@@ -227,11 +218,11 @@ TEST(Hint, ShowWhereOutlinesTheStepAndApplyMakesItAsUndoableMoves) {
             h.game->Redo();
         }
     }
-    ASSERT_GT(r, 2) << "only singles";
-    const Board before = h.board();
+    ASSERT_GT(r.technique, kNakedSingle) << "only singles";
+    const ShownBoard before = h.board();
     h.game->ShowHintWhere();
     const BoardHighlight where = h.view().Highlight;
-    EXPECT_NE(where.Explanation.find(std::string(TechniqueCaption(r - 1))), std::string::npos)
+    EXPECT_NE(where.Explanation.find(std::string(TechniqueCaption(r.technique))), std::string::npos)
         << where.Explanation;
     EXPECT_EQ(where.PlacedCell, -1);
     int struck = 0, outlined = 0;
@@ -249,7 +240,7 @@ TEST(Hint, ShowWhereOutlinesTheStepAndApplyMakesItAsUndoableMoves) {
     EXPECT_EQ(h.board().StepCount, before.StepCount + struck);
     for (int c = 0; c < kCells; ++c)
         EXPECT_EQ(h.board().PencilMarks[c], before.PencilMarks[c] & ~where.Struck[c]);
-    EXPECT_FALSE(h.view().HintVisible);
+    EXPECT_FALSE(h.view().HintMarker.has_value());
     EXPECT_TRUE(h.view().Highlight.Empty());
     h.game->ApplyHintStep(); // the marker is gone: nothing more happens
     EXPECT_EQ(h.board().StepCount, before.StepCount + struck);
@@ -266,9 +257,10 @@ TEST(Hint, TheMarkerOpensItsTechniquesPage) {
     h.StartAndIdle();
     h.OpenPuzzle(3, 1);
     EXPECT_EQ(h.game->HintMarkerPage(), "");
-    const int r = h.game->Hint();
-    ASSERT_TRUE(IsTechniqueHint(r));
-    EXPECT_EQ(h.game->HintMarkerPage(), kTechniqueTable[static_cast<std::size_t>(r - 1)].helpPage);
+    const HintResult r = h.game->Hint();
+    ASSERT_TRUE(r.IsTechnique());
+    EXPECT_EQ(h.game->HintMarkerPage(),
+              kTechniqueTable[static_cast<std::size_t>(r.technique)].helpPage);
 }
 
 } // namespace

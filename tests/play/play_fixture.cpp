@@ -124,13 +124,15 @@ void PlayHarness::OpenPuzzle(int level, int number) {
 }
 
 void PlayHarness::SelectCell(int cell) {
-    if (board().SelectedRow != cell / 9) game->LabelRowMouseUp(cell / 9, 100, 100);
-    if (board().SelectedColumn != cell % 9) game->LabelColumnMouseUp(cell % 9, 100, 100);
+    const ShownBoard b = board();
+    if (b.SelectedRow != cell / 9) game->ToggleRow(cell / 9);
+    if (b.SelectedColumn != cell % 9) game->ToggleColumn(cell % 9);
 }
 
 void PlayHarness::PlaceSolution() {
-    for (int i = 0; i < kCells && !game->GameOver(); ++i)
-        if (board().Played[i] == 0) Place(i, board().Solution[i]);
+    const ShownBoard b = board();
+    for (int i = 0; i < kCells && playing(); ++i)
+        if (b.Played[i] == 0) Place(i, b.Solution[i]);
 }
 
 } // namespace dravik::test

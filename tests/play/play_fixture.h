@@ -10,6 +10,7 @@
 
 #include "game/play/game.h"
 #include "game/play/times.h"
+#include "support/shown_board.h"
 #include "support/stand_ins.h"
 
 namespace dravik::test {
@@ -88,15 +89,18 @@ class PlayHarness {
     // Selects `level` and opens its puzzle `number` through Open.
     void OpenPuzzle(int level, int number);
 
-    void Place(int cell, int digit) { game->MarkMouseUp(digit, cell, kLeftButton, 100, 100); }
-    void Strike(int cell, int digit) { game->MarkMouseUp(digit, cell, kRightButton, 100, 100); }
+    void Place(int cell, int digit) { game->PlaceDigit(cell, digit); }
+    void Strike(int cell, int digit) { game->StrikeMark(cell, digit); }
+    // The cell's row and column chosen with their labels.
     void SelectCell(int cell);
     // Places the solution digit in every empty cell, in cell order, until the
     // game ends.
     void PlaceSolution();
 
-    const Board& board() const { return game->State(); }
+    // The board as the window shows it.
+    ShownBoard board() const { return ReadBoard(game->View()); }
     GameView view() const { return game->View(); }
+    bool playing() const { return Playing(game->View()); }
 
     MemorySettingsStore settings;
     ScriptedPrompt prompt;

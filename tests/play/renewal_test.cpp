@@ -19,11 +19,11 @@ void Deliver(PlayHarness& h, const GeneratedPuzzle& puzzle) {
 TEST(Renewal, GuardsAndTheQuestion) {
     PlayHarness h;
     h.StartAndIdle();
-    ASSERT_EQ(h.game->CurrentLevel(), 2);
+    ASSERT_EQ(h.view().SelectedLevel, 2);
 
     h.game->Renew(2); // the selected level: nothing, not even the question
     EXPECT_TRUE(h.prompt.messages.empty());
-    EXPECT_EQ(h.game->RenewingLevel(), 0);
+    EXPECT_FALSE(h.view().RenewalProgress);
 
     h.prompt.answers = {MessageAnswer::Cancel};
     h.game->Renew(4);
@@ -34,28 +34,28 @@ TEST(Renewal, GuardsAndTheQuestion) {
     EXPECT_EQ(h.prompt.messages[0].title, "Renew Selected Set of Sudokus");
     EXPECT_EQ(h.prompt.messages[0].icon, MessageIcon::Question);
     EXPECT_EQ(h.prompt.messages[0].buttons, MessageButtons::OkCancel);
-    EXPECT_EQ(h.game->RenewingLevel(), 0);
-    EXPECT_EQ(h.game->StockStatus(), 63);
+    EXPECT_FALSE(h.view().RenewalProgress);
+    EXPECT_FALSE(h.game->NeedsPass());
     EXPECT_EQ(h.game->Puzzles()(4, 100), TestStock()(4, 100));
 
     h.game->Renew(4);
-    EXPECT_EQ(h.game->RenewingLevel(), 4);
-    EXPECT_EQ(h.game->StockStatus(), 62 - 16);
+    EXPECT_TRUE(h.view().RenewalProgress && !h.view().Buttons.Level[4]);
+    EXPECT_TRUE(h.source.running);
     EXPECT_EQ(h.game->Puzzles()(4, 100).Score, 0);
-    EXPECT_FALSE(h.view().Buttons.OptionType[4]);
-    for (int l = 1; l <= 5; ++l) EXPECT_FALSE(h.view().Buttons.RenewLevel[l]);
-    EXPECT_TRUE(h.view().ProgressBar2Visible);
-    EXPECT_EQ(h.view().ProgressBar2, 0);
+    EXPECT_FALSE(h.view().Buttons.Level[4]);
+    for (int l = 1; l <= 5; ++l) EXPECT_FALSE(h.view().Buttons.Renew[l]);
+    EXPECT_TRUE(h.view().RenewalProgress.has_value());
+    EXPECT_EQ(h.view().RenewalProgress.value_or(-1), 0);
     EXPECT_TRUE(h.source.running);
 
     // A second renewal cannot start while one runs.
     h.prompt.messages.clear();
     h.game->Renew(5);
     EXPECT_TRUE(h.prompt.messages.empty());
-    EXPECT_EQ(h.game->RenewingLevel(), 4);
+    EXPECT_TRUE(h.view().RenewalProgress && !h.view().Buttons.Level[4]);
     // Nor can the renewing level be chosen.
     h.game->SelectLevel(4);
-    EXPECT_EQ(h.game->CurrentLevel(), 2);
+    EXPECT_EQ(h.view().SelectedLevel, 2);
 }
 
 TEST(Renewal, ALevelIsFiledToCompletionWhileAnotherIsPlayedAndTheFileWrittenOnce) {
@@ -80,11 +80,11 @@ TEST(Renewal, ALevelIsFiledToCompletionWhileAnotherIsPlayedAndTheFileWrittenOnce
         }
         std::int32_t score = 1 + (levelFour * 37) % 101;
         filed.insert(score);
-        EXPECT_EQ(h.view().ProgressBar1[4], levelFour);
+        EXPECT_EQ(h.view().StartupProgress[4], levelFour);
         Deliver(h, GeneratedOfLevel(4, score));
         ++levelFour;
-        EXPECT_EQ(h.game->GeneratedCount(4), levelFour);
-        EXPECT_EQ(h.view().ProgressBar2, levelFour - 1);
+        EXPECT_EQ(h.view().StartupProgress[4], levelFour);
+        EXPECT_EQ(h.view().RenewalProgress.value_or(-1), levelFour - 1);
         if (levelFour < 100) {
             EXPECT_EQ(h.writer.writes, 0);
         }
@@ -96,9 +96,9 @@ TEST(Renewal, ALevelIsFiledToCompletionWhileAnotherIsPlayedAndTheFileWrittenOnce
             EXPECT_EQ(h.board().StepCount, 1);
         }
     }
-    EXPECT_EQ(h.game->GeneratedCount(3), 0);
+    EXPECT_EQ(h.view().StartupProgress[3], 0);
     EXPECT_EQ(h.writer.writes, 1);
-    EXPECT_EQ(h.game->StockStatus(), 62);
+    EXPECT_TRUE(h.game->NeedsPass());
     EXPECT_FALSE(h.source.running) << "the generator stops with the last puzzle";
 
     // The completed set: 100 new puzzles sorted by score, no best times.
@@ -125,13 +125,13 @@ TEST(Renewal, ALevelIsFiledToCompletionWhileAnotherIsPlayedAndTheFileWrittenOnce
     // for the end of the running game.
     EXPECT_TRUE(h.game->NeedsPass());
     h.game->RunPass();
-    EXPECT_EQ(h.game->StockStatus(), 63);
-    EXPECT_EQ(h.game->RenewingLevel(), 0);
-    EXPECT_FALSE(h.view().ProgressBar2Visible);
-    for (int l = 1; l <= 5; ++l) EXPECT_TRUE(h.view().Buttons.RenewLevel[l]);
-    EXPECT_FALSE(h.view().Buttons.OptionType[4]);
-    h.game->Solution();
-    EXPECT_TRUE(h.view().Buttons.OptionType[4]);
+    EXPECT_FALSE(h.game->NeedsPass());
+    EXPECT_FALSE(h.view().RenewalProgress);
+    EXPECT_FALSE(h.view().RenewalProgress.has_value());
+    for (int l = 1; l <= 5; ++l) EXPECT_TRUE(h.view().Buttons.Renew[l]);
+    EXPECT_FALSE(h.view().Buttons.Level[4]);
+    h.game->ShowSolution();
+    EXPECT_TRUE(h.view().Buttons.Level[4]);
     EXPECT_FALSE(h.game->NeedsPass());
     EXPECT_EQ(h.writer.writes, 1);
 
@@ -147,30 +147,30 @@ TEST(Renewal, DuringARenewalTheRenewingLevelStaysUnselectableAfterAGameEnds) {
     h.StartAndIdle();
     h.game->Renew(5);
     h.OpenNext();
-    h.game->Solution();
-    EXPECT_TRUE(h.view().Buttons.OptionType[1]);
-    EXPECT_FALSE(h.view().Buttons.OptionType[5]);
+    h.game->ShowSolution();
+    EXPECT_TRUE(h.view().Buttons.Level[1]);
+    EXPECT_FALSE(h.view().Buttons.Level[5]);
     h.game->SelectLevel(5);
-    EXPECT_EQ(h.game->CurrentLevel(), 2);
+    EXPECT_EQ(h.view().SelectedLevel, 2);
 }
 
 TEST(Renewal, ARequestBeforeTheFirstPassStartsRightAfterIt) {
     PlayHarness h;
     ASSERT_TRUE(h.Start());
     h.game->Renew(3);
-    EXPECT_EQ(h.game->RenewingLevel(), 3);
+    EXPECT_TRUE(h.view().RenewalProgress && !h.view().Buttons.Level[3]);
     EXPECT_FALSE(h.source.running);
     h.game->RunPass();
     EXPECT_TRUE(h.view().Buttons.Next);
-    EXPECT_FALSE(h.view().StartupPanelVisible);
-    EXPECT_EQ(h.game->StockStatus(), 62 - 8);
+    EXPECT_FALSE(h.view().Starting);
+    EXPECT_TRUE(h.source.running);
     EXPECT_TRUE(h.source.running);
     for (int k = 0; k < 100; ++k) Deliver(h, GeneratedOfLevel(3, 10 + k));
     EXPECT_EQ(h.writer.writes, 1);
     h.game->RunPass();
-    EXPECT_EQ(h.game->StockStatus(), 63);
-    EXPECT_TRUE(h.view().Buttons.OptionType[3]);
-    EXPECT_FALSE(h.view().ProgressBar2Visible);
+    EXPECT_FALSE(h.game->NeedsPass());
+    EXPECT_TRUE(h.view().Buttons.Level[3]);
+    EXPECT_FALSE(h.view().RenewalProgress.has_value());
 }
 
 TEST(Renewal, AFailedWriteAtTheEndIsReportedAndTheSetKept) {
@@ -183,7 +183,7 @@ TEST(Renewal, AFailedWriteAtTheEndIsReportedAndTheSetKept) {
     EXPECT_EQ(h.prompt.messages[1].text, "Error writing sudokus to file!");
     EXPECT_EQ(h.game->Puzzles()(1, 100).Score, 104);
     h.game->RunPass();
-    EXPECT_EQ(h.game->StockStatus(), 63);
+    EXPECT_FALSE(h.game->NeedsPass());
 }
 
 } // namespace

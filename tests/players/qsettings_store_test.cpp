@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 #include <QDir>
 #include <QFile>
@@ -17,6 +18,7 @@
 #include "game/players/qt/plain_ini.h"
 #include "game/players/qt/qsettings_store.h"
 #include "game/players/settings.h"
+#include "support/child_process.h"
 
 namespace dravik {
 namespace {
@@ -49,6 +51,22 @@ TEST(QSettingsStore, RoundTripsTheGameSettingsThroughAnIniFile) {
     ASSERT_EQ(players.PlayerCount(), 2);
     EXPECT_EQ(players.DisplayName(1), "Zoë");
     EXPECT_EQ(players.CurrentPlayer, 1);
+
+    // Storing what the file holds leaves it untouched; a change is written.
+    const std::filesystem::path file = path.toStdString();
+    const auto written = std::filesystem::last_write_time(file);
+    {
+        QSettingsStore same(path);
+        SaveOptions(same, Options{false, 4});
+        SaveLastPlayer(same, 1);
+    }
+    EXPECT_EQ(std::filesystem::last_write_time(file), written);
+    {
+        QSettingsStore changed(path);
+        SaveOptions(changed, Options{false, 2});
+    }
+    EXPECT_EQ(QSettings(path, QSettings::IniFormat).value("Options/Level").toString(), "2");
+    EXPECT_EQ(QSettings(path, QSettings::IniFormat).value("Options/Sounds").toString(), "False");
 }
 
 TEST(QSettingsStore, ForeignValuesReachTheReadersAsText) {
@@ -137,16 +155,16 @@ TEST(QSettingsStore, AFileWithEncodedValuesIsSetAsideUnreadAndTheDefaultsUsed) {
             EXPECT_TRUE(LoadOptions(store).SoundOn);
             EXPECT_EQ(LoadOptions(store).CurrentLevel, kDefaultLevel);
             EXPECT_EQ(Setup_Players(store).PlayerCount(), 0);
-            const auto notice = store.TakeSetAsideNotice();
+            const auto notice = store.TakeNotice();
             ASSERT_TRUE(notice.has_value());
             EXPECT_EQ(*notice, SettingsSetAsideMessage(file.string() + ".bad"));
-            EXPECT_EQ(store.TakeSetAsideNotice(), std::nullopt) << "told twice";
+            EXPECT_EQ(store.TakeNotice(), std::nullopt) << "told twice";
             SaveOptions(store, Options{false, 5});
         }
         // The next start reads the new file and says nothing.
         QSettingsStore again(path);
         EXPECT_FALSE(again.SetAsideFile().has_value());
-        EXPECT_EQ(again.TakeSetAsideNotice(), std::nullopt);
+        EXPECT_EQ(again.TakeNotice(), std::nullopt);
         EXPECT_EQ(LoadOptions(again).CurrentLevel, 5);
         std::filesystem::remove(file.string() + ".bad");
     }
@@ -174,17 +192,51 @@ TEST(QSettingsStore, AHundredMegabyteOrBrokenFileIsSetAsideWithoutBeingRead) {
     EXPECT_LT(PeakKilobytes() - before, 16 * 1024) << "kilobytes more at the peak";
     EXPECT_EQ(ReadAll(file.string() + ".bad"), "an earlier one");
 
-    // Text that is not settings text at all.
+    // Text that is not settings text at all. A quote left open would take
+    // every line after it into one value, the player list with them.
     for (const std::string& text :
          {std::string("[Options]\nLevel=3\n\xff\xfe\n"), std::string("[Options\nLevel=3\n"),
-          std::string("[Options]\nLevel 3\n"), std::string("[Options]\nLevel=3\0\n", 18)}) {
+          std::string("[Options]\nLevel 3\n"), std::string("[Options]\nLevel=3\0\n", 18),
+          std::string("[Options]\nLevel=\"3\n[Players]\nCount=1\nPlayer01=Ann\n"),
+          std::string("[Players]\nCount=1\nPlayer01=\"Ann")}) {
         SCOPED_TRACE(text);
         std::filesystem::remove(file.string() + ".2.bad");
         WriteAll(path, text);
         QSettingsStore store(path);
         EXPECT_EQ(store.SetAsideFile(), std::filesystem::path(file.string() + ".2.bad"));
         EXPECT_EQ(LoadOptions(store).CurrentLevel, kDefaultLevel);
+        EXPECT_EQ(store.TakeNotice(), SettingsSetAsideMessage(file.string() + ".2.bad"));
     }
+}
+
+// A link is never written through (QSettings would replace its target by
+// temporary file and rename), a pipe never opened (it would wait for a
+// writer for good): the settings work for the session, and the player is told.
+TEST(QSettingsStore, ALinkOrPipeIsNeverWrittenAndTheSessionKeepsItsSettings) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("KVXDSud.conf");
+    const std::filesystem::path file = path.toStdString(), other = file.string() + ".other";
+    std::ofstream(other) << "[Options]\nLevel=4\n";
+    std::filesystem::create_symlink(other, file);
+    {
+        QSettingsStore store(path);
+        EXPECT_EQ(LoadOptions(store).CurrentLevel, 4) << "what the link leads to is read";
+        SaveOptions(store, Options{true, 5});
+        EXPECT_EQ(LoadOptions(store).CurrentLevel, 5);
+        EXPECT_EQ(store.TakeNotice(), SettingsNotSavedMessage(file.string()));
+        EXPECT_EQ(store.TakeNotice(), std::nullopt) << "told twice";
+    }
+    EXPECT_TRUE(std::filesystem::is_symlink(file));
+    EXPECT_EQ(ReadAll(other), "[Options]\nLevel=4\n") << "written through the link";
+    std::filesystem::remove(file);
+    ASSERT_EQ(::mkfifo(file.c_str(), 0600), 0);
+    EXPECT_EQ(test::RunInChild([&] {
+                  QSettingsStore store(path);
+                  SaveOptions(store, Options{false, 3});
+                  return LoadOptions(store).CurrentLevel == 3 && store.TakeNotice() ? 0 : 1;
+              }),
+              0);
+    EXPECT_EQ(std::filesystem::status(file).type(), std::filesystem::file_type::fifo);
 }
 
 TEST(QSettingsStore, PlainTextReadsAndWritesAsQtsOwnIniFilesDo) {
@@ -247,7 +299,9 @@ TEST(QSettingsStore, TheUsersStoreStaysInTheFileOfTheNativeFormat) {
     EXPECT_EQ(native, dir.filePath("KVXDSud/KVXDSud.conf"));
     {
         QSettingsStore store;
-        EXPECT_EQ(store.Settings().fileName(), native);
+        EXPECT_EQ(store.File(), std::filesystem::path(native.toStdString()));
+        ASSERT_NE(store.Settings(), nullptr);
+        EXPECT_EQ(store.Settings()->fileName(), native);
         SaveOptions(store, Options{false, 4});
     }
     EXPECT_EQ(QSettings(native, QSettings::IniFormat).value("Options/Level"), "4");

@@ -4,7 +4,9 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -95,6 +97,37 @@ TEST(PdfOutput, AnUnwritableFileIsAFailureAndLeavesNothing) {
     EXPECT_FALSE(o.ok);
     EXPECT_NE(o.detail.find("cannot write"), std::string::npos) << o.detail;
     EXPECT_FALSE(std::filesystem::exists(folder / "missing"));
+}
+
+// A write that fails removes and replaces nothing that was there before (a
+// link, a device, another file), in the command and the print dialog alike.
+TEST(PrintCommand, AFailedWriteLeavesWhateverWasThereAndExitsWithStatusTwo) {
+    namespace fs = std::filesystem;
+    TempFolder folder("dravik-pdf-kept");
+    const fs::path full = folder / "full.pdf", old = folder / "old.pdf", link = folder / "l.pdf";
+    auto print = [&](const fs::path& pdf, const std::string& limits = "") {
+        // SIGXFSZ ignored: a write past `ulimit -f` fails with EFBIG.
+        return Shell("trap '' XFSZ; " + limits + DRAVIK_BINARY + " print --pdf '" + pdf.string() +
+                     "'");
+    };
+    fs::create_symlink("/dev/full", full);
+    EXPECT_EQ(print(full), 2);
+    EXPECT_TRUE(
+        print::WritePdfFile(QString::fromStdString(full.string()), MasterStock(), {}).unwritable);
+    EXPECT_TRUE(fs::is_symlink(full));
+    std::ofstream(old) << "earlier pages";
+    EXPECT_EQ(print(old, "ulimit -f 4; "), 2);
+    std::ifstream in(old);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "earlier pages");
+    // A link to nowhere makes nothing at its end; one to a file is written through.
+    fs::create_symlink(folder / "target.pdf", link);
+    EXPECT_EQ(print(link), 2);
+    EXPECT_FALSE(fs::exists(folder / "target.pdf"));
+    std::ofstream(folder / "target.pdf") << "old";
+    EXPECT_EQ(print(link), 0);
+    EXPECT_TRUE(fs::is_symlink(link));
+    EXPECT_GT(fs::file_size(folder / "target.pdf"), 1000u);
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder.path()), {}), 4) << "a file left behind";
 }
 
 // The command as a script runs it: every bad input is exit status 2 with a

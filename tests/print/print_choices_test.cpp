@@ -1,5 +1,5 @@
 // The print dialog's rules without widgets: the range of numbers, the keys the
-// "From" box takes, and the activation that must not raise changes.
+// "From" box takes, and the dialog's view through the choices.
 #include <gtest/gtest.h>
 
 #include "game/print/print_choices.h"
@@ -42,43 +42,58 @@ TEST(PrintRange, FromBoxTakesDigitsAndControlKeysAndEnterConfirms) {
     EXPECT_EQ(print::FromBoxKey(13), FromKey::SwallowAndUpdate);
     EXPECT_EQ(print::FromBoxKey(8), FromKey::Pass); // Backspace
     EXPECT_EQ(print::FromBoxKey(27), FromKey::Pass);
+    EXPECT_EQ(print::FromBoxKey(127), FromKey::Pass); // Delete
+    EXPECT_EQ(print::FromBoxKey(0x85), FromKey::Pass);
     for (char32_t c : {U' ', U'-', U'+', U'.', U'a', U'Z', U'~', U'\u00e9', U'\u0663'})
         EXPECT_EQ(print::FromBoxKey(c), FromKey::Swallow) << static_cast<int>(c);
 }
 
-TEST(PrintChoices, ActivationCopiesTheKeptOptionsAndRaisesNoChanges) {
+// A whole opening: the kept options, the choices and the range they move,
+// nothing kept before Keep; the next opening shows the kept options again.
+TEST(PrintChoices, ViewFollowsTheChoicesAndEachOpeningShowsTheKeptOnes) {
     print::PrintOptions kept;
-    kept.Level = 2;
+    kept.Level = 4;
+    kept.Solutions = false;
     print::PrintChoices choices(kept);
-    choices.BeginActivation();
-    // What the widgets report while being set from the values changes nothing.
-    EXPECT_FALSE(choices.ChoosePerPage(2));
-    EXPECT_FALSE(choices.ChoosePages(7));
-    choices.ChooseSolutions(false);
-    choices.ChoosePencilMarks(false);
-    choices.ChooseLevel(4);
-    EXPECT_FALSE(choices.UpdateRange("50").has_value());
-    EXPECT_EQ(choices.Values(), kept);
-    choices.EndActivation();
+    choices.Activate(true);
+    print::PrintDialogView v{kept, "1", "to 1", true, true, ""};
+    EXPECT_EQ(choices.View(), v);
 
-    EXPECT_TRUE(choices.ChoosePerPage(2));
-    EXPECT_TRUE(choices.ChoosePages(10));
-    choices.ChooseSolutions(false);
-    choices.ChooseLevel(4);
-    const auto r = choices.UpdateRange("80");
-    ASSERT_TRUE(r.has_value());
-    EXPECT_EQ(r->fromText, "61");
-    EXPECT_EQ(choices.Values().First, 61);
-    EXPECT_EQ(choices.Values().PerPage, 4);
-    // Nothing reaches the kept options before Keep (Close or Print).
+    // Typed, the number is not yet the first; four per page confirm it, and
+    // ten pages (15 is held at 10) bring it down to 61.
+    choices.TypeFrom("80");
+    choices.ChoosePerPage(2);
+    v.values.PerPage = 4;
+    v.values.First = 80;
+    v.fromText = "80";
+    v.toLabel = "to 83";
+    EXPECT_EQ(choices.View(), v);
+    choices.ChoosePages(15);
+    v.values.Pages = 10;
+    v.values.First = 61;
+    v.fromText = "61";
+    v.toLabel = "to 100";
+    EXPECT_EQ(choices.View(), v);
+    choices.TypeFrom("");
+    for (int level : {5, 0, 6}) choices.ChooseLevel(level);
+    choices.ChooseSolutions(true);
+    choices.ChoosePencilMarks(false);
+    v.values.Level = 5;
+    v.values.Solutions = true;
+    v.values.PencilMarks = false;
+    v.fromText = "";
+    EXPECT_EQ(choices.View(), v);
+
     EXPECT_EQ(kept.PerPage, 1);
     choices.Keep();
-    EXPECT_EQ(kept.PerPage, 4);
-    EXPECT_EQ(kept.Pages, 10);
-    EXPECT_FALSE(kept.Solutions);
-    EXPECT_TRUE(kept.PencilMarks);
-    EXPECT_EQ(kept.First, 61);
-    EXPECT_EQ(kept.Level, 4);
+    EXPECT_EQ(kept, v.values);
+    // Without a printer, Print is disabled and says why.
+    choices.ChoosePerPage(0);
+    choices.Activate(false);
+    v.fromText = "61";
+    v.printEnabled = false;
+    v.printTip = print::kNoPrinterTip;
+    EXPECT_EQ(choices.View(), v);
     EXPECT_EQ(print::PerPageOfOption(1), 2);
     EXPECT_EQ(print::OptionOfPerPage(4), 2);
 }

@@ -284,7 +284,7 @@ TEST(PrintLayout, TitleAndPageNumberOnEveryPage) {
     PrintOptions o;
     o.Pages = 3;
     o.PerPage = 2;
-    o.Level = 3;
+    o.Level = 4;
     ASSERT_TRUE(print::RunPrint(surface, MasterStock(), o));
     for (int page = 1; page <= 3; ++page) {
         std::vector<DrawnOp> big;
@@ -313,7 +313,7 @@ TEST(PrintLayout, RunNumbersThePuzzlesInOrderOverThePages) {
     o.Pages = 3;
     o.PerPage = 4;
     o.First = 5;
-    o.Level = 1;
+    o.Level = 2;
     print::PrintNumbers numbers{};
     ASSERT_TRUE(print::RunPrint(surface, MasterStock(), o, &numbers));
     for (int i = 0; i < 12; ++i) EXPECT_EQ(numbers[i], 5 + i);
@@ -377,15 +377,15 @@ TEST(PrintLayout, UnprintableOptionsAreRefusedBeforeDrawing) {
         EXPECT_EQ(ran, print::OptionsProblem(o).empty());
         return print::OptionsProblem(o);
     };
-    EXPECT_EQ(problem(10, 4, 61, 4), "");
-    EXPECT_EQ(problem(1, 1, 100, 0), "");
-    EXPECT_NE(problem(0, 1, 1, 0), "");
-    EXPECT_NE(problem(11, 1, 1, 0), "");
-    EXPECT_NE(problem(1, 3, 1, 0), "");
-    EXPECT_NE(problem(1, 1, 0, 0), "");
-    EXPECT_NE(problem(1, 1, 1, 5), "");
-    EXPECT_NE(problem(1, 1, 1, -1), "");
-    const std::string past = problem(10, 4, 62, 0);
+    EXPECT_EQ(problem(10, 4, 61, 5), "");
+    EXPECT_EQ(problem(1, 1, 100, 1), "");
+    EXPECT_NE(problem(0, 1, 1, 1), "");
+    EXPECT_NE(problem(11, 1, 1, 1), "");
+    EXPECT_NE(problem(1, 3, 1, 1), "");
+    EXPECT_NE(problem(1, 1, 0, 1), "");
+    EXPECT_NE(problem(1, 1, 1, 6), "");
+    EXPECT_NE(problem(1, 1, 1, 0), "");
+    const std::string past = problem(10, 4, 62, 1);
     EXPECT_NE(past.find("past 100"), std::string::npos) << past;
     EXPECT_NE(past.find("61"), std::string::npos) << past;
 }

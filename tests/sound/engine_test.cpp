@@ -6,9 +6,16 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <chrono>
 #include <cmath>
+#include <filesystem>
+#include <fstream>
+#include <functional>
 #include <thread>
+
+#include "support/child_process.h"
 
 using namespace wavtest;
 using namespace wavory;
@@ -155,6 +162,27 @@ TEST_F(EngineTest, CreateStaticSoundAddsARecordOnlyForAPlayableFile) {
     EXPECT_EQ(engine.GetStaticFrequency(1), 22050);
     EXPECT_EQ(engine.GetStaticVolume(1), 0);
     EXPECT_EQ(engine.GetStaticPan(1), 0);
+}
+
+// An effect is read whole into memory: only from a regular file of at most
+// 16 MB, and a pipe under its name never makes the load wait.
+TEST_F(EngineTest, CreateStaticSoundTakesOnlyRegularFilesOfAtMostSixteenMegabytes) {
+    Open();
+    auto silence = [&](const std::string& name, uint64_t bytes) { // sparse: all zeros
+        Bytes head = Riff({Chunk("fmt ", Fmt(2, 48000, 16)), Chunk("data", {}, bytes - 44)});
+        for (int i = 0; i < 4; ++i) head[4 + i] = static_cast<uint8_t>((bytes - 8) >> (8 * i));
+        const std::string path = dir.File(name, head);
+        std::filesystem::resize_file(path, bytes);
+        return path;
+    };
+    EXPECT_EQ(engine.CreateStaticSound(silence("most.wav", kMaxStaticFileBytes).c_str()), 0);
+    EXPECT_EQ(engine.CreateStaticSound(silence("more.wav", kMaxStaticFileBytes + 4).c_str()),
+              WAVO_BAD_SOUND);
+    const std::string pipe = dir.Path("pipe.wav");
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    EXPECT_EQ(dravik::test::RunInChild(
+                  [&] { return engine.CreateStaticSound(pipe.c_str()) == WAVO_BAD_SOUND ? 0 : 1; }),
+              0);
 }
 
 TEST_F(EngineTest, PanVolumeAndFrequencyAcceptTheirEndsAndRefuseOneBeyond) {
@@ -401,4 +429,66 @@ TEST(EngineTimers, AStreamsTimerRefillsItAndEndsItWithoutHelp) {
     EXPECT_EQ(engine.PlayStreamingSound(looped, 1), WAVO_DONE);
     engine.ReleaseInstanceState();
     EXPECT_EQ(engine.StreamingCount(), 0u);
+}
+
+namespace {
+
+// SDL's audio threads of this process ("SDLAudioP1" and so on), by their names.
+int SdlAudioThreads() {
+    int count = 0;
+    for (const auto& task : std::filesystem::directory_iterator("/proc/self/task")) {
+        std::string name;
+        std::getline(std::ifstream(task.path() / "comm"), name);
+        count += name.rfind("SDLAudio", 0) == 0 ? 1 : 0;
+    }
+    return count;
+}
+
+// Waits up to ten seconds for `done`.
+bool Eventually(const std::function<bool()>& done) {
+    auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+    while (!done()) {
+        if (std::chrono::steady_clock::now() > deadline) return false;
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+    return true;
+}
+
+} // namespace
+
+// SDL's device (its dummy driver here) keeps no thread running while nothing
+// plays, and the next sound wakes it at once and is played whole.
+TEST(SdlDevice, RestsWhileNothingPlaysAndWakesForTheNextSound) {
+    Engine engine(MakeSdlOutputDevice(std::chrono::milliseconds(50)));
+    TempDir dir;
+    ASSERT_EQ(engine.InitializeSound(1), WAVO_DONE);
+    std::string file = dir.File("r.wav", Wave(1, 48000, 16, Pcm16(TestSignal(4800))));
+    int32_t s = engine.CreateStaticSound(file.c_str());
+    ASSERT_GE(s, 0);
+    const Mixer::BufferId buffer = *engine.StaticBuffer(s);
+    EXPECT_TRUE(Eventually([] { return SdlAudioThreads() == 0; })) << "it never rested";
+    EXPECT_TRUE(engine.DeviceOpen()); // resting is not closed
+
+    for (int round = 0; round < 2; ++round) {
+        ASSERT_EQ(engine.PlayStaticSound(s, 0), WAVO_DONE);
+        EXPECT_TRUE(Eventually([] { return SdlAudioThreads() == 1; })) << round;
+        // The 0.1 s sound is pulled to its end, and then the device rests again.
+        EXPECT_TRUE(Eventually([&] { return !engine.GetMixer().IsPlaying(buffer); }));
+        EXPECT_TRUE(Eventually([] { return SdlAudioThreads() == 0; })) << round;
+    }
+
+    // A looping sound keeps it awake well past the rest time.
+    ASSERT_EQ(engine.PlayStaticSound(s, 1), WAVO_DONE);
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    EXPECT_EQ(SdlAudioThreads(), 1);
+    EXPECT_TRUE(engine.GetMixer().IsPlaying(buffer));
+    EXPECT_EQ(engine.StopStaticSound(s), WAVO_DONE);
+    EXPECT_TRUE(Eventually([] { return SdlAudioThreads() == 0; }));
+
+    // Closing while it plays, and while it rests, leaves no thread behind.
+    ASSERT_EQ(engine.PlayStaticSound(s, 1), WAVO_DONE);
+    engine.CloseDevice();
+    EXPECT_FALSE(engine.DeviceOpen());
+    EXPECT_EQ(SdlAudioThreads(), 0);
+    EXPECT_EQ(engine.PlayStaticSound(s, 0), WAVO_NO_BUFFER);
 }

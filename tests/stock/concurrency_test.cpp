@@ -5,12 +5,14 @@
 
 #include <signal.h>
 #include <spawn.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <chrono>
 #include <cstdlib>
 #include <cstring>
+#include <fstream>
 #include <functional>
 #include <string>
 #include <vector>
@@ -19,6 +21,7 @@
 #include "game/stock/safe_files.h"
 #include "game/stock/stock_file.h"
 #include "stock/stock_fixtures.h"
+#include "support/child_process.h"
 
 extern char** environ;
 
@@ -200,13 +203,23 @@ TEST(InstanceLock, OneHolderAtATimeAndFreeAgainHoweverTheHolderEnds) {
     ::waitpid(sleeper, nullptr, 0);
 }
 
-TEST(InstanceLock, AFolderThatCannotHoldTheLockDoesNotStopTheGame) {
+// Only a plain file is ever taken: a link is not followed (not even to make a
+// file at its far end) and a pipe is not opened, which could wait for good.
+// What cannot be taken keeps the game from starting (the window tests).
+TEST(InstanceLock, OnlyAPlainFileIsTakenNeverFollowedOrWaitedOn) {
     test::TempFolder folder;
-    fs::create_directories(folder / std::string(kInstanceLockFileName) / "inside");
-    const InstanceLock blocked(folder.path());
-    EXPECT_EQ(blocked.state(), InstanceLock::State::kUnavailable);
-    EXPECT_FALSE(blocked.detail().empty());
-    EXPECT_EQ(InstanceLock(folder / "missing").state(), InstanceLock::State::kUnavailable);
+    const fs::path lock = folder / std::string(kInstanceLockFileName);
+    EXPECT_FALSE(InstanceLock(folder / "missing").permitsStart());
+    fs::create_symlink(folder / "elsewhere", lock);
+    EXPECT_FALSE(InstanceLock(folder.path()).permitsStart());
+    EXPECT_FALSE(fs::exists(fs::symlink_status(folder / "elsewhere")));
+    fs::remove(lock);
+    ASSERT_EQ(::mkfifo(lock.c_str(), 0644), 0);
+    EXPECT_EQ(test::RunInChild([&] { return InstanceLock(folder.path()).permitsStart(); }), 0);
+    fs::remove(lock);
+    std::ofstream(lock).flush();
+    fs::permissions(lock, fs::perms::owner_read); // a lock needs no writing
+    EXPECT_TRUE(InstanceLock(folder.path()).acquired());
 }
 
 } // namespace

@@ -110,9 +110,9 @@ class RenewalTest : public ::testing::Test {
     void SetUp() override {
         for (int l = 1; l <= kLevels; ++l) FillOldSet(stock_, l);
         state_.StockRead();
-        ASSERT_EQ(state_.StockStatus, 62);
+        ASSERT_EQ(state_.Phase(), RenewalPhase::kSettling);
         ASSERT_EQ(state_.EnterIdle(), RenewalState::IdleEntry::kStartupFinished);
-        ASSERT_EQ(state_.StockStatus, 63);
+        ASSERT_EQ(state_.Phase(), RenewalPhase::kIdle);
     }
     Stock stock_;
     RenewalState state_;
@@ -123,12 +123,14 @@ TEST_F(RenewalTest, OnlyOneRenewalOfAnotherLevelCanRun) {
     EXPECT_FALSE(state_.BeginRenewal(stock_, 2, 2)) << "the level being played";
     EXPECT_FALSE(state_.BeginRenewal(stock_, 0, 1));
     EXPECT_FALSE(state_.BeginRenewal(stock_, 6, 1));
-    EXPECT_EQ(state_.StockStatus, 63);
+    EXPECT_EQ(state_.Phase(), RenewalPhase::kIdle);
     EXPECT_EQ(state_.RenewingLevel, 0);
     EXPECT_EQ(stock_(2, 100).Score, 1000);
 
     ASSERT_TRUE(state_.BeginRenewal(stock_, 4, 1));
-    EXPECT_EQ(state_.StockStatus, 62 - 16);
+    EXPECT_EQ(state_.Phase(), RenewalPhase::kFilling);
+    EXPECT_FALSE(state_.SetComplete(4));
+    EXPECT_TRUE(state_.SetComplete(1) && state_.SetComplete(5));
     EXPECT_EQ(state_.RenewingLevel, 4);
     EXPECT_EQ(state_.GeneratedCount[4], 0);
     EXPECT_EQ(stock_(4, 100).Score, 0) << "the floor of the renewal";
@@ -170,12 +172,13 @@ TEST_F(RenewalTest, AfterAHundredNewPuzzlesTheSetIsNewSortedAndWrittenOnce) {
             EXPECT_TRUE(written.ok) << written.detail;
         }
         if (i < kPuzzlesPerLevel - 1) {
-            EXPECT_EQ(state_.StockStatus, 62 - 32);
+            EXPECT_EQ(state_.Phase(), RenewalPhase::kFilling);
+            EXPECT_FALSE(state_.SetComplete(5));
             EXPECT_FALSE(std::filesystem::exists(file)) << "written before the set was complete";
         }
     }
     EXPECT_EQ(writes, 1);
-    EXPECT_EQ(state_.StockStatus, 62);
+    EXPECT_EQ(state_.Phase(), RenewalPhase::kSettling);
     for (int n = 1; n <= kPuzzlesPerLevel; ++n) {
         const StockRecord& r = stock_(5, n);
         EXPECT_TRUE(IsNew(r)) << "old puzzle left at " << n;
@@ -198,7 +201,7 @@ TEST_F(RenewalTest, AfterAHundredNewPuzzlesTheSetIsNewSortedAndWrittenOnce) {
     EXPECT_EQ(state_.Accept(stock_, FakePuzzle(5, 999, 1)).filedAt, 0);
     EXPECT_EQ(stock_, done);
     EXPECT_EQ(state_.EnterIdle(), RenewalState::IdleEntry::kRenewalFinished);
-    EXPECT_EQ(state_.StockStatus, 63);
+    EXPECT_EQ(state_.Phase(), RenewalPhase::kIdle);
     EXPECT_EQ(state_.RenewingLevel, 0);
     EXPECT_EQ(state_.EnterIdle(), RenewalState::IdleEntry::kNone);
     EXPECT_TRUE(state_.BeginRenewal(stock_, 1, 2)) << "a new renewal can start";
@@ -229,9 +232,10 @@ TEST(Renewal, RequestBeforeTheFirstIdleStepStartsRightAfterIt) {
     EXPECT_FALSE(state.BeginRenewal(stock, 3, 1)) << "stock not read yet";
     state.StockRead();
     ASSERT_TRUE(state.BeginRenewal(stock, 3, 1));
-    EXPECT_EQ(state.StockStatus, 62);
+    EXPECT_EQ(state.Phase(), RenewalPhase::kSettling);
     EXPECT_EQ(state.EnterIdle(), RenewalState::IdleEntry::kStartupFinished);
-    EXPECT_EQ(state.StockStatus, 62 - 8);
+    EXPECT_EQ(state.Phase(), RenewalPhase::kFilling);
+    EXPECT_FALSE(state.SetComplete(3));
     EXPECT_EQ(state.RenewingLevel, 3);
     EXPECT_TRUE(state.Generating());
 }
@@ -253,7 +257,7 @@ TEST(Renewal, BuildFillsEveryEmptySetAsARenewalWould) {
                 EXPECT_EQ(out.level, 0) << "a complete set took another puzzle";
             }
         }
-    EXPECT_EQ(state.StockStatus, 62);
+    EXPECT_EQ(state.Phase(), RenewalPhase::kSettling);
     for (int l = 1; l <= kLevels; ++l)
         for (int n = 1; n <= kPuzzlesPerLevel; ++n) {
             EXPECT_EQ(stock(l, n).Level, l);
@@ -305,8 +309,8 @@ TEST(RenewalWorker, SeededResultsComeInTheSameOrderWhateverTheThreadCount) {
 TEST(RenewalWorker, StopsPromptlyAndDeliversNothingAfterwards) {
     RenewalWorker worker(2);
     // Runs ahead only a bounded distance while nobody takes results.
-    std::this_thread::sleep_for(std::chrono::milliseconds(200));
-    EXPECT_LE(worker.PassesDone(), 8u);
+    std::this_thread::sleep_for(std::chrono::milliseconds(500));
+    EXPECT_LE(worker.PassesDone(), 2 * RenewalWorker::kRunAheadPerThread);
     const auto r = worker.TryTake();
     ASSERT_TRUE(r.has_value());
     EXPECT_EQ(r->pass, 0u);
@@ -349,7 +353,8 @@ TEST(RenewalWorker, ReadyComesOncePerResultInPassOrderAndNeverAfterStop) {
     std::this_thread::sleep_for(std::chrono::milliseconds(50));
     std::lock_guard lock(mutex);
     EXPECT_EQ(ready, afterStop) << "called after Stop";
-    EXPECT_LE(ready, 30 + 12) << "more calls than results the bounded run-ahead allows";
+    EXPECT_LE(static_cast<std::uint64_t>(ready), 30 + 3 * RenewalWorker::kRunAheadPerThread)
+        << "more calls than results the bounded run-ahead allows";
 }
 
 TEST(RenewalWorker, UnseededWorkersDiffer) {

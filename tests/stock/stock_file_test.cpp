@@ -3,6 +3,7 @@
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -18,6 +19,7 @@
 #include "game/stock/safe_files.h"
 #include "game/stock/stock_file.h"
 #include "stock/stock_fixtures.h"
+#include "support/child_process.h"
 
 namespace dravik {
 namespace {
@@ -518,6 +520,11 @@ TEST_F(StockFileTest, NothingInTheDataFolderButTheMasterDecidesWhetherTheGameSta
     open = OpenStock(master, working, stock);
     EXPECT_EQ(open.status, StockOpenStatus::kFailed);
     EXPECT_FALSE(fs::exists(working));
+
+    // Nor a pipe for good: it is never opened (that would wait for a writer).
+    fs::remove(master);
+    ASSERT_EQ(::mkfifo(master.c_str(), 0600), 0);
+    EXPECT_EQ(test::RunInChild([&] { return OpenStock(master, working, stock).ok(); }), 0);
 }
 
 class ScopedEnv {

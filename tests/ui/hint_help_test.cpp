@@ -4,15 +4,24 @@
 // page, and the logo's web link.
 #include <gtest/gtest.h>
 
+#include <fstream>
+
+#include <sys/stat.h>
+
 #include <QAction>
 #include <QApplication>
 #include <QImage>
 #include <QLabel>
 #include <QMenu>
+#include <QPushButton>
+#include <QScreen>
 #include <QStatusBar>
 #include <QTest>
 #include <QTextCursor>
 #include <QTextDocument>
+
+#include <filesystem>
+#include <fstream>
 
 #include "game/help/help_files.h"
 #include "game/hint/hint_text.h"
@@ -33,7 +42,7 @@ void OpenLevel(UiHarness& h, int level) {
     h.StartAndIdle();
     h.Click(QStringLiteral("OptionType(%1)").arg(level));
     h.Next();
-    ASSERT_EQ(h.game().State().PuzzleLevel, level);
+    ASSERT_EQ(h.shown().PuzzleLevel, level);
 }
 
 void ClickMarker(UiHarness& h, Qt::MouseButton button) {
@@ -65,9 +74,9 @@ TEST(HintThroughTheWindow, AWrongDigitIsNamedAndTheMarkerLandsOnItsCountBox) {
     UiHarness h;
     OpenLevel(h, 4);
     int cell = 0;
-    while (h.game().State().Played[cell]) ++cell;
-    int wrong = h.game().State().Solution[cell] % 9 + 1;
-    while (!(h.game().State().PencilMarks[cell] & DigitBit(wrong))) wrong = wrong % 9 + 1;
+    while (h.shown().Played[cell]) ++cell;
+    int wrong = h.shown().Solution[cell] % 9 + 1;
+    while (!(h.shown().PencilMarks[cell] & DigitBit(wrong))) wrong = wrong % 9 + 1;
     h.ReleaseOnMark(cell, wrong, Qt::LeftButton);
     h.sound.played.clear();
     h.Click("CommandHint");
@@ -83,13 +92,13 @@ TEST(HintThroughTheWindow, AWrongDigitIsNamedAndTheMarkerLandsOnItsCountBox) {
     h.sound.played.clear();
     h.Click("CommandHint");
     const GameView v = h.view();
-    ASSERT_TRUE(v.HintVisible);
-    const int r = v.HintTag;
+    ASSERT_TRUE(v.HintMarker);
+    const int r = *v.HintMarker;
     QWidget* marker = h.control("LabelHint");
     EXPECT_TRUE(marker->isVisible());
     EXPECT_EQ(marker->geometry(),
-              h.control(QStringLiteral("LabelCount(%1)").arg(kTechniqueCount + r - 1))->geometry());
-    EXPECT_NE(marker->toolTip().indexOf(QString::fromUtf8(TechniqueCaption(r - 1).data())), -1);
+              h.control(QStringLiteral("LabelCount(%1)").arg(kTechniqueCount + r))->geometry());
+    EXPECT_NE(marker->toolTip().indexOf(QString::fromUtf8(TechniqueCaption(r).data())), -1);
     EXPECT_EQ(h.sound.played, std::vector<int>{kSoundHint});
     EXPECT_EQ(h.prompt.messages.size(), 1u);
     // The marker is above the count box, not hidden under it.
@@ -101,18 +110,22 @@ TEST(HintThroughTheWindow, TheMarkerAndHelpOpenPagesInTheOneHelpWindow) {
     OpenLevel(h, 3);
     EXPECT_EQ(Help(h).Help(), nullptr) << "made when first needed";
     h.Click("CommandHint");
-    const int r = h.view().HintTag;
-    ASSERT_TRUE(IsTechniqueHint(r));
+    const int r = h.view().HintMarker.value_or(-1);
+    ASSERT_GE(r, 0);
     ClickMarker(h, Qt::LeftButton);
     ui::HelpWindow* help = Help(h).Help();
     ASSERT_NE(help, nullptr);
     EXPECT_EQ(help->objectName(), "Browser");
     EXPECT_EQ(help->windowTitle(), "Dravik Sudoku - Help");
     EXPECT_TRUE(help->isVisible());
-    EXPECT_TRUE(help->isMaximized());
+    // Beside the game, not over the whole screen.
+    EXPECT_FALSE(help->isMaximized());
+    EXPECT_TRUE(
+        help->screen()->availableGeometry().adjusted(-8, -8, 8, 8).contains(help->geometry()));
+    EXPECT_LE(help->height(), h.window().frameGeometry().height() + 8);
     EXPECT_FALSE(help->isModal());
     const QString folder = QString::fromStdString((h.programFolder / "help").string());
-    EXPECT_EQ(Shown(help), folder + "/" + QString::fromUtf8(HintHelpPage(r).data()));
+    EXPECT_EQ(Shown(help), folder + "/" + QString::fromUtf8(TechniqueHelpPage(r).data()));
     EXPECT_NE(help->Browser()->toPlainText().indexOf("Why it works"), -1);
     EXPECT_EQ(QApplication::focusWidget(), help->Browser());
 
@@ -137,10 +150,21 @@ TEST(HintThroughTheWindow, TheMarkerAndHelpOpenPagesInTheOneHelpWindow) {
     h.ProcessEvents();
     EXPECT_EQ(Shown(help), folder + "/x_wing.html");
     Save(help, "help_x_wing.png");
+    // Back and Forward walk the pages shown.
+    auto* back = help->findChild<QPushButton*>("HelpBack");
+    auto* forward = help->findChild<QPushButton*>("HelpForward");
+    ASSERT_TRUE(back && forward);
+    EXPECT_TRUE(back->isEnabled());
+    EXPECT_FALSE(forward->isEnabled());
+    back->click();
+    EXPECT_EQ(Shown(help), folder + "/index.html");
+    EXPECT_TRUE(forward->isEnabled());
+    forward->click();
+    EXPECT_EQ(Shown(help), folder + "/x_wing.html");
 
     // The menu's third entry is the same as a click.
     Trigger(h, "HintExplain");
-    EXPECT_EQ(Shown(help), folder + "/" + QString::fromUtf8(HintHelpPage(r).data()));
+    EXPECT_EQ(Shown(help), folder + "/" + QString::fromUtf8(TechniqueHelpPage(r).data()));
     // The game goes on beside the help window.
     EXPECT_TRUE(h.control("CommandHint")->isEnabled());
     EXPECT_TRUE(h.prompt.messages.empty());
@@ -158,11 +182,42 @@ TEST(HintThroughTheWindow, AMissingPageShowsPageNotFoundInTheWindow) {
     EXPECT_TRUE(help->isVisible());
     EXPECT_NE(help->Browser()->toPlainText().indexOf("Page not found"), -1);
     EXPECT_NE(help->Browser()->toPlainText().indexOf(
-                  QString::fromUtf8(HintHelpPage(h.view().HintTag).data())),
+                  QString::fromUtf8(TechniqueHelpPage(h.view().HintMarker.value_or(-1)).data())),
               -1);
     EXPECT_TRUE(h.prompt.messages.empty()) << "no message box";
+    EXPECT_NE(help->Browser()->toPlainText().indexOf("Back to the contents"), -1);
     h.Click("CommandHelp");
     EXPECT_NE(help->Browser()->toPlainText().indexOf("index.html"), -1);
+}
+
+// Nothing here is ever opened: a pipe would block the window for good.
+TEST(HintThroughTheWindow, HelpPagesThatArePipesHugeOrNestedTooDeepAreRefused) {
+    UiHarness h;
+    h.StartAndIdle();
+    const std::filesystem::path help = h.programFolder / "help";
+    auto shown = [&](const char* page) {
+        Help(h).OpenPage(page);
+        h.ProcessEvents();
+        return Help(h).Help()->Browser()->toPlainText().toStdString();
+    };
+    auto write = [&](const char* page, std::string_view unit, int times, std::string end = "") {
+        std::ofstream out(help / page);
+        while (times-- > 0) out << unit;
+        out << end;
+    };
+    std::filesystem::remove(help / "index.html");
+    ASSERT_EQ(::mkfifo((help / "index.html").c_str(), 0644), 0);
+    h.Click("CommandHelp");
+    EXPECT_NE(shown("index.html").find("index.html cannot be shown: it is not a plain file."),
+              std::string::npos);
+    write("big.html", "<p>Thirty bytes of text.</p>\n", 40'000);
+    EXPECT_NE(shown("big.html").find("it is larger than 1 MB"), std::string::npos);
+    write("deep.html", "<b>", 100'000, "deep"); // laid out for hours
+    EXPECT_NE(shown("deep.html").find("nested more than 256 deep"), std::string::npos);
+    write("picture.html", "<p>A picture page</p><img src=\"pipe.png\">", 1);
+    ASSERT_EQ(::mkfifo((help / "pipe.png").c_str(), 0644), 0);
+    EXPECT_EQ(shown("picture.html").find("A picture page"), 0u);
+    EXPECT_NE(shown("x_wing.html").find("X-Wing"), std::string::npos);
 }
 
 TEST(HintThroughTheWindow, ShowWhereHighlightsUntilTheBoardChangesAndApplyIsUndone) {
@@ -172,15 +227,15 @@ TEST(HintThroughTheWindow, ShowWhereHighlightsUntilTheBoardChangesAndApplyIsUndo
     int r = 0;
     for (int i = 0; i < 81; ++i) {
         h.Click("CommandHint");
-        r = h.view().HintTag;
-        ASSERT_TRUE(IsTechniqueHint(r));
-        if (r > 2) break;
+        r = h.view().HintMarker.value_or(-1);
+        ASSERT_GE(r, 0);
+        if (r > kNakedSingle) break;
         ClickMarker(h, Qt::RightButton);
         EXPECT_TRUE(Help(h).HintMenu()->isVisible());
         Trigger(h, "HintApply");
     }
-    ASSERT_GT(r, 2);
-    const Board before = h.game().State();
+    ASSERT_GT(r, kNakedSingle);
+    const ShownBoard before = h.shown();
     const QImage plain = h.board().grab().toImage();
 
     ClickMarker(h, Qt::RightButton);
@@ -230,15 +285,15 @@ TEST(HintThroughTheWindow, ShowWhereHighlightsUntilTheBoardChangesAndApplyIsUndo
     for (auto m : where.Struck) removals += BitCount(m);
     ClickMarker(h, Qt::RightButton);
     Trigger(h, "HintApply");
-    EXPECT_EQ(h.game().State().StepCount, before.StepCount + removals);
+    EXPECT_EQ(h.shown().StepCount, before.StepCount + removals);
     EXPECT_FALSE(h.control("LabelHint")->isVisible());
     EXPECT_TRUE(h.view().Highlight.Empty());
     EXPECT_TRUE(h.window().StatusBar()->currentMessage().isEmpty());
     for (int c = 0; c < kCells; ++c)
-        EXPECT_EQ(h.game().State().PencilMarks[c], before.PencilMarks[c] & ~where.Struck[c]);
+        EXPECT_EQ(h.shown().PencilMarks[c], before.PencilMarks[c] & ~where.Struck[c]);
     for (int i = 0; i < removals; ++i) h.Click("CommandUndo");
-    EXPECT_EQ(h.game().State().PencilMarks, before.PencilMarks);
-    EXPECT_EQ(h.game().State().StepCount, before.StepCount);
+    EXPECT_EQ(h.shown().PencilMarks, before.PencilMarks);
+    EXPECT_EQ(h.shown().StepCount, before.StepCount);
 }
 
 TEST(HintThroughTheWindow, TheLogoOpensTheWebSiteAndReportsFailures) {
@@ -268,6 +323,30 @@ TEST(HintThroughTheWindow, TheLogoOpensTheWebSiteAndReportsFailures) {
     EXPECT_EQ(h.urlOpener.asked.size(), 3u);
     for (const auto& entry : std::filesystem::directory_iterator(h.programFolder))
         EXPECT_NE(entry.path().filename().string(), "temphtm.HTM");
+}
+
+// The desktop's opener tells its outcome by xdg-open's exit status: a handler
+// that finds no browser (status 3) or fails (4) did not open the page.
+TEST(HintThroughTheWindow, TheDesktopOpenerTakesXdgOpensExitStatus) {
+    TempFolder bin("dravik-xdg");
+    const QByteArray path = qgetenv("PATH");
+    auto opener = [&](const std::string& script) {
+        const std::filesystem::path file = bin.path() / "xdg-open";
+        std::ofstream(file) << "#!/bin/sh\n" << script << "\n";
+        std::filesystem::permissions(file, std::filesystem::perms::owner_all);
+        qputenv("PATH", QByteArray::fromStdString(bin.path().string()));
+        const LinkOutcome outcome = ui::DesktopUrlOpener(300).OpenUrl(kWebSiteAddress);
+        qputenv("PATH", path);
+        return outcome;
+    };
+    EXPECT_EQ(opener("exit 0"), LinkOutcome::Opened);
+    EXPECT_EQ(opener("exit 3"), LinkOutcome::Failed) << "no browser behind xdg-open";
+    EXPECT_EQ(opener("exit 4"), LinkOutcome::Failed);
+    EXPECT_EQ(opener("exec /bin/sleep 3"), LinkOutcome::Opened) << "a browser that stays open";
+    std::filesystem::remove(bin.path() / "xdg-open");
+    qputenv("PATH", QByteArray::fromStdString(bin.path().string()));
+    EXPECT_EQ(ui::DesktopUrlOpener(300).OpenUrl(kWebSiteAddress), LinkOutcome::NoBrowser);
+    qputenv("PATH", path);
 }
 
 } // namespace

@@ -14,11 +14,15 @@
 
 #include <fstream>
 
+#include "game/play/status_texts.h"
 #include "game/players/settings.h"
 #include "game/stock/folders.h"
 #include "game/stock/instance_lock.h"
 #include "game/stock/stock_file.h"
+#include "game/ui/help_features.h"
+#include "game/ui/help_window.h"
 #include "game/ui/look.h"
+#include "support/brought_puzzles.h"
 #include "ui_harness.h"
 
 namespace dravik::test {
@@ -37,11 +41,11 @@ QColor Rgb(ui::Rgb c) {
 
 // The first empty cell, and a shown mark of it that is not its solution.
 std::pair<int, int> WrongMarkOfAnEmptyCell(Game& g) {
+    const ShownBoard b = ReadBoard(g.View());
     for (int cell = 0; cell < kCells; ++cell) {
-        if (g.State().Played[cell] != 0) continue;
+        if (b.Played[cell] != 0) continue;
         for (int d = 1; d <= 9; ++d)
-            if (d != g.State().Solution[cell] && (g.State().PencilMarks[cell] & DigitBit(d)))
-                return {cell, d};
+            if (d != b.Solution[cell] && (b.PencilMarks[cell] & DigitBit(d))) return {cell, d};
     }
     return {-1, 0};
 }
@@ -95,13 +99,57 @@ TEST(MainWindow, EveryControlOfTheLayoutIsThereWithItsCaptionPlaceAndColour) {
     EXPECT_FALSE(h.control("LabelHint")->isVisible());
 }
 
+// Every text of the status bar and of the technique counts fits whole in its
+// box, for the longest texts the game shows (a puzzle brought from outside
+// the stock, and two-digit counts), and the last panel keeps its right edge.
+// Run again at other scales by ctest.
+TEST(MainWindow, StatusPanelsAndTechniqueCountsShowTheirWholeText) {
+    UiHarness::Setup setup;
+    setup.broughtPuzzle = kBeyond;
+    UiHarness h(setup);
+    h.StartAndIdle();
+    ASSERT_EQ(h.view().StatusPanels[0], "Level: Beyond Very Hard");
+    auto fits = [](QLabel* label) {
+        const QFontMetrics m(label->font());
+        return m.horizontalAdvance(label->text()) <=
+               label->contentsRect().width() - 2 * std::max(0, label->indent());
+    };
+    QStatusBar* bar = h.window().StatusBar();
+    int right = 0;
+    for (int i = 1; i <= 5; ++i) {
+        auto* panel = bar->findChild<QLabel*>(QStringLiteral("Panel(%1)").arg(i));
+        ASSERT_NE(panel, nullptr);
+        EXPECT_TRUE(fits(panel)) << panel->text().toStdString();
+        right = panel->mapTo(bar, panel->rect().topRight()).x();
+    }
+    EXPECT_LT(right, bar->width()) << "the last panel's right border is drawn";
+    // Counts up to 99.
+    h.app->Controller().Do([](Game& g) { g.ShowSolution(); });
+    h.Next();
+    for (int k = 0; k < kTechniqueCount; ++k) {
+        auto* count = qobject_cast<QLabel*>(
+            h.control(QStringLiteral("LabelCount(%1)").arg(kTechniqueCount + k)));
+        count->setText("99");
+        count->setFont(ui::MakeFont(ui::FindControl("LabelCount", kTechniqueCount + k)->font));
+    }
+    h.app->Controller().Do([](Game& g) { g.ShowSolution(); });
+    h.Next();
+    for (int k = 0; k < kTechniqueCount; ++k) {
+        auto* count = qobject_cast<QLabel*>(
+            h.control(QStringLiteral("LabelCount(%1)").arg(kTechniqueCount + k)));
+        EXPECT_TRUE(fits(count)) << count->text().toStdString();
+        auto* caption = qobject_cast<QLabel*>(h.control(QStringLiteral("LabelCount(%1)").arg(k)));
+        EXPECT_TRUE(fits(caption)) << caption->text().toStdString();
+    }
+}
+
 TEST(MainWindow, MouseReleasesOnMarksPlaceAndStrikeAsTheAreaTestAllows) {
     UiHarness h;
     h.StartAndIdle();
     h.Click("OptionType(3)");
-    ASSERT_EQ(h.game().CurrentLevel(), 3);
+    ASSERT_EQ(h.view().SelectedLevel, 3);
     h.Next();
-    ASSERT_EQ(h.game().State().PuzzleLevel, 3);
+    ASSERT_EQ(h.shown().PuzzleLevel, 3);
     auto [cell, digit] = WrongMarkOfAnEmptyCell(h.game());
     ASSERT_GE(cell, 0);
 
@@ -111,42 +159,42 @@ TEST(MainWindow, MouseReleasesOnMarksPlaceAndStrikeAsTheAreaTestAllows) {
         h.ReleaseOnMark(cell, 9, Qt::LeftButton, 120, dx);
     }
     h.ReleaseOnMark(cell, 1, Qt::LeftButton, 120, -30); // released above the label
-    EXPECT_EQ(h.game().State().StepCount, 0);
+    EXPECT_EQ(h.shown().StepCount, 0);
     EXPECT_TRUE(h.sound.played.empty());
 
     // Right at level 3 strikes the mark; left places the digit.
     h.ReleaseOnMark(cell, digit, Qt::RightButton);
-    EXPECT_EQ(h.game().State().StepCount, 1);
-    EXPECT_FALSE(h.game().State().PencilMarks[cell] & DigitBit(digit));
+    EXPECT_EQ(h.shown().StepCount, 1);
+    EXPECT_FALSE(h.shown().PencilMarks[cell] & DigitBit(digit));
     EXPECT_EQ(h.sound.played.back(), kSoundDiscard);
-    int solution = h.game().State().Solution[cell];
+    int solution = h.shown().Solution[cell];
     h.ReleaseOnMark(cell, solution, Qt::LeftButton);
-    EXPECT_EQ(h.game().State().Played[cell], solution);
+    EXPECT_EQ(h.shown().Played[cell], solution);
     EXPECT_EQ(h.sound.played.back(), kSoundAssign);
     EXPECT_EQ(qobject_cast<QLabel*>(h.control("LabelStap"))->text(), "2");
     // The cell now holds a digit: its marks take no clicks.
     h.ReleaseOnMark(cell, 1, Qt::LeftButton);
-    EXPECT_EQ(h.game().State().StepCount, 2);
+    EXPECT_EQ(h.shown().StepCount, 2);
 }
 
 TEST(MainWindow, RightClicksDoNothingAtTheLowerLevelsAndLabelsSelect) {
     UiHarness h;
     h.StartAndIdle();
     h.Next(); // level 2 on a fresh store
-    ASSERT_EQ(h.game().State().PuzzleLevel, 2);
+    ASSERT_EQ(h.shown().PuzzleLevel, 2);
     auto [cell, digit] = WrongMarkOfAnEmptyCell(h.game());
     h.ReleaseOnMark(cell, digit, Qt::RightButton);
-    EXPECT_EQ(h.game().State().StepCount, 0);
+    EXPECT_EQ(h.shown().StepCount, 0);
 
     h.ReleaseOnColumnLabel(4);
     h.ReleaseOnColumnLabel(6);
-    EXPECT_EQ(h.game().State().SelectedColumn, 6);
+    EXPECT_EQ(h.shown().SelectedColumn, 6);
     EXPECT_EQ(h.view().ColumnLabels[4], LabelColour::Black);
     EXPECT_EQ(h.view().ColumnLabels[6], LabelColour::Red);
     h.ReleaseOnColumnLabel(6);
-    EXPECT_EQ(h.game().State().SelectedColumn, kNoSelection);
+    EXPECT_EQ(h.shown().SelectedColumn, -1);
     h.ReleaseOnRowLabel(8);
-    EXPECT_EQ(h.game().State().SelectedRow, 8);
+    EXPECT_EQ(h.shown().SelectedRow, 8);
     EXPECT_EQ(h.sound.played, (std::vector<int>{kSoundLabel, kSoundLabel, kSoundLabel}));
 }
 
@@ -178,7 +226,7 @@ TEST(MainWindow, ButtonsFollowTheGameThroughAWholeRound) {
     h.ReleaseOnRowLabel(cell / 9);
     h.ReleaseOnColumnLabel(cell % 9);
     h.Click("CommandResetCell");
-    EXPECT_EQ(h.game().State().Played[cell], 0);
+    EXPECT_EQ(h.shown().Played[cell], 0);
     expect({"CommandRestart", "CommandUndo"}, {"CommandRedo"}, "after Reset Cell");
     h.Click("CommandRestart");
     expect({"CommandResetCell", "CommandSolution", "CommandHint"},
@@ -190,7 +238,7 @@ TEST(MainWindow, ButtonsFollowTheGameThroughAWholeRound) {
             "CommandHint"},
            "after Solution");
     h.Next();
-    EXPECT_EQ(h.game().State().PuzzleNumber, 2);
+    EXPECT_EQ(h.shown().PuzzleNumber, 2);
     expect({"CommandResetCell", "CommandSolution"}, {"CommandNew", "CommandUndo"}, "after Next");
 }
 
@@ -198,11 +246,11 @@ TEST(MainWindow, AWholeGamePlayedWithTheMouseEndsInApplause) {
     UiHarness h;
     h.StartAndIdle();
     h.Next();
-    ASSERT_FALSE(h.game().GameOver());
-    EXPECT_TRUE(h.view().TimerEnabled);
+    ASSERT_FALSE(!Playing(h.view()));
+    EXPECT_TRUE(h.view().ClockRunning);
     h.PlaceSolutionByMouse();
-    EXPECT_TRUE(h.game().GameOver());
-    EXPECT_FALSE(h.view().TimerEnabled);
+    EXPECT_TRUE(!Playing(h.view()));
+    EXPECT_FALSE(h.view().ClockRunning);
     EXPECT_EQ(h.sound.played.back(), kSoundApplause);
     EXPECT_TRUE(h.control("CommandNew")->isEnabled());
     EXPECT_FALSE(h.control("CommandSolution")->isEnabled());
@@ -241,7 +289,7 @@ TEST(MainWindow, ThePictureShowsTheDesignedColoursAndLines) {
     EXPECT_EQ(CountColour(before, cell0, QColor(0, 0, 0)), 0);
     int givens = 0, givenPixels = 0;
     for (int cell = 0; cell < kCells; ++cell) {
-        if (h.game().State().Givens[cell] == 0) continue;
+        if (h.shown().Givens[cell] == 0) continue;
         ++givens;
         givenPixels += CountColour(after, ui::ToPixels(ui::DigitRect(cell)), QColor(0, 0, 160)) > 0;
     }
@@ -275,11 +323,18 @@ TEST(MainWindow, QuitAsksAndNoKeepsTheGameRunning) {
     EXPECT_EQ(h.prompt.messages[0].buttons, MessageButtons::YesNo);
     EXPECT_EQ(h.prompt.messages[0].icon, MessageIcon::None);
     EXPECT_TRUE(h.window().isVisible());
-    EXPECT_TRUE(h.view().TimerEnabled);
-    EXPECT_FALSE(h.game().GameOver());
+    EXPECT_TRUE(h.view().ClockRunning);
+    EXPECT_FALSE(!Playing(h.view()));
+    EXPECT_EQ(h.quits, 0);
+    // With the help window open, Yes ends the program and every window goes.
+    h.Click("CommandHelp");
+    QWidget* help = h.app->Help().Help();
+    ASSERT_TRUE(help && help->isVisible());
     h.prompt.answers = {MessageAnswer::Yes};
     EXPECT_TRUE(h.window().close());
     EXPECT_FALSE(h.window().isVisible());
+    EXPECT_FALSE(help->isVisible());
+    EXPECT_EQ(h.quits, 1);
 }
 
 TEST(MainWindow, TheClockPausesWhileTheWindowIsMinimized) {
@@ -311,7 +366,7 @@ TEST(MainWindow, StartUpRecoversADamagedWorkingCopyAndEndsWithoutAnyStock) {
         ASSERT_EQ(h.prompt.messages.size(), 1u);
         EXPECT_EQ(h.prompt.messages[0].title, kFileErrorTitle);
         EXPECT_TRUE(h.window().isVisible());
-        for (int i = 0; i < 50 && h.view().StartupPanelVisible; ++i) h.ProcessEvents();
+        for (int i = 0; i < 50 && h.view().Starting; ++i) h.ProcessEvents();
         EXPECT_TRUE(h.control("CommandNew")->isEnabled());
     }
     {
@@ -339,7 +394,7 @@ TEST(MainWindow, TheSoundsBoxFollowsTheDeviceAndTheEffects) {
         EXPECT_TRUE(box->isChecked());
         // A click switches the effects off and is saved at once.
         QTest::mouseClick(box, Qt::LeftButton, Qt::NoModifier, QPoint(6, box->height() / 2));
-        EXPECT_FALSE(h.game().CurrentOptions().SoundOn);
+        EXPECT_FALSE(h.view().SoundChecked);
         h.Next();
         h.ReleaseOnRowLabel(0);
         EXPECT_TRUE(h.sound.played.empty()) << "no effect while the box is cleared";
@@ -355,7 +410,6 @@ TEST(MainWindow, TheSoundsBoxFollowsTheDeviceAndTheEffects) {
         auto* box = qobject_cast<QCheckBox*>(h.control("chkSound"));
         EXPECT_FALSE(box->isEnabled());
         EXPECT_FALSE(box->isChecked());
-        EXPECT_TRUE(h.game().CurrentOptions().SoundOn);
     }
 }
 
@@ -373,7 +427,7 @@ TEST(MainWindow, ASecondGameTellsThePlayerAndEndsWhileTheFirstPlaysOn) {
         EXPECT_EQ(second.prompt.messages[0].text, kAlreadyRunningMessage);
         EXPECT_FALSE(second.window().isVisible());
     }
-    EXPECT_FALSE(first.game().GameOver());
+    EXPECT_FALSE(!Playing(first.view()));
     // Once the first game has gone, a new one starts.
     first.app.reset();
     UiHarness third(setup);
@@ -390,8 +444,7 @@ TEST(MainWindow, AHostileSettingsFileIsSetAsideOnceAndTheDefaultsServe) {
     ASSERT_TRUE(h.Start());
     ASSERT_EQ(h.prompt.messages.size(), 1u);
     EXPECT_EQ(h.prompt.messages[0].title, kSettingsSetAsideTitle);
-    EXPECT_EQ(h.game().CurrentLevel(), kDefaultLevel);
-    EXPECT_TRUE(h.game().CurrentOptions().SoundOn);
+    EXPECT_EQ(h.view().SelectedLevel, kDefaultLevel);
     bool keptAside = false;
     for (const auto& entry : std::filesystem::directory_iterator(h.folder.path()))
         keptAside = keptAside || entry.path().filename().string().ends_with(".bad");
@@ -408,26 +461,26 @@ TEST(MainWindow, ARenewalRunsWhileThePlayerPlaysAndIsFiledOnce) {
     QTest::mouseClick(h.control("RenewLevel(1)"), Qt::LeftButton);
     ASSERT_EQ(h.prompt.messages.size(), 1u);
     EXPECT_EQ(h.prompt.messages[0].title, "Renew Selected Set of Sudokus");
-    ASSERT_EQ(h.game().RenewingLevel(), 1);
+    ASSERT_TRUE(h.view().RenewalProgress && !h.view().Buttons.Level[1]);
     auto* bar = qobject_cast<QProgressBar*>(h.control("ProgressBar2"));
     EXPECT_TRUE(bar->isVisible());
     EXPECT_FALSE(h.control("RenewLevel(2)")->isEnabled());
 
     int highest = 0, moves = 0;
-    for (int i = 0; i < 20000 && h.game().RenewingLevel() != 0; ++i) {
+    for (int i = 0; i < 20000 && h.view().RenewalProgress; ++i) {
         QTest::qWait(1);
         highest = std::max(highest, bar->value());
         // The player goes on placing digits meanwhile.
-        if (!h.game().GameOver() && i % 3 == 0) {
+        if (!!Playing(h.view()) && i % 3 == 0) {
             for (int cell = 0; cell < kCells; ++cell) {
-                if (h.game().State().Played[cell] != 0) continue;
-                h.ReleaseOnMark(cell, h.game().State().Solution[cell], Qt::LeftButton);
+                if (h.shown().Played[cell] != 0) continue;
+                h.ReleaseOnMark(cell, h.shown().Solution[cell], Qt::LeftButton);
                 ++moves;
                 break;
             }
         }
     }
-    ASSERT_EQ(h.game().RenewingLevel(), 0) << "the renewal did not finish";
+    ASSERT_FALSE(h.view().RenewalProgress) << "the renewal did not finish";
     EXPECT_GT(highest, 0);
     EXPECT_GT(moves, 0);
     EXPECT_FALSE(bar->isVisible());

@@ -148,7 +148,7 @@ TEST(PrintDialog, ChoicesAreKeptAfterCloseAndTheLevelFollowsTheGame) {
     EXPECT_EQ(p.First, 5);
     EXPECT_EQ(p.PerPage, 2);
     EXPECT_EQ(p.Pages, 2);
-    EXPECT_EQ(p.Level, 4);
+    EXPECT_EQ(p.Level, 5);
     EXPECT_FALSE(p.PencilMarks);
     EXPECT_EQ(h.app->Printing().Kept(), p);
     EXPECT_TRUE(d->isVisible());
@@ -168,6 +168,12 @@ TEST(PrintDialog, FromBoxTakesOnlyDigitsAndRefusesPastedValuesBelowOne) {
     EXPECT_EQ(from->text(), "42");
     QTest::keyClick(from, Qt::Key_Backspace);
     EXPECT_EQ(from->text(), "4");
+    // Delete is a control key too (it comes with the character 127, as the
+    // desktop sends it): it removes the digit after the cursor.
+    QTest::keyClicks(from, "27");
+    QTest::keyClick(from, Qt::Key_Home);
+    QTest::sendKeyEvent(QTest::Click, from, Qt::Key_Delete, QString(QChar(127)), Qt::NoModifier);
+    EXPECT_EQ(from->text(), "27");
     // Pasted text passes the key filter; confirming it brings it into range.
     for (const char* pasted : {"-7", "0", "", "abc"}) {
         from->setText(pasted);
@@ -194,7 +200,7 @@ TEST(PrintDialog, WithoutAPrinterSaveAsPdfIsTheWayAndAFailingPrinterIsReported) 
         ASSERT_NE(d, nullptr);
         auto* print = Child<QPushButton>(d, "Command2");
         EXPECT_FALSE(print->isEnabled());
-        EXPECT_EQ(print->toolTip().toStdString(), ui::kNoPrinterTip);
+        EXPECT_EQ(print->toolTip().toStdString(), print::kNoPrinterTip);
         EXPECT_EQ(h.printer.setUps, 0);
         auto* pdf = Child<QPushButton>(d, "CommandPdf");
         EXPECT_TRUE(pdf->isEnabled());

@@ -57,6 +57,7 @@ UiHarness::UiHarness(const Setup& setup) {
     if (setup.manualClock) options.clock = &clock;
     options.urlOpener = &urlOpener;
     options.printer = &printer;
+    options.quit = [this] { ++quits; };
     options.choosePdfFile = [this](QWidget*, const QString& suggested) {
         pdfAsked.push_back(suggested);
         return pdfAnswer;
@@ -74,8 +75,8 @@ bool UiHarness::Start() {
 
 void UiHarness::StartAndIdle() {
     ASSERT_TRUE(Start());
-    for (int i = 0; i < 100 && view().StartupPanelVisible; ++i) ProcessEvents();
-    ASSERT_FALSE(view().StartupPanelVisible);
+    for (int i = 0; i < 100 && view().Starting; ++i) ProcessEvents();
+    ASSERT_FALSE(view().Starting);
 }
 
 void UiHarness::ProcessEvents() {
@@ -111,13 +112,14 @@ void UiHarness::Click(const QString& name) {
 
 void UiHarness::Next() {
     Click("CommandNew");
-    for (int i = 0; i < 20 && game().LoadRequested(); ++i) ProcessEvents();
+    for (int i = 0; i < 20 && game().NeedsPass(); ++i) ProcessEvents();
 }
 
 void UiHarness::PlaceSolutionByMouse() {
-    for (int cell = 0; cell < kCells && !game().GameOver(); ++cell) {
-        if (game().State().Played[cell] != 0) continue;
-        ReleaseOnMark(cell, game().State().Solution[cell], Qt::LeftButton);
+    const ShownBoard before = shown();
+    for (int cell = 0; cell < kCells && Playing(view()); ++cell) {
+        if (before.Played[cell] != 0) continue;
+        ReleaseOnMark(cell, before.Solution[cell], Qt::LeftButton);
     }
 }
 

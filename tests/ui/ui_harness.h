@@ -20,6 +20,7 @@
 #include "game/ui/controller.h"
 #include "game/ui/layout.h"
 #include "game/ui/main_window.h"
+#include "support/shown_board.h"
 #include "support/stand_ins.h"
 #include "support/temp_folder.h"
 
@@ -101,6 +102,8 @@ class UiHarness {
     ui::MainWindow& window() { return app->Window(); }
     Game& game() { return app->Controller().game(); }
     GameView view() { return app->Controller().View(); }
+    // The board as the window shows it.
+    ShownBoard shown() { return ReadBoard(view()); }
     ui::BoardWidget& board() { return *window().Board(); }
     QWidget* control(const QString& name) { return window().Control(name); }
 
@@ -123,6 +126,7 @@ class UiHarness {
     ManualClock clock;
     ScriptedUrlOpener urlOpener;
     ScriptedPrinter printer;
+    int quits = 0;                 // times the program was told to end
     QString pdfAnswer;             // what the save-file dialog answers ("" = Cancel)
     std::vector<QString> pdfAsked; // the file names it suggested
     std::unique_ptr<CountingWriter> writer;

@@ -34,9 +34,12 @@ QString FromUtf8(QByteArrayView bytes) {
 // One logical line: where it starts, how long it is and where its first
 // unquoted '=' is (-1 for none). Lines end at an unquoted line break; a
 // backslash carries the next character (a line break too); an unquoted ';'
-// starts a comment that runs to the end of the line.
+// starts a comment that runs to the end of the line. A quote still open at a
+// line break or at the end of the file (`openQuote`) is damage: no writer
+// leaves one, and read on it would swallow every line after it.
 struct Line {
     qsizetype start = 0, length = 0, equals = -1;
+    bool openQuote = false;
 };
 
 bool NextLine(QByteArrayView data, qsizetype& pos, Line& line) {
@@ -54,6 +57,7 @@ bool NextLine(QByteArrayView data, qsizetype& pos, Line& line) {
     qsizetype i = pos;
     while (i < n) {
         const char ch = data[i];
+        if ((ch == '\n' || ch == '\r') && inQuotes) break;
         if ((ch == '\n' || ch == '\r' || ch == ';') && !inQuotes) break;
         if (ch == '=' && !inQuotes && line.equals < 0) line.equals = i;
         if (ch == '"') inQuotes = !inQuotes;
@@ -70,6 +74,7 @@ bool NextLine(QByteArrayView data, qsizetype& pos, Line& line) {
     }
     pos = i;
     line.length = i - line.start;
+    line.openQuote = inQuotes;
     return line.length > 0;
 }
 
@@ -299,6 +304,7 @@ bool ReadPlainIni(QByteArrayView data, QSettings::SettingsMap& map, QString* why
     while (NextLine(data, pos, line)) {
         const QByteArrayView text = data.sliced(line.start, line.length);
         const QString where = QStringLiteral("line at byte %1").arg(line.start);
+        if (line.openQuote) return Refuse(why, where + QStringLiteral(": a quote is not closed"));
         if (text.front() == '[') {
             const qsizetype close = text.indexOf(']');
             if (close < 0) return Refuse(why, where + QStringLiteral(": section without ']'"));

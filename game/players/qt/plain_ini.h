@@ -22,8 +22,8 @@ inline constexpr qint64 kMaxSettingsFileBytes = 1 << 20;
 // Parses `data` into `map` ("Section/Key" -> the value as a QString). False,
 // with the reason in `why`, when the file is larger than kMaxSettingsFileBytes,
 // is not UTF-8 text, holds a line that is neither a section, a key, a comment
-// nor blank, or holds a value that is not a plain string (anything Qt would
-// decode: @Variant(...), @ByteArray(...), @Invalid(), ...; a string Qt wrote as
+// nor blank, a quote left open at the end of its line, or holds a value that is not a plain string
+// (anything Qt would decode: @Variant(...), @ByteArray(...), @Invalid(), ...; a string Qt wrote as
 // @String(...) is plain text).
 bool ReadPlainIni(QByteArrayView data, QSettings::SettingsMap& map, QString* why = nullptr);
 

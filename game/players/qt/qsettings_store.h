@@ -5,8 +5,11 @@
 //
 // A settings file that is too large or holds anything but plain text is moved
 // aside beside itself ("<file>.bad", "<file>.2.bad", ...) when the store is made,
-// and the game starts from the defaults; the window tells the player once
-// (TakeSetAsideNotice).
+// and the game starts from the defaults. A settings file that is not a plain
+// file (a link, a pipe, a device, a folder) is never written and never opened
+// in a way that could wait: the store keeps the session's settings in memory,
+// starting from what the file holds when it leads to a plain file. Either way
+// the window tells the player once (TakeNotice).
 #pragma once
 
 #include <QSettings>
@@ -31,21 +34,26 @@ class QSettingsStore final : public SettingsStore {
     std::optional<std::string> Get(std::string_view section, std::string_view key) const override;
     void Put(std::string_view section, std::string_view key, std::string_view value) override;
 
-    QSettings& Settings() { return *settings_; }
+    // The store behind the settings, or null while they are kept in memory.
+    QSettings* Settings() { return settings_.get(); }
+    // The settings file as the store checked it (empty for a native store).
+    const std::filesystem::path& File() const { return file_; }
 
     // Where the unreadable settings file was moved, when it was.
     const std::optional<std::filesystem::path>& SetAsideFile() const { return setAside_; }
-    // The message for the player about the file set aside (SettingsSetAsideMessage,
-    // title kSettingsSetAsideTitle): the first call after the set-aside returns
-    // it, every other call nullopt.
-    std::optional<std::string> TakeSetAsideNotice();
+    // The message for the player about the file set aside (SettingsSetAsideMessage)
+    // or kept unwritten (SettingsNotSavedMessage), title kSettingsSetAsideTitle:
+    // the first call returns it, every other call nullopt.
+    std::optional<std::string> TakeNotice();
 
   private:
     void Open(const std::function<std::unique_ptr<QSettings>()>& make);
 
+    std::filesystem::path file_;
     std::unique_ptr<QSettings> settings_;
+    MemorySettingsStore memory_; // while settings_ is null
     std::optional<std::filesystem::path> setAside_;
-    bool noticeTaken_ = false;
+    std::optional<std::string> notice_;
 };
 
 } // namespace dravik

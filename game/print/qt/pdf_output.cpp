@@ -8,8 +8,10 @@
 #include <QPdfWriter>
 
 #include <algorithm>
+#include <span>
 
 #include "game/print/qt/painter_surface.h"
+#include "game/stock/safe_files.h"
 
 namespace dravik::print {
 
@@ -39,20 +41,11 @@ PrintOutcome WritePdfFile(const QString& path, const Stock& stock, const PrintOp
         return {false, problem};
     const QByteArray pdf = PdfDocument(stock, options);
     if (pdf.isEmpty()) return {false, "the pages could not be drawn"};
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        return {false,
-                "cannot write " + path.toStdString() + ": " + file.errorString().toStdString()};
-    if (file.write(pdf) != pdf.size() || !file.flush()) {
-        const std::string why = file.errorString().toStdString();
-        file.close();
-        file.remove();
-        return {false, "cannot write " + path.toStdString() + ": " + why};
-    }
-    file.close();
-    if (file.error() != QFileDevice::NoError)
-        return {false,
-                "cannot write " + path.toStdString() + ": " + file.errorString().toStdString()};
+    const FileWriteResult written =
+        WriteOutputFile(QFile::encodeName(path).toStdString(),
+                        std::span(reinterpret_cast<const std::uint8_t*>(pdf.constData()),
+                                  static_cast<std::size_t>(pdf.size())));
+    if (!written.ok) return {false, written.detail, true};
     return {true, {}};
 }
 

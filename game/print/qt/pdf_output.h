@@ -15,7 +15,8 @@ namespace dravik::print {
 
 struct PrintOutcome {
     bool ok = false;
-    std::string detail; // why not, when not ok
+    std::string detail;      // why not, when not ok
+    bool unwritable = false; // not ok because the output file could not be written
 };
 
 // A4 in twips: 210 x 297 mm.
@@ -26,7 +27,9 @@ inline constexpr int kA4HeightTwips = 16838;
 // top-left corner. Empty when the options are not printable or drawing failed.
 QByteArray PdfDocument(const Stock& stock, const PrintOptions& options);
 
-// The same into `path`, replacing what is there. Needs a QGuiApplication.
+// The same into `path` (safe_files.h, WriteOutputFile): a new name or a plain
+// file is written whole or left as it was; a link, a device or a pipe is
+// written into and never removed. Needs a QGuiApplication.
 PrintOutcome WritePdfFile(const QString& path, const Stock& stock, const PrintOptions& options);
 
 // The first page of the run for the current choices, scaled to fit `image`
