@@ -1,5 +1,7 @@
 // Single-digit fish: X-Wing, Swordfish, Jellyfish, Finned X-Wing; and the
 // two-digit Multi X-Wing rectangle.
+#include <bit>
+
 #include "game/model/combinations.h"
 #include "game/model/solver.h"
 
@@ -17,19 +19,14 @@ constexpr int LineCell(bool rows, int line, int pos) {
 bool Solver::BasicFish(int n) {
     const CombinationTable& table = Combinations(n);
     // Per digit, per line: bit `pos` set when the digit is possible there.
-    unsigned lines[2][10][9] = {};
-    for (int c = 0; c < kCells; ++c)
-        for (unsigned m = mask_[c]; m; m &= m - 1) {
-            const int d = __builtin_ctz(m) + 1;
-            lines[0][d][CellRow(c)] |= 1u << CellColumn(c);
-            lines[1][d][CellColumn(c)] |= 1u << CellRow(c);
-        }
     for (int pass = 0; pass < 2; ++pass) {
         const bool rows = pass == 0; // base lines are rows, cover lines columns
         auto& seen = fishSeen_[n - 2][pass];
         for (int d = 1; d <= 9; ++d) {
             if (DigitUnchanged(seen[d], d)) continue;
-            const unsigned* lineMask = lines[pass][d];
+            unsigned lineMask[9];
+            for (int line = 0; line < 9; ++line)
+                lineMask[line] = rows ? RowOf(d, line) : ColumnOf(d, line);
             // A line qualifies for a set of cover lines when the digit lies in
             // exactly those two lines (X-Wing), or in some of them (larger fish).
             auto qualifies = [n](unsigned m) { return n == 2 ? BitCount(m) == 2 : m != 0; };
@@ -84,11 +81,10 @@ bool Solver::Jellyfish() {
 
 bool Solver::FinnedXWing() {
     int rowCount[10][9] = {}, colCount[10][9] = {};
-    for (int c = 0; c < kCells; ++c)
-        for (unsigned m = mask_[c]; m; m &= m - 1) {
-            const int d = __builtin_ctz(m) + 1;
-            ++rowCount[d][CellRow(c)];
-            ++colCount[d][CellColumn(c)];
+    for (int d = 1; d <= 9; ++d)
+        for (int line = 0; line < 9; ++line) {
+            rowCount[d][line] = BitCount(RowOf(d, line));
+            colCount[d][line] = BitCount(ColumnOf(d, line));
         }
     auto has = [this](int d, int r, int c) { return (mask_[9 * r + c] & DigitBit(d)) != 0; };
 
@@ -202,48 +198,54 @@ bool Solver::FinnedXWing() {
 }
 
 bool Solver::MultiXWing() {
+    // A new rectangle needs a new bivalue cell or a digit newly down to two
+    // cells of a line.
+    const std::uint64_t events = bivalueEvents_ + lineTwoEvents_;
+    if (multiXWingSeen_ == events) return false;
+    if (!MultiXWingSearch()) {
+        multiXWingSeen_ = events;
+        return false;
+    }
+    return true;
+}
+
+bool Solver::MultiXWingSearch() {
     // The rectangle is four bivalue cells.
     int bivalueCells = 0;
     for (int c = 0; c < kCells; ++c) bivalueCells += BitCount(mask_[c]) == 2;
     if (bivalueCells < 4) return false;
-    int lineCount[2][10][9] = {}, boxCount[10][9] = {};
-    for (int c = 0; c < kCells; ++c)
-        for (unsigned m = mask_[c]; m; m &= m - 1) {
-            const int d = __builtin_ctz(m) + 1;
-            ++lineCount[0][d][CellRow(c)];
-            ++lineCount[1][d][CellColumn(c)];
-            ++boxCount[d][CellBox(c)];
-        }
+    auto lineCount = [this](int kind, int d, int line) {
+        return BitCount(kind == 0 ? RowOf(d, line) : ColumnOf(d, line));
+    };
+    auto boxCount = [this](int d, int box) {
+        return (where_[d] & kUnitCellSets[BoxUnit(box)]).Count();
+    };
     auto bivalue = [this](int c) { return BitCount(mask_[c]) == 2; };
 
     for (int pass = 0; pass < 2; ++pass) {
         const bool rows = pass == 0; // rows half: A and B confined in rows
         const int base = rows ? 0 : 1, cross = rows ? 1 : 0;
-        // Digits with exactly two candidates in each base line.
-        unsigned twice[9] = {};
+        // Digits with exactly two candidates in each base line, and where they are.
+        unsigned twice[9] = {}, at[9][10] = {};
         for (int line = 0; line < 9; ++line)
-            for (int d = 1; d <= 9; ++d)
-                if (lineCount[base][d][line] == 2) twice[line] |= 1u << d;
+            for (int d = 1; d <= 9; ++d) {
+                at[line][d] = base == 0 ? RowOf(d, line) : ColumnOf(d, line);
+                if (BitCount(at[line][d]) == 2) twice[line] |= 1u << d;
+            }
         for (int l1 = 0; l1 < 8; ++l1)
             for (int l2 = l1 + 1; l2 < 9; ++l2)
                 for (unsigned as = twice[l1]; as; as &= as - 1)
                     for (unsigned bs = twice[l2]; bs; bs &= bs - 1) {
                         const int a = __builtin_ctz(as), b = __builtin_ctz(bs);
-                        if (a == b) continue;
-                        int p[4], n0 = 0, n1 = 0;
-                        for (int pos = 0; pos < 9; ++pos) {
-                            const int x = LineCell(rows, l1, pos), y = LineCell(rows, l2, pos);
-                            if ((mask_[x] & DigitBit(a)) && n0 < 2) p[n0++] = x;
-                            if ((mask_[y] & DigitBit(b)) && n1 < 2) p[2 + n1++] = y;
-                        }
-                        if (n0 != 2 || n1 != 2) continue;
+                        // A and B at the same two positions of their lines.
+                        if (a == b || at[l1][a] != at[l2][b]) continue;
+                        const unsigned positions = at[l1][a];
+                        const int x1 = std::countr_zero(positions);
+                        const int x2 = 31 - std::countl_zero(positions);
+                        const int p[4] = {LineCell(rows, l1, x1), LineCell(rows, l1, x2),
+                                          LineCell(rows, l2, x1), LineCell(rows, l2, x2)};
                         if (!bivalue(p[0]) || !bivalue(p[1]) || !bivalue(p[2]) || !bivalue(p[3]))
                             continue;
-                        auto posOf = [rows](int cell) {
-                            return rows ? CellColumn(cell) : CellRow(cell);
-                        };
-                        if (posOf(p[0]) != posOf(p[2]) || posOf(p[1]) != posOf(p[3])) continue;
-                        const int x1 = posOf(p[0]), x2 = posOf(p[1]);
                         // p0 = {A,C}, p1 = {A,D}, p2 = {B,C}, p3 = {B,D}: C and D follow
                         // from the first two masks.
                         const unsigned ca = mask_[p[0]] & ~DigitBit(a);
@@ -264,8 +266,8 @@ bool Solver::MultiXWing() {
                             Noted().AddUnit(rows ? RowUnit(l2) : ColumnUnit(l2));
                         };
                         // Line form: C along cross line x1, D along x2.
-                        if (lineCount[cross][cDigit][x1] >= 3 ||
-                            lineCount[cross][dDigit][x2] >= 3) {
+                        if (lineCount(cross, cDigit, x1) >= 3 ||
+                            lineCount(cross, dDigit, x2) >= 3) {
                             for (int pos = 0; pos < 9; ++pos) {
                                 if (pos == l1 || pos == l2) continue;
                                 RemoveCandidate(cDigit, LineCell(!rows, x1, pos));
@@ -277,7 +279,7 @@ bool Solver::MultiXWing() {
                         // Box form: the two base lines share a band (or stack).
                         if (l1 / 3 != l2 / 3) continue;
                         const int boxX = CellBox(p[0]), boxY = CellBox(p[1]);
-                        if (boxCount[cDigit][boxX] >= 3 || boxCount[dDigit][boxY] >= 3) {
+                        if (boxCount(cDigit, boxX) >= 3 || boxCount(dDigit, boxY) >= 3) {
                             for (int q = 0; q < 9; ++q) {
                                 const int cx = BoxPositionCell(boxX, q);
                                 if (cx != p[0] && cx != p[2]) RemoveCandidate(cDigit, cx);

@@ -4,25 +4,13 @@
 namespace dravik {
 
 bool Solver::PointingEliminate(int d, int start, int k) {
-    bool changed = false;
-    if (k >= 0 && k <= 2) {
-        const int first = start + 9 * k;
-        const int row = first / 9;
-        for (int i = 0; i < 9; ++i) {
-            const int cell = 9 * row + i;
-            if (cell >= first && cell <= first + 2) continue;
-            changed |= RemoveCandidate(d, cell);
-        }
-    } else if (k >= 3 && k <= 5) {
-        const int top = start + (k - 3);
-        const int column = (k - 3) + start % 9;
-        for (int i = 0; i < 9; ++i) {
-            const int cell = 9 * i + column;
-            if (cell == top || cell == top + 9 || cell == top + 18) continue;
-            changed |= RemoveCandidate(d, cell);
-        }
-    }
-    return changed;
+    // The line's cells outside the box lose d.
+    if (k < 0 || k > 5) return false;
+    const int unit = k <= 2 ? RowUnit(start / 9 + k) : ColumnUnit(start % 9 + k - 3);
+    const CellSet targets =
+        (where_[d] & kUnitCellSets[unit]).Without(kUnitCellSets[BoxUnit(CellBox(start))]);
+    targets.ForEach([&](int cell) { RemoveCandidate(d, cell); });
+    return targets.Any();
 }
 
 bool Solver::PointingPair() {
@@ -32,18 +20,21 @@ bool Solver::PointingPair() {
         for (int band = 0; band < 3; ++band)
             for (int stack = 0; stack < 3; ++stack) {
                 const int start = 27 * band + 3 * stack;
-                int entry[6] = {0, 0, 0, 0, 0, 0};
+                // The digit's cells in each of the box's three rows, as three bits.
+                unsigned segment[3], columns = 0;
                 int total = 0;
-                for (int i = 0; i < 3; ++i)
-                    for (int j = 0; j < 3; ++j)
-                        if (mask_[start + 9 * i + j] & bit) {
-                            ++total;
-                            ++entry[i];
-                            ++entry[3 + j];
-                        }
+                for (int i = 0; i < 3; ++i) {
+                    segment[i] = (RowOf(d, 3 * band + i) >> (3 * stack)) & 7u;
+                    total += BitCount(segment[i]);
+                    columns |= segment[i];
+                }
                 if (total < 1 || total > 3) continue;
+                // All of the box's cells with d in row k (k < 3) or column k - 3.
+                auto confined = [&](int k) {
+                    return k < 3 ? BitCount(segment[k]) == total : columns == 1u << (k - 3);
+                };
                 for (int k = 0; k < 6; ++k)
-                    if (entry[k] == total && PointingEliminate(d, start, k)) {
+                    if (confined(k) && PointingEliminate(d, start, k)) {
                         if (Noting()) {
                             // The box keeps its candidates: only the line outside it lost d.
                             NoteCells({}, static_cast<std::uint16_t>(bit));
@@ -63,23 +54,12 @@ bool Solver::PointingPair() {
 }
 
 bool Solver::BoxLineEliminate(int d, int line, int s, bool rows) {
-    int overlap[3];
-    int topLeft;
-    if (rows) {
-        for (int j = 0; j < 3; ++j) overlap[j] = 9 * line + 3 * s + j;
-        topLeft = 27 * (line / 3) + 3 * s;
-    } else {
-        for (int j = 0; j < 3; ++j) overlap[j] = 27 * s + line + 9 * j;
-        topLeft = 3 * (line / 3) + 27 * s;
-    }
-    bool changed = false;
-    for (int i = 0; i < 3; ++i)
-        for (int j = 0; j < 3; ++j) {
-            const int cell = topLeft + 9 * i + j;
-            if (cell == overlap[0] || cell == overlap[1] || cell == overlap[2]) continue;
-            changed |= RemoveCandidate(d, cell);
-        }
-    return changed;
+    // The box's cells outside the line lose d.
+    const int box = rows ? 3 * (line / 3) + s : 3 * s + line / 3;
+    const CellSet targets = (where_[d] & kUnitCellSets[BoxUnit(box)])
+                                .Without(kUnitCellSets[rows ? RowUnit(line) : ColumnUnit(line)]);
+    targets.ForEach([&](int cell) { RemoveCandidate(d, cell); });
+    return targets.Any();
 }
 
 bool Solver::BoxLine() {
@@ -89,16 +69,10 @@ bool Solver::BoxLine() {
             if (DigitUnchanged(boxLineSeen_[pass][d], d)) continue;
             const unsigned bit = DigitBit(d);
             for (int line = 0; line < 9; ++line) {
-                int seg[3] = {0, 0, 0};
-                int total = 0;
-                for (int s = 0; s < 3; ++s)
-                    for (int j = 0; j < 3; ++j) {
-                        const int cell = rows ? 9 * line + 3 * s + j : line + 27 * s + 9 * j;
-                        if (mask_[cell] & bit) {
-                            ++total;
-                            ++seg[s];
-                        }
-                    }
+                const unsigned cells = rows ? RowOf(d, line) : ColumnOf(d, line);
+                const int total = BitCount(cells);
+                int seg[3];
+                for (int s = 0; s < 3; ++s) seg[s] = BitCount((cells >> (3 * s)) & 7u);
                 if (total < 1 || total > 3) continue;
                 for (int s = 0; s < 3; ++s)
                     if (seg[s] == total && BoxLineEliminate(d, line, s, rows)) {

@@ -12,6 +12,7 @@
 #include <span>
 #include <vector>
 
+#include "game/model/cell_set.h"
 #include "game/model/grid.h"
 #include "game/model/techniques.h"
 
@@ -171,8 +172,11 @@ class Solver {
     bool PointingEliminate(int digit, int start, int k);
     bool BoxLineEliminate(int digit, int line, int segment, bool rows);
     bool BasicFish(int n);
+    bool MultiXWingSearch();
+    bool UniqueRectangleSearch(bool& partial);
+    bool AvoidableRectangleSearch(bool& partial);
     bool NakedSubsetInUnit(const int* cells, int kind, int size);
-    bool HiddenSubsetInUnit(const int* cells, int size);
+    bool HiddenSubsetInUnit(const int* cells, int unit, int size);
     bool FindWings(int pivot, std::uint16_t wing1, std::uint16_t wing2, int digit, bool xyz);
     void NoteEmptyRectangle(int digit, int box, int row, int column, int near, int far,
                             int pairLine);
@@ -183,6 +187,25 @@ class Solver {
     Grid grid_{};
     std::array<std::uint16_t, kCells> mask_{};
     std::array<std::int16_t, kTechniqueCount> counts_{};
+    // The candidates once more, by digit (index 1..9): the cells where the digit
+    // can go, and the same turned on the diagonal (TransposedCell) so that a
+    // column reads like a row. Place and Drop keep them in step with mask_.
+    std::array<CellSet, 10> where_{};
+    std::array<CellSet, 10> whereByColumn_{};
+    // Empty cells with exactly one candidate.
+    CellSet singles_{};
+    // The bivalue cells, while XY-Wing or XYZ-Wing looks for wings.
+    CellSet wingCells_{};
+
+    // Removes candidate d (which must be there) from cell c.
+    void Drop(int d, int c);
+    // Rebuilds every derived array from grid_ and mask_ and marks everything changed.
+    void Rebuild();
+    // The same from every digit's cells by row and by column (Row bits).
+    void Rebuild(const unsigned (&rows)[10][9], const unsigned (&columns)[10][9]);
+    unsigned RowOf(int d, int row) const { return where_[d].Row(row); }
+    unsigned ColumnOf(int d, int column) const { return whereByColumn_[d].Row(column); }
+
     // Change tracking. A search whose outcome depends only on one unit (or on
     // one digit's candidates) remembers the version at which it found nothing
     // and skips that unit (digit) until something in it changes. The skipped
@@ -203,8 +226,22 @@ class Solver {
 
     std::array<std::uint64_t, kUnits> unitVersion_{};
     std::array<std::uint64_t, 10> digitVersion_{};
+    // How many cells of every unit can take every digit, by digit (1..9) and
+    // unit in Hidden Single's scan order (boxes, rows, columns).
+    std::array<std::array<std::int8_t, kUnits>, 10> unitCount_{};
+    // Per digit, the units (bit = scan position) where the digit has exactly
+    // one cell left: the only places a hidden single can stand.
+    std::array<std::uint32_t, 10> hiddenPending_{};
+    // Takes candidate d of cell c out of the counts above.
+    void Uncount(int d, int c);
+    // The searches over several digits and units find new patterns only when a
+    // cell comes down to two, three or four candidates, a digit comes down to
+    // two cells of a row or column, or a digit is placed; removals alone only
+    // take elimination targets away. These count such events (never down, so
+    // a sum of them is unchanged exactly when each is).
+    std::uint64_t bivalueEvents_ = 0, trivalueEvents_ = 0, quadEvents_ = 0;
+    std::uint64_t lineTwoEvents_ = 0, placeEvents_ = 0;
     // Versions at which a search last found nothing.
-    std::array<std::uint64_t, kUnits> hiddenSingleSeen_{};
     std::array<std::array<std::uint64_t, kUnits>, 6> subsetSeen_{};          // by ladder position
     std::array<std::array<std::array<std::uint64_t, 10>, 2>, 3> fishSeen_{}; // size, half, digit
     std::array<std::uint64_t, 10> pointingSeen_{};
@@ -213,6 +250,11 @@ class Solver {
     std::array<std::uint64_t, 10> skyscraperSeen_{};
     std::array<std::uint64_t, 10> kiteSeen_{};
     std::array<std::uint64_t, 10> emptyRectangleSeen_{};
+    // The same for the searches above; ~0 for never.
+    std::uint64_t xyWingSeen_ = ~std::uint64_t{0}, xyzWingSeen_ = ~std::uint64_t{0};
+    std::uint64_t multiXWingSeen_ = ~std::uint64_t{0};
+    std::uint64_t uniqueRectangleSeen_ = ~std::uint64_t{0};
+    std::uint64_t avoidableRectangleSeen_ = ~std::uint64_t{0};
     int emptyCells_ = kCells;
 
     // Pattern recording. The techniques call these on their success paths

@@ -23,10 +23,16 @@ bool Solver::NakedSubsetInUnit(const int* cells, int kind, int size) {
     // them only; a combination matches when exactly `size` empty cells have no
     // candidate outside it.
     unsigned held = 0;
+    int empty = 0;
     for (int i = 0; i < 9; ++i) {
         const int g = grid_[cells[i]];
-        if (g > 0) held |= DigitBit(g);
+        if (g > 0)
+            held |= DigitBit(g);
+        else
+            ++empty;
     }
+    // The subset's cells are empty, and some other empty cell must lose a digit.
+    if (empty <= size) return false;
     const unsigned missing = kAllCandidates & ~held;
     if (BitCount(missing) < size) return false;
     const CombinationTable& table = Combinations(size);
@@ -58,15 +64,15 @@ bool Solver::NakedSubsetInUnit(const int* cells, int kind, int size) {
     });
 }
 
-bool Solver::HiddenSubsetInUnit(const int* cells, int size) {
+bool Solver::HiddenSubsetInUnit(const int* cells, int unit, int size) {
     // A digit possible in more than `size` cells can be in no hidden subset of
     // that size; leaving it out keeps the order of the rest.
-    int cellsOf[10] = {};
-    for (int i = 0; i < 9; ++i)
-        for (unsigned m = mask_[cells[i]]; m; m &= m - 1) ++cellsOf[__builtin_ctz(m) + 1];
+    const int scan = unit < 9 ? 9 + unit : unit < 18 ? unit + 9 : unit - 18; // unitCount_'s order
     unsigned eligible = 0;
-    for (int d = 1; d <= 9; ++d)
-        if (cellsOf[d] >= 1 && cellsOf[d] <= size) eligible |= DigitBit(d);
+    for (int d = 1; d <= 9; ++d) {
+        const int n = unitCount_[d][scan];
+        if (n >= 1 && n <= size) eligible |= DigitBit(d);
+    }
     if (BitCount(eligible) < size) return false;
 
     // A combination matches when exactly `size` cells hold one of its digits.
@@ -112,7 +118,8 @@ bool Solver::Subset(bool naked, int size) {
         const auto& unit = kUnitCells[u];
         int cells[9];
         for (int i = 0; i < 9; ++i) cells[i] = unit[i];
-        if (naked ? NakedSubsetInUnit(cells, 1 + u / 9, size) : HiddenSubsetInUnit(cells, size)) {
+        if (naked ? NakedSubsetInUnit(cells, 1 + u / 9, size)
+                  : HiddenSubsetInUnit(cells, u, size)) {
             if (Noting()) Noted().AddUnit(u);
             return true;
         }

@@ -11,29 +11,48 @@ constexpr int kListCap = 64;
 struct CellList {
     int cells[kListCap];
     int size = 0;
+    bool full = false; // a cell was left out
     void Add(int c) {
-        if (size < kListCap) cells[size++] = c;
+        if (size < kListCap)
+            cells[size++] = c;
+        else
+            full = true;
     }
 };
 
 } // namespace
 
 bool Solver::UniqueRectangle() {
+    // A new rectangle needs a cell newly down to two, three or four candidates,
+    // or a digit newly down to two cells of a line. A search that had to leave
+    // cells out of its lists proves nothing for the next one.
+    const std::uint64_t events = bivalueEvents_ + trivalueEvents_ + quadEvents_ + lineTwoEvents_;
+    if (uniqueRectangleSeen_ == events) return false;
+    bool partial = false;
+    if (UniqueRectangleSearch(partial)) return true;
+    if (!partial) uniqueRectangleSeen_ = events;
+    return false;
+}
+
+bool Solver::UniqueRectangleSearch(bool& partial) {
     for (int a = 1; a <= 8; ++a)
         for (int b = a + 1; b <= 9; ++b) {
             const unsigned ab = DigitBit(a) | DigitBit(b);
             const auto ab16 = static_cast<std::uint16_t>(ab);
+            // The cells holding both digits; the floor needs two with nothing else.
+            const CellSet both = where_[a] & where_[b];
+            int floors = 0;
+            both.ForEach([&](int c) { floors += mask_[c] == ab; });
+            if (floors < 2) continue;
             CellList bivalue, three, threeFour, more;
-            for (int c = 0; c < kCells; ++c) {
-                const unsigned m = mask_[c];
-                if ((m & ab) != ab) continue;
-                const int n = BitCount(m);
+            both.ForEach([&](int c) {
+                const int n = BitCount(mask_[c]);
                 if (n == 2) bivalue.Add(c);
                 if (n == 3) three.Add(c);
                 if (n == 3 || n == 4) threeFour.Add(c);
                 if (n > 3) more.Add(c);
-            }
-            if (bivalue.size < 2) continue;
+            });
+            partial |= bivalue.full || three.full || threeFour.full || more.full;
 
             for (int i = 0; i < bivalue.size; ++i)
                 for (int j = i + 1; j < bivalue.size; ++j) {
@@ -177,16 +196,36 @@ bool Solver::UniqueRectangle() {
 }
 
 bool Solver::AvoidableRectangle() {
+    // A new rectangle needs a new placement or a new bivalue cell.
+    const std::uint64_t events = placeEvents_ + bivalueEvents_;
+    if (avoidableRectangleSeen_ == events) return false;
+    bool partial = false;
+    if (AvoidableRectangleSearch(partial)) return true;
+    if (!partial) avoidableRectangleSeen_ = events;
+    return false;
+}
+
+bool Solver::AvoidableRectangleSearch(bool& partial) {
     auto placed = [this](int c) { return grid_[c] > 0 && Puzzle[c] == 0; };
     auto isGiven = [this](int c) { return Puzzle[c] != 0; };
+
+    // The placed (not given) cells in cell order, and by digit.
+    int placedCells[kCells], placedCount = 0;
+    int byDigit[10][kCells], byDigitCount[10] = {};
+    for (int c = 0; c < kCells; ++c)
+        if (placed(c)) {
+            placedCells[placedCount++] = c;
+            const int d = grid_[c];
+            if (d >= 1 && d <= 9) byDigit[d][byDigitCount[d]++] = c;
+        }
 
     // First form: three placed corners, the fourth cannot take the digit that
     // would complete a swappable rectangle.
     for (int a = 1; a <= 9; ++a)
-        for (int p = 0; p < kCells; ++p) {
-            if (grid_[p] != a || !placed(p)) continue;
-            for (int q = p + 1; q < kCells; ++q) {
-                if (grid_[q] != a || !placed(q)) continue;
+        for (int i = 0; i < byDigitCount[a]; ++i) {
+            const int p = byDigit[a][i];
+            for (int j = i + 1; j < byDigitCount[a]; ++j) {
+                const int q = byDigit[a][j];
                 const int e = 9 * CellRow(p) + CellColumn(q);
                 const int f = 9 * CellRow(q) + CellColumn(p);
                 if (isGiven(e) || isGiven(f)) continue;
@@ -211,16 +250,21 @@ bool Solver::AvoidableRectangle() {
         for (int b = a + 1; b <= 9; ++b) {
             const unsigned ab = DigitBit(a) | DigitBit(b);
             for (int c = 0; c < kCells; ++c)
-                if (mask_[c] == ab && bivalue.size < kListCap) {
-                    bivalue.Add(c);
-                    isBivalue[c] = true;
+                if (mask_[c] == ab) {
+                    if (bivalue.size < kListCap) {
+                        bivalue.Add(c);
+                        isBivalue[c] = true;
+                    } else {
+                        partial = true;
+                    }
                 }
         }
-    for (int p = 0; p < kCells - 1; ++p) {
-        if (!placed(p)) continue;
+    for (int i = 0; i < placedCount; ++i) {
+        const int p = placedCells[i];
         const int a = grid_[p];
-        for (int q = p + 1; q < kCells; ++q) {
-            if (!placed(q) || grid_[q] == a) continue;
+        for (int j = i + 1; j < placedCount; ++j) {
+            const int q = placedCells[j];
+            if (grid_[q] == a) continue;
             const int b = grid_[q];
             for (int pass = 0; pass < 2; ++pass) {
                 const bool shareRow = pass == 0;

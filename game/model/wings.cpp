@@ -1,4 +1,6 @@
 // XY-Wing, XYZ-Wing, Skyscraper, 2 String Kite and Empty Rectangle.
+#include <bit>
+
 #include "game/model/solver.h"
 
 namespace dravik {
@@ -19,22 +21,30 @@ constexpr int kWingPlacements[6][2] = {{0, 1}, {0, 2}, {1, 0}, {1, 2}, {2, 0}, {
 
 bool Solver::EliminateSeenByBoth(int a, int b, int digit) {
     bool changed = false;
-    for (int c = 0; c < kCells; ++c)
-        if (c != a && c != b && SeesCell(c, a) && SeesCell(c, b))
-            changed |= RemoveCandidate(digit, c);
+    (where_[digit] & kPeerCellSets[a] & kPeerCellSets[b]).ForEach([&](int c) {
+        if (c != a && c != b) changed |= RemoveCandidate(digit, c);
+    });
     return changed;
 }
 
 bool Solver::XYZEliminate(int pivot, int wing1, int wing2, int digit) {
     bool changed = false;
-    for (int c = 0; c < kCells; ++c)
-        if (c != pivot && c != wing1 && c != wing2 && SeesCell(c, pivot) && SeesCell(c, wing1) &&
-            SeesCell(c, wing2))
-            changed |= RemoveCandidate(digit, c);
+    (where_[digit] & kPeerCellSets[pivot] & kPeerCellSets[wing1] & kPeerCellSets[wing2])
+        .ForEach([&](int c) {
+            if (c != pivot && c != wing1 && c != wing2) changed |= RemoveCandidate(digit, c);
+        });
     return changed;
 }
 
 bool Solver::FindWings(int pivot, std::uint16_t wing1, std::uint16_t wing2, int digit, bool xyz) {
+    // Both wings are bivalue peers of the pivot: look no further when one
+    // of the two masks stands on none.
+    auto withMask = [&](unsigned m) {
+        return wingCells_ & where_[std::countr_zero(m) + 1] & where_[32 - std::countl_zero(m)];
+    };
+    if ((kPeerCellSets[pivot] & withMask(wing1)).Empty() ||
+        (kPeerCellSets[pivot] & withMask(wing2)).Empty())
+        return false;
     for (const auto& placement : kWingPlacements) {
         // Placements name the pivot's units: 0 row, 1 column, 2 box.
         const auto& first = kUnitCells[kCellUnits[pivot][placement[0]]];
@@ -56,13 +66,17 @@ bool Solver::FindWings(int pivot, std::uint16_t wing1, std::uint16_t wing2, int 
 }
 
 bool Solver::XYWing() {
+    // A new wing needs a new bivalue cell.
+    if (xyWingSeen_ == bivalueEvents_) return false;
     // Pivot and wings are bivalue cells with the three pair masks of X, Y, Z.
     MaskSet present;
     int bivalue[kCells], count = 0;
+    wingCells_ = CellSet{};
     for (int c = 0; c < kCells; ++c)
         if (BitCount(mask_[c]) == 2) {
             bivalue[count++] = c;
             present.Add(mask_[c]);
+            wingCells_.Add(c);
         }
     if (count < 3) return false;
     for (int x = 1; x <= 7; ++x)
@@ -84,12 +98,20 @@ bool Solver::XYWing() {
                     if (found) return true;
                 }
             }
+    xyWingSeen_ = bivalueEvents_;
     return false;
 }
 
 bool Solver::XYZWing() {
+    // A new wing needs a new bivalue or trivalue cell.
+    const std::uint64_t events = bivalueEvents_ + trivalueEvents_;
+    if (xyzWingSeen_ == events) return false;
     MaskSet present;
-    for (int c = 0; c < kCells; ++c) present.Add(mask_[c]);
+    wingCells_ = CellSet{};
+    for (int c = 0; c < kCells; ++c) {
+        present.Add(mask_[c]);
+        if (BitCount(mask_[c]) == 2) wingCells_.Add(c);
+    }
     for (int x = 1; x <= 7; ++x)
         for (int y = x + 1; y <= 8; ++y)
             for (int z = y + 1; z <= 9; ++z) {
@@ -102,6 +124,7 @@ bool Solver::XYZWing() {
                     if (FindWings(pivot, bz | bx, bz | by, z, true)) return true;
                 }
             }
+    xyzWingSeen_ = events;
     return false;
 }
 
@@ -114,25 +137,16 @@ struct ConjugatePairs {
     int column[9][2];
 };
 
-ConjugatePairs FindConjugatePairs(const std::array<std::uint16_t, kCells>& mask, int d) {
+// `where`: the digit's cells; `byColumn`: the same turned (TransposedCell).
+ConjugatePairs FindConjugatePairs(const CellSet& where, const CellSet& byColumn) {
     ConjugatePairs pairs;
-    const unsigned bit = DigitBit(d);
     for (int line = 0; line < 9; ++line) {
-        int nr = 0, nc = 0, rcells[2] = {-1, -1}, ccells[2] = {-1, -1};
-        for (int i = 0; i < 9; ++i) {
-            if (mask[9 * line + i] & bit) {
-                if (nr < 2) rcells[nr] = 9 * line + i;
-                ++nr;
-            }
-            if (mask[line + 9 * i] & bit) {
-                if (nc < 2) ccells[nc] = line + 9 * i;
-                ++nc;
-            }
-        }
-        pairs.row[line][0] = nr == 2 ? rcells[0] : -1;
-        pairs.row[line][1] = nr == 2 ? rcells[1] : -1;
-        pairs.column[line][0] = nc == 2 ? ccells[0] : -1;
-        pairs.column[line][1] = nc == 2 ? ccells[1] : -1;
+        const unsigned r = where.Row(line), c = byColumn.Row(line);
+        const bool rowPair = BitCount(r) == 2, columnPair = BitCount(c) == 2;
+        pairs.row[line][0] = rowPair ? 9 * line + std::countr_zero(r) : -1;
+        pairs.row[line][1] = rowPair ? 9 * line + 31 - std::countl_zero(r) : -1;
+        pairs.column[line][0] = columnPair ? line + 9 * std::countr_zero(c) : -1;
+        pairs.column[line][1] = columnPair ? line + 9 * (31 - std::countl_zero(c)) : -1;
     }
     return pairs;
 }
@@ -142,7 +156,7 @@ ConjugatePairs FindConjugatePairs(const std::array<std::uint16_t, kCells>& mask,
 bool Solver::Skyscraper() {
     for (int d = 1; d <= 9; ++d) {
         if (DigitUnchanged(skyscraperSeen_[d], d)) continue;
-        const ConjugatePairs pairs = FindConjugatePairs(mask_, d);
+        const ConjugatePairs pairs = FindConjugatePairs(where_[d], whereByColumn_[d]);
         for (int i = 0; i < 8; ++i)
             for (int j = i + 1; j < 9; ++j)
                 for (int pass = 0; pass < 2; ++pass) {
@@ -173,7 +187,7 @@ bool Solver::Skyscraper() {
 bool Solver::TwoStringKite() {
     for (int d = 1; d <= 9; ++d) {
         if (DigitUnchanged(kiteSeen_[d], d)) continue;
-        const ConjugatePairs pairs = FindConjugatePairs(mask_, d);
+        const ConjugatePairs pairs = FindConjugatePairs(where_[d], whereByColumn_[d]);
         for (int r = 0; r < 9; ++r) {
             const int r0 = pairs.row[r][0], r1 = pairs.row[r][1];
             if (r0 < 0 || CellBox(r0) == CellBox(r1)) continue;
@@ -256,11 +270,10 @@ bool Solver::EmptyRectangleHinge(int d, int box, int row, int column,
 
 bool Solver::EmptyRectangle() {
     std::array<std::array<int, 9>, 10> rowCount{}, colCount{};
-    for (int c = 0; c < kCells; ++c)
-        for (unsigned m = mask_[c]; m; m &= m - 1) {
-            const int d = __builtin_ctz(m) + 1;
-            ++rowCount[d][CellRow(c)];
-            ++colCount[d][CellColumn(c)];
+    for (int d = 1; d <= 9; ++d)
+        for (int line = 0; line < 9; ++line) {
+            rowCount[d][line] = BitCount(RowOf(d, line));
+            colCount[d][line] = BitCount(ColumnOf(d, line));
         }
 
     for (int d = 1; d <= 9; ++d) {

@@ -1,5 +1,7 @@
 #include "game/stock/generator.h"
 
+#include "game/model/cell_set.h"
+
 #include <bit>
 #include <chrono>
 #include <functional>
@@ -48,122 +50,263 @@ struct Availability {
 };
 
 // Exact search for solutions of a grid of givens, stopping at `limit`.
-// Bit masks per unit; each node places every naked and hidden single it can
-// find, then branches on the empty cell with the fewest candidates.
+// Every digit's possible cells are an 81-bit set (placed cells included), so
+// a node finds all naked and hidden singles with a few operations per digit,
+// places them, and only then branches on a cell with the fewest candidates.
+// The cells of the rows (0), columns (1) or boxes (2) whose bits are set in a
+// 9-bit mask.
+constexpr auto kUnitsOf = [] {
+    std::array<std::array<CellSet, 512>, 3> t{};
+    for (int kind = 0; kind < 3; ++kind)
+        for (unsigned m = 0; m < 512; ++m)
+            for (int i = 0; i < 9; ++i)
+                if ((m >> i) & 1u) t[kind][m] |= kUnitCellSets[9 * kind + i];
+    return t;
+}();
+
 class SolutionCounter {
+    // Within a band's 27 bits: the first box's cells, the first column's cells.
+    static constexpr std::uint32_t kBoxInBand = 0x7u | (0x7u << 9) | (0x7u << 18);
+    static constexpr std::uint32_t kColumnInBand = 1u | (1u << 9) | (1u << 18);
+
   public:
     explicit SolutionCounter(int limit, Grid* first = nullptr) : limit_(limit), first_(first) {}
 
     int Count(const Grid& puzzle) {
         Node node;
-        node.row.fill(0);
-        node.column.fill(0);
-        node.box.fill(0);
-        node.grid.fill(0);
-        for (int c = 0; c < kCells; ++c) {
-            const int d = puzzle[c];
-            if (d == 0) continue;
-            if (d < 0 || d > 9) return 0;
-            if (!(node.Free(c) & DigitBit(d))) return 0; // clashing givens
-            node.Place(c, d);
-        }
+        if (!Load(node, puzzle)) return 0;
         Search(node);
         return found_;
     }
 
-  private:
-    struct Node {
-        std::array<Mask, 9> row, column, box; // digits already placed
-        std::array<std::int8_t, kCells> grid;
+    // The givens of a puzzle as the generator takes them away and puts them
+    // back, ready to start a search from.
+    class Givens {
+      public:
+        void Add(int c, int d) {
+            given_[d - 1].Add(c);
+            filled_.Add(c);
+            rows_[d - 1] = static_cast<std::uint16_t>(rows_[d - 1] | (1u << CellRow(c)));
+            columns_[d - 1] = static_cast<std::uint16_t>(columns_[d - 1] | (1u << CellColumn(c)));
+            boxes_[d - 1] = static_cast<std::uint16_t>(boxes_[d - 1] | (1u << CellBox(c)));
+        }
+        // Only for a given that clashes with no other.
+        void Remove(int c, int d) {
+            given_[d - 1].Remove(c);
+            filled_.Remove(c);
+            rows_[d - 1] = static_cast<std::uint16_t>(rows_[d - 1] & ~(1u << CellRow(c)));
+            columns_[d - 1] = static_cast<std::uint16_t>(columns_[d - 1] & ~(1u << CellColumn(c)));
+            boxes_[d - 1] = static_cast<std::uint16_t>(boxes_[d - 1] & ~(1u << CellBox(c)));
+        }
 
-        Mask Free(int c) const {
-            return static_cast<Mask>(~(row[Row(c)] | column[Column(c)] | box[Box(c)]) &
-                                     kAllCandidates);
-        }
-        void Place(int c, int d) {
-            const Mask b = DigitBit(d);
-            grid[c] = static_cast<std::int8_t>(d);
-            row[Row(c)] |= b;
-            column[Column(c)] |= b;
-            box[Box(c)] |= b;
-        }
+      private:
+        friend class SolutionCounter;
+        std::array<CellSet, 9> given_;
+        CellSet filled_;
+        std::array<std::uint16_t, 9> rows_{}, columns_{}, boxes_{};
     };
 
-    // Places forced digits. False on a contradiction. Sets `best` to the empty
-    // cell with fewest candidates (-1 when the grid is full).
-    bool Propagate(Node& n, int& best) const {
-        std::array<Mask, kCells> cand;
+    // The same for givens kept by the caller.
+    bool HasAnother(const Givens& givens, const Grid& solution, int a, int b) {
+        Node node;
+        node.unsolved = ~givens.filled_;
+        node.rowsDone = givens.rows_;
+        node.columnsDone = givens.columns_;
+        node.boxesDone = givens.boxes_;
+        for (int d = 0; d < 9; ++d)
+            node.cand[d] = node.unsolved.Without(kUnitsOf[0][givens.rows_[d]] |
+                                                 kUnitsOf[1][givens.columns_[d]] |
+                                                 kUnitsOf[2][givens.boxes_[d]]) |
+                           givens.given_[d];
+        return HasAnother(node, solution, a, b);
+    }
+
+  private:
+    struct Node;
+    // For a puzzle whose only solution is `solution` once cells a and b hold
+    // their digits again: whether the puzzle as it is has another one. Such a
+    // solution must differ from `solution` in a or b, so two searches that
+    // each rule one way out stand for a full count.
+    bool HasAnother(const Node& node, const Grid& solution, int a, int b) {
+        Node differsInA = node;
+        differsInA.cand[solution[a] - 1].Remove(a);
+        differsInA.changed |= 1u << (solution[a] - 1);
+        Search(differsInA);
+        if (found_ > 0 || a == b) return found_ > 0;
+        Node differsInB = node;
+        if (!differsInB.Place(solution[a] - 1, a)) return false;
+        differsInB.cand[solution[b] - 1].Remove(b);
+        differsInB.changed |= 1u << (solution[b] - 1);
+        Search(differsInB);
+        return found_ > 0;
+    }
+    // The givens placed; false when they clash or hold a value other than 0-9.
+    static bool Load(Node& node, const Grid& puzzle) {
+        // A digit can go where it is given, and to the empty cells outside the
+        // rows, columns and boxes it is given in.
+        std::array<CellSet, 9> given;
+        CellSet filled;
+        for (int c = 0; c < kCells; ++c) {
+            const int d = puzzle[c];
+            if (d == 0) continue;
+            if (d < 0 || d > 9) return false;
+            const unsigned r = 1u << CellRow(c), col = 1u << CellColumn(c), b = 1u << CellBox(c);
+            auto& rows = node.rowsDone[d - 1];
+            auto& columns = node.columnsDone[d - 1];
+            auto& boxes = node.boxesDone[d - 1];
+            if ((rows & r) || (columns & col) || (boxes & b)) return false; // clashing givens
+            rows = static_cast<std::uint16_t>(rows | r);
+            columns = static_cast<std::uint16_t>(columns | col);
+            boxes = static_cast<std::uint16_t>(boxes | b);
+            given[d - 1].Add(c);
+            filled.Add(c);
+        }
+        node.unsolved = ~filled;
+        for (int d = 0; d < 9; ++d)
+            node.cand[d] = node.unsolved.Without(kUnitsOf[0][node.rowsDone[d]] |
+                                                 kUnitsOf[1][node.columnsDone[d]] |
+                                                 kUnitsOf[2][node.boxesDone[d]]) |
+                           given[d];
+        return true;
+    }
+
+    struct Node {
+        std::array<CellSet, 9> cand; // by digit - 1: where it stands or can still go
+        CellSet unsolved;
+        // By digit - 1: the rows, columns and boxes where it stands.
+        std::array<std::uint16_t, 9> rowsDone{}, columnsDone{}, boxesDone{};
+        // The digits whose cells changed since they were last looked at for
+        // hidden singles (bit d - 1).
+        unsigned changed = kAllCandidates;
+
+        // False when digit d (0-based) cannot go to c.
+        bool Place(int d, int c) {
+            if (!cand[d].Has(c)) return false;
+            const CellSet cell = CellSet::Cell(c);
+            for (auto& e : cand) e = e.Without(cell);
+            cand[d] |= cell;
+            PlaceAlone(d, c);
+            changed = kAllCandidates;
+            return true;
+        }
+        // The same for a cell that no other digit can take any more.
+        void PlaceAlone(int d, int c) {
+            const CellSet cell = CellSet::Cell(c);
+            cand[d] = cand[d].Without(kPeerCellSets[c]);
+            changed |= 1u << d;
+            unsolved = unsolved.Without(cell);
+            rowsDone[d] |= static_cast<std::uint16_t>(1u << CellRow(c));
+            columnsDone[d] |= static_cast<std::uint16_t>(1u << CellColumn(c));
+            boxesDone[d] |= static_cast<std::uint16_t>(1u << CellBox(c));
+        }
+        // Places d at c unless c is already filled (a later check finds any clash).
+        bool Force(int d, int c) { return !unsolved.Has(c) || Place(d, c); }
+    };
+
+    // Places forced digits until none is left. False on a contradiction.
+    static bool Propagate(Node& n) {
         for (;;) {
-            bool changed = false;
-            best = -1;
-            int bestCount = 10;
-            for (int c = 0; c < kCells; ++c) {
-                if (n.grid[c]) {
-                    cand[c] = 0;
-                    continue;
-                }
-                const Mask f = n.Free(c);
-                if (f == 0) return false;
-                if ((f & (f - 1)) == 0) {
-                    n.Place(c, std::countr_zero(f) + 1);
-                    cand[c] = 0;
-                    changed = true;
-                    continue;
-                }
-                cand[c] = f;
-                const int k = std::popcount(f);
-                if (k < bestCount) {
-                    bestCount = k;
-                    best = c;
-                }
+            // Naked singles: unsolved cells in exactly one digit's set.
+            CellSet ones, twos;
+            for (const CellSet& d : n.cand) {
+                twos |= ones & d;
+                ones |= d;
             }
-            if (changed) continue;
-            if (best < 0) return true;
-            // Hidden singles: a digit that fits only one cell of a unit.
-            for (int u = 0; u < kUnits && !changed; ++u) {
-                Mask once = 0, twice = 0;
-                const auto& cells = kUnitCells[u];
-                for (int i = 0; i < 9; ++i) {
-                    const Mask m = cand[cells[i]];
-                    twice |= once & m;
-                    once |= m;
+            if (n.unsolved.Without(ones).Any()) return false; // a cell with no digit
+            CellSet singles = (ones.Without(twos)) & n.unsolved;
+            if (singles.Any()) {
+                while (singles.Any()) {
+                    const int c = singles.PopFirst();
+                    int d = 0;
+                    while (d < 9 && !n.cand[d].Has(c)) ++d;
+                    if (d == 9) return false; // an earlier single took its last digit
+                    n.PlaceAlone(d, c);
                 }
-                const Mask placed = u < 9 ? n.row[u] : u < 18 ? n.column[u - 9] : n.box[u - 18];
-                if ((once | placed) != kAllCandidates) return false; // a digit fits nowhere
-                Mask single = static_cast<Mask>(once & ~twice);
-                while (single) {
-                    const int d = std::countr_zero(single) + 1;
-                    single &= static_cast<Mask>(single - 1);
-                    for (int i = 0; i < 9; ++i) {
-                        const int c = cells[i];
-                        if (cand[c] & DigitBit(d)) {
-                            if (n.grid[c] || !(n.Free(c) & DigitBit(d))) return false;
-                            n.Place(c, d);
-                            cand[c] = 0;
-                            changed = true;
-                            break;
-                        }
+                continue;
+            }
+            if (n.unsolved.Empty()) return true;
+            // Hidden singles: a digit with one cell left in a row, column or box.
+            bool placed = false;
+            // Only digits whose cells changed since they were last looked at.
+            for (int d = 0; d < 9; ++d) {
+                if (!((n.changed >> d) & 1u)) continue;
+                n.changed &= ~(1u << d);
+                if (n.rowsDone[d] == kAllCandidates) continue; // all nine placed
+                // A row, column or box where the digit does not stand yet and
+                // has one cell left (or none: no solution), band by band.
+                CellSet forced;
+                unsigned once = 0, twice = 0; // columns holding the digit once, twice or more
+                std::uint32_t bands[3];
+                for (int t = 0; t < 3; ++t) {
+                    const std::uint32_t w = bands[t] = n.cand[d].Band(t);
+                    for (int i = 0; i < 3; ++i) {
+                        const unsigned row = (w >> (9 * i)) & 511u;
+                        twice |= once & row;
+                        once |= row;
+                        if ((n.rowsDone[d] >> (3 * t + i)) & 1u) continue;
+                        if (!row) return false;
+                        if (!(row & (row - 1))) forced.Add(27 * t + 9 * i + std::countr_zero(row));
+                    }
+                    for (int k = 0; k < 3; ++k) {
+                        if ((n.boxesDone[d] >> (3 * t + k)) & 1u) continue;
+                        const std::uint32_t box = w & (kBoxInBand << (3 * k));
+                        if (!box) return false;
+                        if (!(box & (box - 1))) forced.Add(27 * t + std::countr_zero(box));
                     }
                 }
+                if (once != kAllCandidates) return false; // a column without the digit
+                for (unsigned cs = once & ~twice & ~n.columnsDone[d]; cs; cs &= cs - 1) {
+                    const int col = std::countr_zero(cs);
+                    int t = 0;
+                    while (!((bands[t] >> col) & kColumnInBand)) ++t;
+                    forced.Add(27 * t + col + std::countr_zero((bands[t] >> col) & kColumnInBand));
+                }
+                forced &= n.unsolved;
+                while (forced.Any()) {
+                    if (!n.Force(d, forced.PopFirst())) return false;
+                    placed = true;
+                }
             }
-            if (!changed) return true;
+            if (!placed) return true;
         }
     }
 
     void Search(Node& n) {
-        int best;
-        if (!Propagate(n, best)) return;
-        if (best < 0) {
+        if (!Propagate(n)) return;
+        if (n.unsolved.Empty()) {
             if (found_++ == 0 && first_)
-                for (int c = 0; c < kCells; ++c) (*first_)[c] = n.grid[c];
+                for (int d = 0; d < 9; ++d)
+                    n.cand[d].ForEach(
+                        [&](int c) { (*first_)[c] = static_cast<std::int16_t>(d + 1); });
             return;
         }
-        Mask f = n.Free(best);
-        while (f && found_ < limit_) {
-            const int d = std::countr_zero(f) + 1;
-            f &= static_cast<Mask>(f - 1);
+        // The unsolved cell with the fewest candidates: a two-candidate cell if
+        // there is one (most are), else the first with the least.
+        CellSet ones, twos, threes;
+        for (const CellSet& d : n.cand) {
+            threes |= twos & d;
+            twos |= ones & d;
+            ones |= d;
+        }
+        const CellSet pairs = twos.Without(threes) & n.unsolved;
+        int best = -1;
+        if (pairs.Any()) {
+            best = pairs.First();
+        } else {
+            int bestCount = 10;
+            n.unsolved.ForEach([&](int c) {
+                int k = 0;
+                for (const CellSet& d : n.cand) k += d.Has(c);
+                if (k < bestCount) {
+                    bestCount = k;
+                    best = c;
+                }
+            });
+        }
+        for (int d = 0; d < 9 && found_ < limit_; ++d) {
+            if (!n.cand[d].Has(best)) continue;
             Node child = n;
-            child.Place(best, d);
+            child.Place(d, best);
             Search(child);
         }
     }
@@ -219,6 +362,7 @@ void Generator::MakeFullGrid() {
         std::swap(order[a], order[b]);
     }
 
+    CellSet empty = CellSet::All(); // the cells still 0
     int k = kCells - 1;
     while (k >= 0) {
         if (k == kCells) {
@@ -226,6 +370,7 @@ void Generator::MakeFullGrid() {
             // but never index past the order; start over.
             for (int c = 0; c < kCells; ++c) GeneratedGrid[c] = 0;
             free.Reset();
+            empty = CellSet::All();
             k = kCells - 1;
         }
         if (GeneratedGrid[order[k]] == 0) {
@@ -233,7 +378,7 @@ void Generator::MakeFullGrid() {
             // position nearest k.
             int best = 10, chosen = k;
             for (int m = k; m >= 0; --m) {
-                const int n = std::popcount(free.Free(order[m]));
+                const int n = BitCount(free.Free(order[m]));
                 if (n < best) {
                     best = n;
                     chosen = m;
@@ -249,20 +394,23 @@ void Generator::MakeFullGrid() {
         if (t > 9) {
             // Every digit above d has been tried: backtrack.
             GeneratedGrid[c] = 0;
+            empty.Add(c);
             free.Release(c, d);
             ++k;
             continue;
         }
         GeneratedGrid[c] = static_cast<std::int16_t>(t);
+        empty.Remove(c);
         free.Release(c, d);
         free.Take(c, t);
         --k;
         // Forward check: an empty cell left without a digit sends us back to c.
-        for (int m = 0; m <= k; ++m)
-            if (free.Free(order[m]) == 0) {
-                ++k;
-                break;
-            }
+        // Every empty cell had a digit before c took t, so only c's peers can
+        // have lost their last one.
+        const CellSet emptyPeers = kPeerCellSets[c] & empty.Without(CellSet::Cell(c));
+        bool dead = false;
+        emptyPeers.ForEach([&](int p) { dead |= free.Free(p) == 0; });
+        if (dead) ++k;
     }
 }
 
@@ -281,13 +429,19 @@ void Generator::MakePuzzle() {
         const int a = RandomIndex(41), b = RandomIndex(41);
         std::swap(order[a], order[b]);
     }
+    SolutionCounter::Givens givens;
+    for (int c = 0; c < kCells; ++c) givens.Add(c, GeneratedGrid[c]);
     for (int i = 0; i <= 40; ++i) {
-        const int c = order[i];
-        Puzzle[c] = 0;
-        Puzzle[80 - c] = 0;
-        if (!HasUniqueSolution()) {
+        const int c = order[i], mirror = 80 - c;
+        Puzzle[c] = Puzzle[mirror] = 0;
+        givens.Remove(c, GeneratedGrid[c]);
+        if (mirror != c) givens.Remove(mirror, GeneratedGrid[mirror]);
+        // Puzzle had GeneratedGrid as its only solution before the pair went.
+        if (SolutionCounter(1).HasAnother(givens, GeneratedGrid, c, mirror)) {
             Puzzle[c] = GeneratedGrid[c];
-            Puzzle[80 - c] = GeneratedGrid[80 - c];
+            Puzzle[mirror] = GeneratedGrid[mirror];
+            givens.Add(c, GeneratedGrid[c]);
+            givens.Add(mirror, GeneratedGrid[mirror]);
         }
     }
 }

@@ -2,9 +2,11 @@
 // puzzles that need exactly one technique beyond the singles.
 #include <gtest/gtest.h>
 
+#include <random>
 #include <thread>
 
 #include "game/model/puzzle_text.h"
+#include "game/stock/generator.h"
 #include "game/stock/score.h"
 #include "support/brute_force.h"
 #include "support/testdata.h"
@@ -143,6 +145,58 @@ TEST(Solve, PuzzlesThatNeedOneNamedTechnique) {
     std::cout << "[ one-technique puzzles ] " << count << " of 20 techniques; none for:" << missing
               << '\n';
     EXPECT_GE(count, 16);
+}
+
+// The solver keeps where every digit can go, how often, and which searches
+// may be skipped, step by step. A solver that has come to a position through
+// ladder steps and removals must answer every technique there exactly like a
+// new solver loaded with the position alone.
+TEST(Solve, StepByStepStateAnswersLikeALoadedPosition) {
+    Generator generator(2024);
+    std::mt19937 rng(2024);
+    int positions = 0, fired[kTechniqueCount] = {};
+    for (int puzzle = 0; puzzle < 40; ++puzzle) {
+        generator.MakeFullGrid();
+        generator.MakePuzzle();
+        const Grid& solution = generator.GeneratedGrid;
+        Solver walked;
+        walked.Puzzle = generator.Puzzle;
+        walked.Start();
+        for (int step = 0; step < 300 && !walked.Solved(); ++step) {
+            ++positions;
+            for (int t = 0; t < kTechniqueCount; ++t) {
+                Solver incremental = walked, loaded;
+                loaded.LoadPosition(generator.Puzzle, walked.SolverGrid(), walked.CandidateMask());
+                const bool a = incremental.ApplyTechnique(t), b = loaded.ApplyTechnique(t);
+                ASSERT_EQ(a, b) << TechniqueCaption(t) << " at step " << step << " of "
+                                << GridText(generator.Puzzle);
+                ASSERT_EQ(incremental.CandidateMask(), loaded.CandidateMask())
+                    << TechniqueCaption(t);
+                ASSERT_EQ(incremental.SolverGrid(), loaded.SolverGrid()) << TechniqueCaption(t);
+                fired[t] += a;
+            }
+            const unsigned move = rng() % 3;
+            if (move == 0) {
+                // A player's strike: some candidate that is not the cell's digit.
+                for (int k = 0; k < 3; ++k) {
+                    const int c = static_cast<int>(rng() % kCells),
+                              d = 1 + static_cast<int>(rng() % 9);
+                    if (d != solution[c]) walked.RemoveCandidate(d, c);
+                }
+            } else if (move == 1) {
+                // Any technique, so that every one leaves what it found behind.
+                walked.ApplyTechnique(static_cast<int>(rng() % kTechniqueCount));
+            } else {
+                // One rung of the ladder, as Solve climbs it.
+                int t = 0;
+                while (t < kTechniqueCount && !walked.ApplyTechnique(t)) ++t;
+                if (t == kTechniqueCount) break;
+            }
+        }
+    }
+    EXPECT_GT(positions, 1500);
+    for (int t = 0; t < kTechniqueCount; ++t)
+        EXPECT_GT(fired[t], 0) << TechniqueCaption(t) << " never came up";
 }
 
 } // namespace

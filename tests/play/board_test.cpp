@@ -220,9 +220,10 @@ TEST(CellEntry, HiddenMarksTakeNoMove) {
     h.StartAndIdle();
     h.OpenPuzzle(1, 1);
     // A given's marks are hidden: no event reaches it.
-    int given = static_cast<int>(std::find_if(h.board().Givens.begin(), h.board().Givens.end(),
-                                              [](auto d) { return d > 0; }) -
-                                 h.board().Givens.begin());
+    const auto shown = h.board(); // a copy: begin and end must come from the same one
+    int given = static_cast<int>(
+        std::find_if(shown.Givens.begin(), shown.Givens.end(), [](auto d) { return d > 0; }) -
+        shown.Givens.begin());
     h.Place(given, h.board().Givens[given] % 9 + 1);
     EXPECT_EQ(h.board().Played[given], h.board().Givens[given]);
     EXPECT_EQ(h.board().StepCount, 0);
