@@ -21,8 +21,8 @@
 
 #include "game/players/qt/qsettings_store.h"
 #include "game/players/settings.h"
-#include "game/stock/folders.h"
-#include "game/stock/instance_lock.h"
+#include "game/platform/folders.h"
+#include "game/platform/instance_lock.h"
 #include "game/stock/stock_file.h"
 #include "game/ui/app.h"
 #include "game/ui/board_widget.h"

@@ -12,7 +12,7 @@
 #include "game/base/messages.h"
 #include "game/print/print_layout.h"
 #include "game/print/qt/pdf_output.h"
-#include "game/stock/folders.h"
+#include "game/platform/folders.h"
 #include "game/stock/stock_file.h"
 
 namespace dravik::cli {

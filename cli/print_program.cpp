@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "cli/command_main.h"
-#include "game/stock/folders.h"
+#include "game/platform/folders.h"
 
 namespace dravik::cli {
 

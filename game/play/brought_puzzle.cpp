@@ -3,7 +3,7 @@
 #include "game/base/utf8.h"
 #include "game/model/puzzle_text.h"
 #include "game/stock/generator.h"
-#include "game/stock/safe_files.h"
+#include "game/platform/safe_files.h"
 
 #include <filesystem>
 #include <vector>

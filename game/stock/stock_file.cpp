@@ -3,7 +3,7 @@
 #include <system_error>
 
 #include "game/model/grid.h"
-#include "game/stock/safe_files.h"
+#include "game/platform/safe_files.h"
 
 namespace dravik {
 
@@ -274,6 +274,14 @@ StockOpenResult OpenStock(const fs::path& master, const fs::path& working, Stock
     if (!EnsureStockFile(master, working)) return result;
     if (ReadStock(working, stock).ok()) result.status = StockOpenStatus::kRecovered;
     return result;
+}
+
+std::filesystem::path MasterStockFile(const Folders& folders) {
+    return std::filesystem::path(folders.ProgramFolder + std::string(kStockFileName));
+}
+
+std::filesystem::path WorkingStockFile(const Folders& folders) {
+    return std::filesystem::path(folders.DataFolder + std::string(kStockFileName));
 }
 
 } // namespace dravik

@@ -20,11 +20,12 @@
 #include <string_view>
 #include <vector>
 
+#include "game/base/file_names.h"
+#include "game/platform/folders.h"
 #include "game/stock/stock_record.h"
 
 namespace dravik {
 
-inline constexpr std::string_view kStockFileName = "sudstock.kds";
 
 // --- Records ---------------------------------------------------------------
 
@@ -127,6 +128,10 @@ struct StockOpenResult {
 // copy the master again and read that. Only the master decides whether this can
 // fail: kFailed means no readable stock could be had; show messages::kStockUnreadable,
 // then messages::kStockMissing, and end.
+// The master copy in the program folder and the working copy in the data folder.
+std::filesystem::path MasterStockFile(const Folders& folders);
+std::filesystem::path WorkingStockFile(const Folders& folders);
+
 StockOpenResult OpenStock(const std::filesystem::path& master, const std::filesystem::path& working,
                           Stock& stock);
 

@@ -14,8 +14,8 @@
 #include "game/sound/effects_sink.h"
 #include "game/sound/game_sounds.h"
 #include "game/sound/wavo_host.h"
-#include "game/stock/folders.h"
-#include "game/stock/instance_lock.h"
+#include "game/platform/folders.h"
+#include "game/platform/instance_lock.h"
 #include "game/stock/stock_file.h"
 #include "game/ui/controller.h"
 #include "game/ui/form_namen.h"
@@ -80,7 +80,7 @@ struct App::Owned {
           folders(SetupFolders(ProgramFolderOf(options), options.localAppData)),
           lock(folders.DataFolder), settings(OpenSettings(options, lock)),
           host(options.sound ? sound::WavoHost::Create(LibraryFolderOf(options)) : nullptr),
-          sounds(host.get(), folders.ProgramFolder), sink(sounds), writer(folders.WorkingStock()),
+          sounds(host.get(), folders.ProgramFolder), sink(sounds), writer(WorkingStockFile(folders)),
           source(options.workerThreads, [this] {
               if (GameController* c = controller.load()) c->PuzzleReady();
           }) {}
@@ -215,7 +215,7 @@ bool App::Start() {
                                messages::kSettingsSetAside.icon,
                                messages::kSettingsSetAside.buttons);
 
-    StockOpenResult opened = OpenStock(p.folders.MasterStock(), p.folders.WorkingStock(), p.stock);
+    StockOpenResult opened = OpenStock(MasterStockFile(p.folders), WorkingStockFile(p.folders), p.stock);
     if (!game.TakeStock(opened, p.stock)) return false;
     game.FinishStartup();
 

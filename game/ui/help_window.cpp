@@ -15,7 +15,7 @@
 #include <vector>
 
 #include "game/help/help_files.h"
-#include "game/stock/safe_files.h"
+#include "game/platform/safe_files.h"
 #include "game/ui/logo.h"
 
 namespace dravik::ui {

@@ -12,8 +12,8 @@
 
 #include "game/play/brought_puzzle.h"
 #include "game/sound/effect_files.h"
-#include "game/stock/folders.h"
-#include "game/stock/safe_files.h"
+#include "game/platform/folders.h"
+#include "game/platform/safe_files.h"
 #include "game/stock/stock_file.h"
 #include "game/ui/app.h"
 
@@ -40,7 +40,7 @@ int PrintPaths() {
     line("help", data + "help/index.html");
     line("sound library", dravik::ProgramLibraryFolder() + "libwavory.so");
     const std::string player =
-        dravik::AddBackslash(dravik::GetSpecialFolder(dravik::kLocalAppDataFolderId)) +
+        dravik::WithTrailingSeparator(dravik::LocalAppDataFolder()) +
         dravik::kDataFolderName + dravik::kPathSeparator;
     std::printf("%-14s %s\n", "player data", player.c_str());
     return 0;

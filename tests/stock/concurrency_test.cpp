@@ -17,8 +17,8 @@
 #include <string>
 #include <vector>
 
-#include "game/stock/instance_lock.h"
-#include "game/stock/safe_files.h"
+#include "game/platform/instance_lock.h"
+#include "game/platform/safe_files.h"
 #include "game/stock/stock_file.h"
 #include "stock/stock_fixtures.h"
 #include "support/child_process.h"

@@ -15,8 +15,8 @@
 #include <iterator>
 #include <vector>
 
-#include "game/stock/folders.h"
-#include "game/stock/safe_files.h"
+#include "game/platform/folders.h"
+#include "game/platform/safe_files.h"
 #include "game/stock/stock_file.h"
 #include "stock/stock_fixtures.h"
 #include "support/child_process.h"
@@ -548,34 +548,33 @@ class ScopedEnv {
 };
 
 TEST(Folders, HelpersAndTheDataFolderUnderLocalAppData) {
-    EXPECT_EQ(AddBackslash(""), "");
-    EXPECT_EQ(AddBackslash("/a/b"), "/a/b/");
-    EXPECT_EQ(AddBackslash("/a/b/"), "/a/b/");
+    EXPECT_EQ(WithTrailingSeparator(""), "");
+    EXPECT_EQ(WithTrailingSeparator("/a/b"), "/a/b/");
+    EXPECT_EQ(WithTrailingSeparator("/a/b/"), "/a/b/");
 
     TempFolder folder;
     const fs::path file = folder / "f.txt";
     WriteBytes(file, {1});
-    EXPECT_TRUE(FileExists(file));
-    EXPECT_TRUE(FileExists(folder.path()));
-    EXPECT_FALSE(FileExists(folder / "missing"));
-    EXPECT_FALSE(FileExists(folder / "missing" / "deeper" / "f"));
-    EXPECT_FALSE(FileExists(""));
+    EXPECT_TRUE(PathExists(file));
+    EXPECT_TRUE(PathExists(folder.path()));
+    EXPECT_FALSE(PathExists(folder / "missing"));
+    EXPECT_FALSE(PathExists(folder / "missing" / "deeper" / "f"));
+    EXPECT_FALSE(PathExists(""));
 
     {
         ScopedEnv xdg("XDG_DATA_HOME", "/srv/data/");
-        EXPECT_EQ(GetSpecialFolder(kLocalAppDataFolderId), "/srv/data");
+        EXPECT_EQ(LocalAppDataFolder(), "/srv/data");
     }
     {
         ScopedEnv xdg("XDG_DATA_HOME", "relative/path");
         ScopedEnv home("HOME", "/home/someone");
-        EXPECT_EQ(GetSpecialFolder(kLocalAppDataFolderId), "/home/someone/.local/share");
+        EXPECT_EQ(LocalAppDataFolder(), "/home/someone/.local/share");
     }
     {
         ScopedEnv xdg("XDG_DATA_HOME", nullptr);
         ScopedEnv home("HOME", nullptr);
-        EXPECT_EQ(GetSpecialFolder(kLocalAppDataFolderId), "");
+        EXPECT_EQ(LocalAppDataFolder(), "");
     }
-    EXPECT_EQ(GetSpecialFolder(5), "");
 
     const std::string appData = (folder / "local" / "share").string();
     const Folders f = SetupFolders((folder / "bin").string(), appData);
@@ -583,8 +582,8 @@ TEST(Folders, HelpersAndTheDataFolderUnderLocalAppData) {
     EXPECT_EQ(f.LocalAppDataFolder, appData + "/");
     EXPECT_EQ(f.DataFolder, appData + "/DravikSudoku/");
     EXPECT_TRUE(fs::is_directory(f.DataFolder));
-    EXPECT_EQ(f.WorkingStock(), fs::path(appData + "/DravikSudoku/sudstock.kds"));
-    EXPECT_EQ(f.MasterStock(), fs::path((folder / "bin").string() + "/sudstock.kds"));
+    EXPECT_EQ(WorkingStockFile(f), fs::path(appData + "/DravikSudoku/sudstock.kds"));
+    EXPECT_EQ(MasterStockFile(f), fs::path((folder / "bin").string() + "/sudstock.kds"));
     // Setting up again over an existing folder is fine.
     EXPECT_EQ(SetupFolders((folder / "bin").string(), appData).DataFolder, f.DataFolder);
 

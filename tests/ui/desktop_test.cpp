@@ -17,8 +17,8 @@
 
 #include "game/base/messages.h"
 #include "game/play/brought_puzzle.h"
-#include "game/stock/folders.h"
-#include "game/stock/instance_lock.h"
+#include "game/platform/folders.h"
+#include "game/platform/instance_lock.h"
 #include "game/ui/look.h"
 #include "support/brought_puzzles.h"
 #include "ui_harness.h"

@@ -9,7 +9,7 @@
 #include <fstream>
 
 #include "game/sound/effect_files.h"
-#include "game/stock/folders.h"
+#include "game/platform/folders.h"
 #include "game/stock/stock_file.h"
 #include "game/ui/look.h"
 

@@ -12,7 +12,7 @@
 #include "game/players/qt/plain_ini.h"
 #include "game/players/settings.h"
 #include "game/qt/text.h"
-#include "game/stock/safe_files.h"
+#include "game/platform/safe_files.h"
 
 namespace dravik {
 

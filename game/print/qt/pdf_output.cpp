@@ -11,7 +11,7 @@
 #include <span>
 
 #include "game/print/qt/painter_surface.h"
-#include "game/stock/safe_files.h"
+#include "game/platform/safe_files.h"
 
 namespace dravik::print {
 

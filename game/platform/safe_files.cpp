@@ -1,4 +1,4 @@
-#include "game/stock/safe_files.h"
+#include "game/platform/safe_files.h"
 
 #include <algorithm>
 #include <atomic>

@@ -1,4 +1,4 @@
-#include "game/stock/instance_lock.h"
+#include "game/platform/instance_lock.h"
 
 #include "game/base/messages.h"
 

@@ -6,6 +6,8 @@
 #include <filesystem>
 #include <string>
 
+#include "game/base/file_names.h"
+
 namespace dravik {
 
 inline constexpr char kPathSeparator =
@@ -15,21 +17,16 @@ inline constexpr char kPathSeparator =
     '/';
 #endif
 
-inline constexpr const char* kDataFolderName = "DravikSudoku";
-
-// Shell folder id of the user's local application data.
-inline constexpr int kLocalAppDataFolderId = 28;
-
 // `path` with the separator appended unless it already ends with one ("" stays "").
-std::string AddBackslash(std::string path);
+std::string WithTrailingSeparator(std::string path);
 
-// True when the file's modification time can be read; false on any error.
-bool FileExists(const std::filesystem::path& path);
+// True when something (a file, a folder) is at `path`; false on any error.
+bool PathExists(const std::filesystem::path& path);
 
-// Path of a special folder without a trailing separator; "" when unknown.
-// kLocalAppDataFolderId is the local application-data folder: on Linux the XDG
-// data home ($XDG_DATA_HOME, else $HOME/.local/share).
-std::string GetSpecialFolder(int folderId);
+// The user's local application-data folder without a trailing separator, ""
+// when unknown: on Linux the XDG data home ($XDG_DATA_HOME, else
+// $HOME/.local/share), on Windows %LOCALAPPDATA%.
+std::string LocalAppDataFolder();
 
 // The folder of the running program, with the separator; "" when unknown.
 std::string ExecutableFolder();
@@ -48,13 +45,10 @@ struct Folders {
     std::string ProgramFolder;      // master stock and other data files
     std::string LocalAppDataFolder; // the user's local application data
     std::string DataFolder;         // LocalAppDataFolder + "DravikSudoku" + separator
-
-    std::filesystem::path MasterStock() const;  // ProgramFolder + "sudstock.kds"
-    std::filesystem::path WorkingStock() const; // DataFolder + "sudstock.kds"
 };
 
 // Sets the three folders and creates the data folder (errors ignored; reading the
-// stock reports them). `localAppData` "" means GetSpecialFolder(28).
+// stock reports them). `localAppData` "" means LocalAppDataFolder().
 Folders SetupFolders(const std::string& programFolder, const std::string& localAppData = "");
 
 } // namespace dravik

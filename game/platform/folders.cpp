@@ -1,27 +1,25 @@
-#include "game/stock/folders.h"
+#include "game/platform/folders.h"
 
 #include <cstdlib>
 #include <system_error>
 
-#include "game/stock/stock_file.h"
 
 namespace dravik {
 
 namespace fs = std::filesystem;
 
-std::string AddBackslash(std::string path) {
+std::string WithTrailingSeparator(std::string path) {
     if (!path.empty() && path.back() != kPathSeparator) path += kPathSeparator;
     return path;
 }
 
-bool FileExists(const fs::path& path) {
+bool PathExists(const fs::path& path) {
     std::error_code ec;
     (void)fs::last_write_time(path, ec);
     return !ec;
 }
 
-std::string GetSpecialFolder(int folderId) {
-    if (folderId != kLocalAppDataFolderId) return {};
+std::string LocalAppDataFolder() {
     std::string folder;
 #ifdef _WIN32
     if (const char* v = std::getenv("LOCALAPPDATA")) folder = v;
@@ -42,7 +40,7 @@ std::string ExecutableFolder() {
 #ifdef __linux__
     std::error_code ec;
     const fs::path exe = fs::read_symlink("/proc/self/exe", ec);
-    if (!ec) return AddBackslash(exe.parent_path().string());
+    if (!ec) return WithTrailingSeparator(exe.parent_path().string());
 #endif
     return {};
 }
@@ -63,7 +61,7 @@ std::string InstalledOr(const std::string& executableFolder, const char* relativ
                         const std::string& marker) {
     if (executableFolder.empty()) return executableFolder;
     const fs::path installed = (fs::path(executableFolder) / relative).lexically_normal();
-    if (FileExists(installed / marker)) return AddBackslash(installed.string());
+    if (PathExists(installed / marker)) return WithTrailingSeparator(installed.string());
     return executableFolder;
 }
 
@@ -85,24 +83,16 @@ std::string ProgramLibraryFolder() {
     return LibraryFolderFor(ExecutableFolder());
 }
 
-fs::path Folders::MasterStock() const {
-    return fs::path(ProgramFolder + std::string(kStockFileName));
-}
-
-fs::path Folders::WorkingStock() const {
-    return fs::path(DataFolder + std::string(kStockFileName));
-}
-
 Folders SetupFolders(const std::string& programFolder, const std::string& localAppData) {
     Folders f;
-    f.ProgramFolder = AddBackslash(programFolder);
+    f.ProgramFolder = WithTrailingSeparator(programFolder);
     f.LocalAppDataFolder =
-        AddBackslash(localAppData.empty() ? GetSpecialFolder(kLocalAppDataFolderId) : localAppData);
+        WithTrailingSeparator(localAppData.empty() ? LocalAppDataFolder() : localAppData);
     const std::string data = f.LocalAppDataFolder + kDataFolderName;
     std::error_code ignored;
     // The local app-data folder itself may not exist yet on a fresh account.
     if (!f.LocalAppDataFolder.empty()) fs::create_directories(data, ignored);
-    f.DataFolder = AddBackslash(data);
+    f.DataFolder = WithTrailingSeparator(data);
     return f;
 }
 
