@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(
-    g++ clang libclang-rt-14-dev cmake ninja-build make pkg-config
+    g++ clang libclang-rt-14-dev cmake ninja-build make pkg-config python3
     qt6-base-dev libgl1-mesa-dev
     libsdl2-dev
     libgtest-dev libgmock-dev libbenchmark-dev

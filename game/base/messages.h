@@ -1,7 +1,7 @@
 // Every message box the program shows, with its title, text, icon and
 // buttons: one place that owns what the player reads. A "%1" in a title or a
 // text stands for the detail the message is shown with (a file, a cell, a
-// name). Shown through a Prompt (game/play/outside.h).
+// name). Shown through a Prompt (game/ports/prompt.h).
 #pragma once
 
 #include <string>

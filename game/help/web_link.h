@@ -5,24 +5,13 @@
 
 #include <string_view>
 
-#include "game/play/outside.h"
+#include "game/ports/prompt.h"
+#include "game/ports/url_opener.h"
 
 namespace dravik {
 
 // The maker's web site: the program's one address.
 inline constexpr std::string_view kWebSiteAddress = "https://kvx-software.example/dravik-sudoku/";
-
-enum class LinkOutcome {
-    Opened,
-    NoBrowser, // nothing on this system opens web addresses
-    Failed,    // a handler exists but did not open the page
-};
-
-class UrlOpener {
-  public:
-    virtual ~UrlOpener() = default;
-    virtual LinkOutcome OpenUrl(std::string_view url) = 0;
-};
 
 // The logo's click: opens kWebSiteAddress and reports a failure through `prompt`
 // ("Browser Not Found" or "URL Failed", exclamation icon, OK). Returns the outcome.

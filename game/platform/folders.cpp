@@ -3,7 +3,6 @@
 #include <cstdlib>
 #include <system_error>
 
-
 namespace dravik {
 
 namespace fs = std::filesystem;

@@ -6,7 +6,8 @@
 #include <functional>
 #include <memory>
 
-#include "game/play/outside.h"
+#include "game/ports/stock_writer.h"
+#include "game/ports/puzzle_source.h"
 
 namespace dravik {
 

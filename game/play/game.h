@@ -16,7 +16,11 @@
 
 #include "game/play/game_clock.h"
 #include "game/play/hint_session.h"
-#include "game/play/outside.h"
+#include "game/ports/prompt.h"
+#include "game/ports/sound_sink.h"
+#include "game/ports/stock_writer.h"
+#include "game/ports/clock.h"
+#include "game/ports/puzzle_source.h"
 #include "game/play/renewal_driver.h"
 #include "game/play/round.h"
 #include "game/play/view.h"

@@ -8,7 +8,7 @@
 #include <cstdint>
 #include <string>
 
-#include "game/play/outside.h"
+#include "game/ports/clock.h"
 
 namespace dravik {
 

@@ -6,7 +6,7 @@
 
 #include <optional>
 
-#include "game/play/outside.h"
+#include "game/ports/puzzle_source.h"
 #include "game/stock/renewal.h"
 
 namespace dravik {

@@ -15,7 +15,7 @@
 #include <string_view>
 
 #include "game/players/settings.h"
-#include "game/players/settings_store.h"
+#include "game/ports/settings_store.h"
 
 namespace dravik {
 

@@ -11,7 +11,7 @@
 #include <string_view>
 #include <vector>
 
-#include "game/players/settings_store.h"
+#include "game/ports/settings_store.h"
 
 namespace dravik {
 

@@ -12,7 +12,7 @@
 
 #include "game/model/levels.h"
 #include "game/model/techniques.h"
-#include "game/print/page_surface.h"
+#include "game/ports/page_surface.h"
 #include "game/stock/stock_record.h"
 
 namespace dravik::print {

@@ -1,5 +1,5 @@
 // The game's ten sound effects by number (the game's SoundEffect values,
-// game/play/outside.h): the one list of their file names, read by the game
+// game/ports/sound_sink.h): the one list of their file names, read by the game
 // when it loads them, by the tool that synthesises them and by the build.
 #pragma once
 

@@ -1,7 +1,7 @@
 // The game object's sound sink, played through the game's sound effects.
 #pragma once
 
-#include "game/play/outside.h"
+#include "game/ports/sound_sink.h"
 #include "game/sound/game_sounds.h"
 
 namespace dravik::sound {

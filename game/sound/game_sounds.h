@@ -8,7 +8,7 @@
 #include <cstdint>
 #include <string>
 
-#include "game/play/outside.h"
+#include "game/ports/sound_sink.h"
 #include "game/sound/effect_files.h"
 
 namespace dravik::sound {
@@ -23,7 +23,7 @@ class SoundControl {
     virtual int32_t PlayStaticSound(int32_t& index, int32_t loop) = 0;
 };
 
-// Effect numbers are the game's SoundEffect values (game/play/outside.h).
+// Effect numbers are the game's SoundEffect values (game/ports/sound_sink.h).
 constexpr int kEffectCount = static_cast<int>(kEffectFiles.size());
 
 // The control's window value for a native window handle: a 32-bit value that

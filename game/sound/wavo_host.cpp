@@ -1,11 +1,10 @@
 #include "game/sound/wavo_host.h"
 
 #include "game/base/utf8.h"
+#include "game/platform/shared_library.h"
 
 #include <wavory/class_registry.h>
 #include <wavory/wavory.h>
-
-#include <dlfcn.h>
 
 #include <cstring>
 #include <vector>
@@ -14,16 +13,8 @@ namespace dravik::sound {
 
 using namespace wavory;
 
-namespace {
-
-template <typename Fn> Fn Symbol(void* handle, const char* name) {
-    return reinterpret_cast<Fn>(dlsym(handle, name));
-}
-
-} // namespace
-
 struct WavoHost::Library {
-    void* handle = nullptr;
+    SharedLibrary library;
     IDispatch* control = nullptr;
     DllCanUnloadNowFn canUnloadNow = nullptr;
     BSTR(WAVORY_CALL* allocString)(const char16_t*) = nullptr;
@@ -31,17 +22,16 @@ struct WavoHost::Library {
 
     ~Library() {
         if (control) control->Release();
-        if (handle && canUnloadNow && canUnloadNow() == S_OK) dlclose(handle);
+        if (library.Loaded() && canUnloadNow && canUnloadNow() == S_OK) library.Unload();
     }
 
     // Loads the library and creates one instance of Wavo through its class factory.
     bool Load(const std::string& path) {
-        handle = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
-        if (!handle) return false;
-        auto getClassObject = Symbol<DllGetClassObjectFn>(handle, "DllGetClassObject");
-        canUnloadNow = Symbol<DllCanUnloadNowFn>(handle, "DllCanUnloadNow");
-        allocString = Symbol<decltype(allocString)>(handle, "SysAllocString");
-        freeString = Symbol<decltype(freeString)>(handle, "SysFreeString");
+        if (!library.Load(path)) return false;
+        auto getClassObject = library.Function<DllGetClassObjectFn>("DllGetClassObject");
+        canUnloadNow = library.Function<DllCanUnloadNowFn>("DllCanUnloadNow");
+        allocString = library.Function<decltype(allocString)>("SysAllocString");
+        freeString = library.Function<decltype(freeString)>("SysFreeString");
         IClassFactory* factory = nullptr;
         if (getClassObject && canUnloadNow && allocString && freeString &&
             getClassObject(CLSID_Wavo, IID_IClassFactory, reinterpret_cast<void**>(&factory)) ==
@@ -51,8 +41,7 @@ struct WavoHost::Library {
             factory->Release();
         }
         if (control) return true;
-        dlclose(handle);
-        handle = nullptr;
+        library.Unload();
         return false;
     }
 

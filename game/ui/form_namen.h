@@ -9,7 +9,7 @@
 
 #include <optional>
 
-#include "game/play/outside.h"
+#include "game/ports/prompt.h"
 #include "game/players/players_dialog.h"
 
 class QLabel;

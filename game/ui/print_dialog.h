@@ -12,7 +12,7 @@
 #include <functional>
 #include <optional>
 
-#include "game/play/outside.h"
+#include "game/ports/prompt.h"
 #include "game/print/print_choices.h"
 #include "game/print/qt/system_printer.h"
 

@@ -4,7 +4,7 @@
 #include <QPointer>
 #include <QWidget>
 
-#include "game/play/outside.h"
+#include "game/ports/prompt.h"
 
 namespace dravik::ui {
 

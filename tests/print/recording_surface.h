@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "game/print/page_surface.h"
+#include "game/ports/page_surface.h"
 
 namespace dravik::test {
 

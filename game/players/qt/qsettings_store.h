@@ -20,7 +20,7 @@
 #include <memory>
 #include <optional>
 
-#include "game/players/settings_store.h"
+#include "game/ports/settings_store.h"
 
 namespace dravik {
 

@@ -14,7 +14,7 @@
 #include <functional>
 #include <optional>
 
-#include "game/print/page_surface.h"
+#include "game/ports/page_surface.h"
 
 class QPainter;
 

@@ -7,17 +7,12 @@
 
 #include <string>
 
+#include "game/ports/printer.h"
 #include "game/print/print_layout.h"
 
 class QImage;
 
 namespace dravik::print {
-
-struct PrintOutcome {
-    bool ok = false;
-    std::string detail;      // why not, when not ok
-    bool unwritable = false; // not ok because the output file could not be written
-};
 
 // A4 in twips: 210 x 297 mm.
 inline constexpr int kA4WidthTwips = 11906;
