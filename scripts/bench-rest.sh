@@ -12,18 +12,10 @@ settle=${3:-5}
 command -v Xvfb >/dev/null || { echo "bench-rest: Xvfb is not installed" >&2; exit 1; }
 work=$(mktemp -d)
 trap 'kill "${game:-0}" "${xvfb:-0}" 2>/dev/null || true; rm -rf "$work"' EXIT
-Xvfb -displayfd 3 -noreset -screen 0 1280x1024x24 3>"$work/display" </dev/null >/dev/null 2>&1 &
-xvfb=$!
-number=
-for _ in $(seq 1 600); do
-    number=$(head -n 1 "$work/display" 2>/dev/null || true)
-    [[ -n $number ]] && break
-    kill -0 "$xvfb" 2>/dev/null || break
-    sleep 0.05
-done
-[[ -n $number ]] || { echo "bench-rest: Xvfb did not start" >&2; exit 1; }
+source scripts/xvfb.sh
+start_xvfb "$work" || { echo "bench-rest: Xvfb did not start" >&2; exit 1; }
 mkdir -p "$work/data" "$work/config"
-DISPLAY=:$number XDG_DATA_HOME=$work/data XDG_CONFIG_HOME=$work/config SDL_AUDIODRIVER=dummy \
+XDG_DATA_HOME=$work/data XDG_CONFIG_HOME=$work/config SDL_AUDIODRIVER=dummy \
     "$build/bin/dravik-sudoku" </dev/null >"$work/game.log" 2>&1 &
 game=$!
 sleep "$settle"

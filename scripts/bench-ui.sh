@@ -21,20 +21,9 @@ for candidate in /usr/games/sgt-solo /usr/games/solo; do
 done
 work=$(mktemp -d)
 trap 'kill "${xvfb:-0}" 2>/dev/null || true; rm -rf "$work"' EXIT
-# Xvfb picks a free display and writes its number once it accepts clients.
-# Without -noreset it would reset whenever its last client leaves, and the
-# next program could find no display.
-Xvfb -displayfd 3 -noreset -screen 0 1280x1024x24 3>"$work/display" </dev/null >/dev/null 2>&1 &
-xvfb=$!
-number=
-for _ in $(seq 1 600); do
-    number=$(head -n 1 "$work/display" 2>/dev/null || true)
-    [[ -n $number ]] && break
-    kill -0 "$xvfb" 2>/dev/null || break
-    sleep 0.05
-done
-[[ -n $number ]] || { echo "bench-ui: Xvfb did not start" >&2; exit 1; }
-display=:$number
+source scripts/xvfb.sh
+start_xvfb "$work" || { echo "bench-ui: Xvfb did not start" >&2; exit 1; }
+display=$DISPLAY
 
 # One timed start of "$@" with the data and settings folders under $1:
 # "mapped MS painted MS".

@@ -57,26 +57,16 @@ status=0
 
 # The window, under a virtual display.
 command -v Xvfb >/dev/null || fail "Xvfb is not installed"
-# Xvfb picks a free display itself and writes its number once it accepts
-# clients; on a loaded machine that can take several seconds.
-Xvfb -displayfd 3 -screen 0 1024x768x24 3>"$work/display" </dev/null >"$work/xvfb.log" 2>&1 &
-xvfb=$!
-number=
-for _ in $(seq 1 600); do
-    number=$(head -n 1 "$work/display" 2>/dev/null || true)
-    [[ -n $number ]] && break
-    kill -0 "$xvfb" 2>/dev/null || { cat "$work/xvfb.log" >&2; fail "Xvfb did not start"; }
-    sleep 0.05
-done
-[[ -n $number ]] || { cat "$work/xvfb.log" >&2; fail "Xvfb gave no display within 30 s"; }
+source "$(dirname "$0")/../../scripts/xvfb.sh"
+start_xvfb "$work" 1024x768x24 || fail "Xvfb gave no display within 30 s"
 mkdir -p "$work/data" "$work/config"
-DISPLAY=:$number XDG_DATA_HOME=$work/data XDG_CONFIG_HOME=$work/config SDL_AUDIODRIVER=dummy \
+XDG_DATA_HOME=$work/data XDG_CONFIG_HOME=$work/config SDL_AUDIODRIVER=dummy \
     "$prefix/bin/dravik-sudoku" </dev/null >"$work/game.log" 2>&1 &
 game=$!
 shown=0
 for _ in $(seq 1 600); do
     kill -0 "$game" 2>/dev/null || { cat "$work/game.log" >&2; fail "the game ended at start-up"; }
-    if DISPLAY=:$number xdotool search --onlyvisible --name "^Dravik Sudoku - " >/dev/null 2>&1; then
+    if xdotool search --onlyvisible --name "^Dravik Sudoku - " >/dev/null 2>&1; then
         shown=1
         break
     fi
