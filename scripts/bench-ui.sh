@@ -4,8 +4,10 @@
 # under a virtual X display: a normal start, and a first start with fresh data
 # and settings folders (it copies the master stock). Solo from sgt-puzzles,
 # when installed, is timed the same way in turns with the game, so both see
-# the same load. Then runs the offscreen window benchmark (repaint, release,
-# the event loop during a renewal) unless BENCH_UI_WINDOW_ONLY is set.
+# the same load, and so is an empty Qt window of the game's size (the least the
+# toolkit takes, bench/empty_window). Then runs the offscreen window benchmark
+# (repaint, release, the event loop during a renewal) unless BENCH_UI_WINDOW_ONLY
+# is set.
 # Needs Xvfb and the build's window_times (libxdamage-dev).
 # Usage: scripts/bench-ui.sh [BUILD_DIR] [RUNS]
 set -euo pipefail
@@ -40,12 +42,13 @@ median() { sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
 # A first start copies the master stock and writes the settings; a normal
 # start finds both, as a player's does every day.
 timed_start "$work/normal" "$build/bin/dravik-sudoku" >/dev/null
-: >"$work/first" >"$work/game" >"$work/solo"
+: >"$work/first" >"$work/game" >"$work/solo" >"$work/empty"
 for _ in $(seq 1 "$runs"); do
     rm -rf "$work/fresh"
     timed_start "$work/fresh" "$build/bin/dravik-sudoku" >>"$work/first"
     timed_start "$work/normal" "$build/bin/dravik-sudoku" >>"$work/game"
     [[ -n $solo ]] && timed_start "$work/solo-home" "$solo" >>"$work/solo"
+    [[ -x $build/bench/empty_window ]] && timed_start "$work/empty-home" "$build/bench/empty_window" >>"$work/empty"
 done
 report() { # NAME FILE
     local mapped painted
@@ -57,11 +60,15 @@ report() { # NAME FILE
 }
 report "dravik-sudoku, first start" "$work/first"
 report "dravik-sudoku" "$work/game"
+[[ -s $work/empty ]] && report "an empty Qt window" "$work/empty"
 if [[ -n $solo ]]; then
     report "$(basename "$solo")" "$work/solo"
     awk -v g="$(awk '{ print $4 }' "$work/game" | median)" \
         -v s="$(awk '{ print $4 }' "$work/solo" | median)" \
         'BEGIN { printf "first paint: dravik-sudoku %.2f of %s'"'"'s time\n", g / s, "Solo" }'
+    [[ -s $work/empty ]] && awk -v e="$(awk '{ print $4 }' "$work/empty" | median)" \
+        -v s="$(awk '{ print $4 }' "$work/solo" | median)" \
+        'BEGIN { printf "first paint: an empty Qt window %.2f of Solo'"'"'s time\n", e / s }'
 else
     echo "sgt-puzzles is not installed: no comparison with Solo"
 fi
