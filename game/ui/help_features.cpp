@@ -87,12 +87,15 @@ void HelpFeatures::OpenPage(std::string_view page) {
 void HelpFeatures::OpenSolutionPath() {
     const Game& game = controller_.game();
     if (!game.CanShowSolutionPath()) return;
-    if (!path_) {
+    const bool made = !path_;
+    if (made) {
         path_ =
             std::make_unique<SolutionPathWindow>([this](std::string_view page) { OpenPage(page); });
-        path_->move(window_.geometry().topLeft() + QPoint(40, 40));
+        connect(path_.get(), &SolutionPathWindow::RefreshRequested, this,
+                &HelpFeatures::OpenSolutionPath);
     }
     path_->Show(game.SolutionPathFromHere());
+    if (made) path_->PlaceOver(window_);
 }
 
 void HelpFeatures::ExplainTechnique() {

@@ -1,8 +1,13 @@
 #include "game/ui/solution_path_window.h"
 
+#include <algorithm>
+
+#include <QAction>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QScreen>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -50,7 +55,7 @@ SolutionPathWindow::SolutionPathWindow(std::function<void(std::string_view)> ope
     list_->setUniformRowHeights(true);
     list_->setAllColumnsShowFocus(true);
     list_->header()->setStretchLastSection(true);
-    list_->setMinimumWidth(ToPixels(6600));
+    list_->setMinimumWidth(ToPixels(5400));
     list_->setToolTip(QStringLiteral("Double-click a step to learn its technique"));
     row->addWidget(list_, 1);
 
@@ -74,6 +79,15 @@ SolutionPathWindow::SolutionPathWindow(std::function<void(std::string_view)> ope
     summary_->setObjectName("PathSummary");
     summary_->setWordWrap(true);
     outer->addWidget(summary_);
+
+    auto* again = new QAction(this);
+    again->setShortcut(QKeySequence(Qt::Key_F3));
+    connect(again, &QAction::triggered, this, &SolutionPathWindow::RefreshRequested);
+    addAction(again);
+    auto* close = new QAction(this);
+    close->setShortcut(QKeySequence(Qt::Key_Escape));
+    connect(close, &QAction::triggered, this, &QWidget::close);
+    addAction(close);
 
     connect(list_, &QTreeWidget::currentItemChanged, this, [this](QTreeWidgetItem* item) {
         if (item) SelectStep(list_->indexOfTopLevelItem(item));
@@ -122,6 +136,17 @@ void SolutionPathWindow::Show(SolutionPath path) {
     show();
     raise();
     activateWindow();
+}
+
+void SolutionPathWindow::PlaceOver(const QWidget& game) {
+    const QScreen* screen = game.screen() ? game.screen() : QGuiApplication::primaryScreen();
+    if (!screen) return;
+    const QRect area = screen->availableGeometry();
+    const QSize frame = frameGeometry().size().expandedTo(size());
+    QPoint at = game.frameGeometry().center() - QPoint(frame.width() / 2, frame.height() / 2);
+    at.setX(std::max(area.left(), std::min(at.x(), area.right() + 1 - frame.width())));
+    at.setY(std::max(area.top(), std::min(at.y(), area.bottom() + 1 - frame.height())));
+    move(at);
 }
 
 void SolutionPathWindow::SelectStep(int index) {

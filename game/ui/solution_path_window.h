@@ -3,7 +3,8 @@
 // board before the selected step, drawn by the game's own board widget with
 // the step's highlight. A double click on a step opens its technique's help
 // page. The window only reads the game: it shows the path found when it was
-// opened, and opening it again finds the path from the board as it is then.
+// opened, and opening it again (F3, also in this window) finds the path from
+// the board as it is then. Escape closes it.
 #pragma once
 
 #include <QWidget>
@@ -29,11 +30,17 @@ class SolutionPathWindow final : public QWidget {
 
     // Shows `path` with its first step selected.
     void Show(SolutionPath path);
+    // Centres the window over `game`, inside the screen.
+    void PlaceOver(const QWidget& game);
 
     QTreeWidget* Steps() const { return list_; }
     BoardWidget* Board() const { return board_; }
     QLabel* Summary() const { return summary_; }
     const SolutionPath& Path() const { return path_; }
+
+  signals:
+    // F3 in this window: the path from the game's board as it is now.
+    void RefreshRequested();
 
   private:
     void SelectStep(int index);
