@@ -54,8 +54,9 @@ TEST(HelpPages, TheIndexAndEveryTechniquesPageAreInTheBuildsHelpFolder) {
         EXPECT_LE(text.size(), kMaxHelpPageBytes) << page;
         EXPECT_EQ(HelpPageProblem(text), "") << page << ": the help window would refuse it";
         EXPECT_NE(text.find("<title>"), std::string::npos) << page;
-        if (page != kHelpIndexPage)
+        if (page != kHelpIndexPage) {
             EXPECT_NE(text.find("href=\"index.html\""), std::string::npos) << page;
+        }
         if (page != kHelpIndexPage && page != kKeysHelpPage) {
             EXPECT_NE(text.find("<h2>Why it works</h2>"), std::string::npos) << page;
             EXPECT_NE(text.find("class=\"board\""), std::string::npos) << page << ": no example";
