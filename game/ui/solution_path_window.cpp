@@ -149,6 +149,12 @@ void SolutionPathWindow::PlaceOver(const QWidget& game) {
     move(at);
 }
 
+int SolutionPathWindow::SelectedTechnique() const {
+    const int index = list_->indexOfTopLevelItem(list_->currentItem());
+    if (index < 0 || index >= static_cast<int>(path_.steps.size())) return -1;
+    return path_.steps[static_cast<std::size_t>(index)].technique;
+}
+
 void SolutionPathWindow::SelectStep(int index) {
     if (index < 0 || index >= static_cast<int>(path_.steps.size())) return;
     const PathStep& s = path_.steps[static_cast<std::size_t>(index)];

@@ -37,6 +37,8 @@ class SolutionPathWindow final : public QWidget {
     BoardWidget* Board() const { return board_; }
     QLabel* Summary() const { return summary_; }
     const SolutionPath& Path() const { return path_; }
+    // The technique of the selected step, -1 without one (for commands about it).
+    int SelectedTechnique() const;
 
   signals:
     // F3 in this window: the path from the game's board as it is now.

@@ -125,6 +125,31 @@ TEST(CommandsMenu, ARightClickOutsideTheMarksOpensItAndItsKeysActAsItsItems) {
     ui::HelpWindow* help = h.app->Help().Help();
     ASSERT_NE(help, nullptr);
     EXPECT_TRUE(help->Browser()->source().toLocalFile().endsWith("/keyboard_and_mouse.html"));
+
+    // A feature of its own adds its entry with one call: in its place, with
+    // its key, enabled by its predicate from the view.
+    int asked = 0;
+    h.window().Commands().Add({"KeyElsewhere",
+                               "Elsewhere...",
+                               {QKeySequence(Qt::Key_F9)},
+                               [](const GameView& v) { return v.Buttons.Hint; },
+                               [&asked] { ++asked; }},
+                              "MenuCommandHelp");
+    const QList<QAction*> actions = menu->actions();
+    const auto at = [&](const char* name) {
+        for (int i = 0; i < actions.size(); ++i)
+            if (actions[i]->objectName() == QLatin1String(name)) return i;
+        return -1;
+    };
+    EXPECT_EQ(at("KeyElsewhere") + 1, at("MenuCommandHelp"));
+    h.window().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&h.window()));
+    Key(h, Qt::Key_F9);
+    EXPECT_EQ(asked, 1);
+    h.Click("CommandSolution");
+    EXPECT_FALSE(h.window().Commands().Action("KeyElsewhere")->isEnabled());
+    Key(h, Qt::Key_F9);
+    EXPECT_EQ(asked, 1) << "a disabled entry's key does nothing";
 }
 
 TEST(SolutionPathWindow, ListsThePathShowsEachStepsBoardAndHidesAMistake) {
@@ -166,6 +191,7 @@ TEST(SolutionPathWindow, ListsThePathShowsEachStepsBoardAndHidesAMistake) {
     const PathStep& s = expected.steps[static_cast<std::size_t>(chosen)];
     auto* explanation = path->findChild<QLabel*>("PathExplanation");
     EXPECT_EQ(explanation->text().toStdString(), s.highlight.Explanation);
+    EXPECT_EQ(path->SelectedTechnique(), s.technique);
     ui::BoardWidget drawn;
     GameView v;
     v.BoardEnabled = true;
