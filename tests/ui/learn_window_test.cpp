@@ -70,6 +70,15 @@ TEST(CommandsMenu, ARightClickOutsideTheMarksOpensItAndItsKeysActAsItsItems) {
     EXPECT_TRUE(menu->isVisible());
     EXPECT_EQ(Items(h), Expected(h.view()));
     menu->hide();
+    // The hint marker keeps its own menu.
+    h.Click("CommandHint");
+    QWidget* marker = h.control("LabelHint");
+    ASSERT_TRUE(marker->isVisible());
+    QContextMenuEvent onMarker(QContextMenuEvent::Mouse, marker->rect().center(),
+                               marker->mapToGlobal(marker->rect().center()));
+    QApplication::sendEvent(marker, &onMarker);
+    h.ProcessEvents();
+    EXPECT_FALSE(menu->isVisible());
     // On the board: a right click on a mark strikes it, elsewhere it opens the menu.
     int struck = b.Solution[empty[0]] % 9 + 1;
     while (!(b.PencilMarks[empty[0]] & DigitBit(struck))) struck = struck % 9 + 1;
