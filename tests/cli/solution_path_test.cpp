@@ -1,6 +1,6 @@
 // The game's solution path against `dravik solve --steps`: one way of
 // writing a step, the same steps in the same order, from the start of a stock
-// puzzle and from a position part way through it.
+// puzzle and from a position part way through it; a mistake is not shown.
 #include <gtest/gtest.h>
 
 #include <sstream>
@@ -79,6 +79,21 @@ TEST(SolutionPath, AStockHardPuzzleFollowsDravikSolveFromTheStartAndAfterTenMove
         // command solving those digits as givens takes the same steps.
         EXPECT_EQ(PathLines(later), SolveSteps(DigitsText(h.board().Played)));
         for (int c = 0; c < kCells; ++c) EXPECT_EQ(later.end[c].Digit, b.Solution[c]) << c;
+        // A wrong digit is not given away: no step, no board, only advice.
+        const ShownBoard now = h.board();
+        int cell = 0, wrong = 0;
+        for (int c = 0; c < kCells && wrong == 0; ++c)
+            for (int d = 1; d <= 9 && wrong == 0; ++d)
+                if (now.Played[c] == 0 && d != now.Solution[c] &&
+                    (now.PencilMarks[c] & DigitBit(d)))
+                    cell = c, wrong = d;
+        h.Place(cell, wrong);
+        const SolutionPath mistake = h.game->SolutionPathFromHere();
+        EXPECT_EQ(mistake.outcome, SolutionPath::Outcome::Mistake);
+        EXPECT_TRUE(mistake.steps.empty());
+        EXPECT_EQ(mistake.end, SolutionPath{}.end);
+        EXPECT_EQ(mistake.Summary(),
+                  "This position cannot be solved from here. Ask for a Hint to find out why.");
         // Each step's board is the one before it with that step made.
         for (std::size_t i = 0; i + 1 < later.steps.size(); ++i) {
             const PathStep& s = later.steps[i];
