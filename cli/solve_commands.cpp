@@ -11,6 +11,7 @@
 
 #include "cli/args.h"
 #include "cli/commands.h"
+#include "game/hint/step_words.h"
 #include "game/stock/score.h"
 
 namespace dravik::cli {
@@ -169,40 +170,6 @@ int RunGradeInBatches(const Args& args, std::istream& in, std::ostream& out, std
     return reader.HadErrors() ? 1 : 0;
 }
 
-namespace {
-
-// "place 5 at C4" or "remove 3 from A1 A2, 7 from B5".
-std::string DescribeChanges(std::span<const GridChange> changes) {
-    std::string s;
-    for (const auto& ch : changes)
-        if (ch.placed) {
-            s += "place ";
-            s += static_cast<char>('0' + ch.digit);
-            s += " at ";
-            s += CellName(ch.cell).data();
-            return s;
-        }
-    s = "remove";
-    for (int d = 1; d <= 9; ++d) {
-        bool first = true;
-        for (const auto& ch : changes) {
-            if (ch.digit != d) continue;
-            if (first) {
-                s += s.size() > 6 ? ", " : " ";
-                s += static_cast<char>('0' + d);
-                s += " from";
-                first = false;
-            }
-            s += ' ';
-            s += CellName(ch.cell).data();
-        }
-    }
-    if (s.size() == 6) s = "no candidate removed";
-    return s;
-}
-
-} // namespace
-
 int RunSolve(const Args& args, std::istream& in, std::ostream& out, std::ostream& err) {
     bool steps = false;
     for (const auto& a : args) {
@@ -223,7 +190,7 @@ int RunSolve(const Args& args, std::istream& in, std::ostream& out, std::ostream
             int number = 0;
             result = solver.Solve([&](const SolveStep& step) {
                 out << ++number << ". " << TechniqueCaption(step.technique) << ": "
-                    << DescribeChanges(step.changes) << '\n';
+                    << StepInWords(step.changes) << '\n';
                 return true;
             });
         } else {

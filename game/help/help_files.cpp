@@ -104,7 +104,7 @@ std::string HelpPageProblem(std::string_view html) {
 }
 
 std::vector<std::string_view> HelpPages() {
-    std::vector<std::string_view> pages{kHelpIndexPage};
+    std::vector<std::string_view> pages{kHelpIndexPage, kKeysHelpPage};
     for (const TechniqueInfo& t : kTechniqueTable)
         if (std::find(pages.begin(), pages.end(), t.helpPage) == pages.end())
             pages.push_back(t.helpPage);

@@ -12,6 +12,8 @@
 namespace dravik {
 
 inline constexpr std::string_view kHelpIndexPage = "index.html";
+// Every key and mouse action of the game window.
+inline constexpr std::string_view kKeysHelpPage = "keyboard_and_mouse.html";
 
 // The help folder for a program folder that ends in a separator.
 std::string HelpFolder(const std::string& programFolder);
@@ -36,8 +38,8 @@ inline constexpr int kMaxHelpTableNesting = 4;
 // HTML has them.
 std::string HelpPageProblem(std::string_view html);
 
-// Every page the help folder must hold: the index, then each technique page of
-// the technique table once, in table order.
+// Every page the help folder must hold: the index, the keyboard and mouse
+// page, then each technique page of the technique table once, in table order.
 std::vector<std::string_view> HelpPages();
 
 } // namespace dravik

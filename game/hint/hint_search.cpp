@@ -22,6 +22,20 @@ int HintCode(const HintResult& result) {
     return 0;
 }
 
+std::array<std::uint16_t, kCells> CleanedMarks(const std::array<std::uint8_t, kCells>& played,
+                                               const std::array<std::uint16_t, kCells>& marks) {
+    std::array<std::uint16_t, kCells> clean{};
+    for (int c = 0; c < kCells; ++c)
+        clean[c] = played[c] != 0 ? 0 : static_cast<std::uint16_t>(marks[c] & kAllCandidates);
+    for (int c = 0; c < kCells; ++c) {
+        if (played[c] == 0) continue;
+        for (int unit : kCellUnits[c])
+            for (int peer : kUnitCells[unit])
+                clean[peer] &= static_cast<std::uint16_t>(~DigitBit(played[c]));
+    }
+    return clean;
+}
+
 HintSearch::HintSearch() {
     log_.reserve(64);
     step_.changes.reserve(64);
@@ -53,15 +67,7 @@ HintResult HintSearch::Search(const HintBoard& board) {
     if (!empty) return {};
     if (!MarksAreCandidates(board.Level)) return {HintKind::LowLevel};
 
-    // A mark of a digit that a peer already holds is no candidate (Reset Cell
-    // shows all nine marks again): the ladder starts from the marks without
-    // them, so the step it names is true of the position.
-    for (int c = 0; c < kCells; ++c) {
-        if (played[c] == 0) continue;
-        for (int unit : kCellUnits[c])
-            for (int peer : kUnitCells[unit])
-                step_.marks[peer] &= static_cast<std::uint16_t>(~DigitBit(played[c]));
-    }
+    step_.marks = CleanedMarks(board.Played, board.Marks);
 
     // One pass of the ladder on those marks.
     solver_.LoadPosition(givens, played, step_.marks);

@@ -54,6 +54,12 @@ struct HintBoard {
     int Level;
 };
 
+// The marks a search starts from: the player's, none in a filled cell, and
+// without the digits a peer already holds (Reset Cell shows all nine marks
+// again), so that a step found on them is true of the position.
+std::array<std::uint16_t, kCells> CleanedMarks(const std::array<std::uint8_t, kCells>& played,
+                                               const std::array<std::uint16_t, kCells>& marks);
+
 // The step a technique hint stands for.
 struct HintStep {
     int technique = -1; // index in the technique table; -1 for no step

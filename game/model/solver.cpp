@@ -288,6 +288,10 @@ bool Solver::ApplyTechnique(int t) {
 
 int Solver::Solve(const StepCallback& onStep) {
     Start();
+    return SolveFromHere(onStep);
+}
+
+int Solver::SolveFromHere(const StepCallback& onStep) {
     int level = 1;
     std::vector<GridChange> log;
     std::vector<GridChange>* const saved = record_;

@@ -100,6 +100,9 @@ class Solver {
     // Runs the whole ladder on Puzzle. Returns 1..5 (level) or 6 (stuck);
     // kResultCancelled when `onStep` returned false.
     int Solve(const StepCallback& onStep = {});
+    // The same ladder from the position as it stands (after Start or
+    // LoadPosition), the level counted from 1.
+    int SolveFromHere(const StepCallback& onStep = {});
 
     // Sets up the working state from Puzzle with no technique applied (givens placed).
     void Start();

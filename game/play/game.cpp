@@ -83,13 +83,13 @@ void Game::StrikeMark(int cell, int digit) {
 }
 
 void Game::ToggleRow(int row) {
-    if (row < 0 || row > 8) return;
+    if (row < 0 || row > 8 || paused_) return;
     // Choosing plays the label's sound; letting go is silent.
     if (round_.ToggleRow(row)) Play(kSoundLabel);
 }
 
 void Game::ToggleColumn(int column) {
-    if (column < 0 || column > 8) return;
+    if (column < 0 || column > 8 || paused_) return;
     if (round_.ToggleColumn(column)) Play(kSoundLabel);
 }
 
@@ -245,7 +245,7 @@ std::string Game::GivensText() const {
 }
 
 bool Game::PlayText(std::string_view text, std::string_view file) {
-    if (renewal_.Starting()) return false;
+    if (renewal_.Starting() || paused_) return false;
     BroughtResult read = ReadBroughtPuzzle(text);
     if (!read.puzzle) {
         Show(services_.Dialogs, messages::kPuzzleNotPlayed,
@@ -392,6 +392,7 @@ GameView Game::View() const {
         for (int k = 0; k < kTechniqueCount; ++k)
             v.TechniqueCounts[k] = std::to_string(puzzle.techniqueCounts[k]);
     v.HintMarker = hints_.Marker(round_);
+    LearnView(v);
 
     v.SoundChecked = soundAvailable_ && options_.SoundOn;
     v.SoundEnabled = soundAvailable_;

@@ -14,6 +14,7 @@
 #include <string>
 #include <string_view>
 
+#include "game/play/checkpoint.h"
 #include "game/play/game_clock.h"
 #include "game/play/hint_session.h"
 #include "game/ports/prompt.h"
@@ -23,6 +24,7 @@
 #include "game/ports/puzzle_source.h"
 #include "game/play/renewal_driver.h"
 #include "game/play/round.h"
+#include "game/play/solution_path.h"
 #include "game/play/view.h"
 #include "game/players/settings.h"
 #include "game/stock/stock_file.h"
@@ -66,8 +68,12 @@ class Game {
     std::string_view HintMarkerPage() const;
 
     // --- The board ------------------------------------------------------------
-    bool CanPlaceDigit(int cell, int digit) const { return round_.CanPlace(cell, digit); }
-    bool CanStrikeMark(int cell, int digit) const { return round_.CanStrike(cell, digit); }
+    bool CanPlaceDigit(int cell, int digit) const {
+        return !paused_ && round_.CanPlace(cell, digit);
+    }
+    bool CanStrikeMark(int cell, int digit) const {
+        return !paused_ && round_.CanStrike(cell, digit);
+    }
     void PlaceDigit(int cell, int digit);
     void StrikeMark(int cell, int digit);
     // A row (column) label: chosen, or no longer chosen when it was.
@@ -75,20 +81,24 @@ class Game {
     void ToggleColumn(int column);
 
     // The keyboard cursor moves with wrap-around; a press on a cell takes it there.
-    void MoveCursor(int rows, int columns) { round_.MoveCursor(rows, columns); }
-    void SetCursor(int cell) { round_.SetCursor(cell); }
+    void MoveCursor(int rows, int columns) {
+        if (!paused_) round_.MoveCursor(rows, columns);
+    }
+    void SetCursor(int cell) {
+        if (!paused_) round_.SetCursor(cell);
+    }
     void PlaceDigitAtCursor(int digit) { PlaceDigit(round_.Cursor(), digit); }
     void StrikeMarkAtCursor(int digit) { StrikeMark(round_.Cursor(), digit); }
     // The cursor's row and column chosen, then Reset Cell.
     void ResetCursorCell();
 
     // --- Commands --------------------------------------------------------------
-    bool CanUndo() const { return round_.CanUndo(); }
-    bool CanRedo() const { return round_.CanRedo(); }
-    bool CanRestart() const { return round_.CanRestart(); }
-    bool CanResetCell() const { return round_.Playing(); }
-    bool CanShowSolution() const { return round_.Playing(); }
-    bool CanHint() const { return round_.Playing(); }
+    bool CanUndo() const { return !paused_ && round_.CanUndo(); }
+    bool CanRedo() const { return !paused_ && round_.CanRedo(); }
+    bool CanRestart() const { return !paused_ && round_.CanRestart(); }
+    bool CanResetCell() const { return Moving(); }
+    bool CanShowSolution() const { return Moving(); }
+    bool CanHint() const { return Moving(); }
     bool CanOpenPuzzle() const;
     bool CanPrint() const { return !renewal_.Starting(); }
     bool CanSelectLevel(int level) const;
@@ -124,9 +134,32 @@ class Game {
     // The marker's menu: "Show where" shows the step on the board until the
     // board changes; "Apply this step" makes it as ordinary moves, one
     // recorded step per mark, so Undo takes it back.
-    bool CanUseHintStep() const { return hints_.Step(round_) != nullptr; }
+    bool CanUseHintStep() const { return !paused_ && hints_.Step(round_) != nullptr; }
     void ShowHintWhere() { hints_.ShowWhere(round_); }
     void ApplyHintStep();
+
+    // --- Learning and going back (learn_commands.cpp) ----------------------------
+    // The whole logical path from the board as it stands; the game is not
+    // changed (no time, no steps).
+    bool CanShowSolutionPath() const { return Moving(); }
+    SolutionPath SolutionPathFromHere() const;
+    // A checkpoint remembers the step number; going back to it undoes step by
+    // step, so Redo still brings the moves back. It holds while the history
+    // still runs through it.
+    bool CanSetCheckpoint() const { return Moving(); }
+    bool CanBackToCheckpoint() const;
+    void SetCheckpoint();
+    void BackToCheckpoint();
+    // Undoes until every placed digit agrees with the solution; with no wrong
+    // digit it does nothing and says nothing, so it tells no more than Undo.
+    bool CanUndoToBeforeMistake() const { return CanUndo(); }
+    void UndoToBeforeMistake();
+    // Pause: the board is hidden, the clock stops and every move is refused
+    // until the game resumes. Pauses of the clock for other reasons nest.
+    bool CanPause() const { return Moving(); }
+    bool Paused() const { return paused_; }
+    void Pause();
+    void Resume();
 
     // --- The clock ---------------------------------------------------------------
     void Tick() { clock_.Tick(); }
@@ -141,6 +174,8 @@ class Game {
     void RunPass();
 
   private:
+    // A puzzle is being played and not paused: moves may be made.
+    bool Moving() const { return !paused_ && round_.Playing(); }
     void Play(int effect);
     void Notify(std::string text);
     void OpenPuzzle(int number);
@@ -148,6 +183,8 @@ class Game {
     void BeginPlay(const PuzzleFacts& facts, const Grid& givens, const Grid& solution,
                    int rulesLevel);
     void ZetOpgelost();
+    // The menu commands' part of the view (learn_commands.cpp).
+    void LearnView(GameView& v) const;
     void WriteStockFile();
 
     GameServices services_;
@@ -162,6 +199,8 @@ class Game {
     LastPuzzles last_{};
     PlayerList players_;
     bool loadRequested_ = false;
+    bool paused_ = false;
+    Checkpoint checkpoint_;
     // The notice holds while the board stays as it was when it was given.
     std::string notice_;
     int noticeRevision_ = -1;

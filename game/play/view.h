@@ -46,6 +46,18 @@ struct ButtonStates {
     friend bool operator==(const ButtonStates&, const ButtonStates&) = default;
 };
 
+// The commands of the window's menu that have no button, by whether they
+// take a click now.
+struct CommandStates {
+    bool SolutionPath = false;
+    bool SetCheckpoint = false;
+    bool BackToCheckpoint = false;
+    bool UndoToBeforeMistake = false;
+    bool Pause = false;
+
+    friend bool operator==(const CommandStates&, const CommandStates&) = default;
+};
+
 struct GameView {
     std::string Title;
 
@@ -69,6 +81,9 @@ struct GameView {
     bool ClockRunning = false;  // the clock needs its ticks
 
     ButtonStates Buttons;
+    CommandStates Commands;
+    // The board is covered by the pause panel.
+    bool Paused = false;
     int SelectedLevel = 0; // the level option shown chosen, 1..5
 
     std::array<std::string, 5> StatusPanels;

@@ -248,6 +248,8 @@ void BoardWidget::mouseReleaseEvent(QMouseEvent* event) {
     BoardHit hit = Relative(pressed_, t.x(), t.y());
     if (event->buttons() == Qt::NoButton) pressed_ = BoardHit{};
     event->accept();
+    if (event->button() == Qt::RightButton && hit.kind == BoardHit::Kind::None)
+        emit MenuRequested(event->globalPosition().toPoint());
     switch (hit.kind) {
     case BoardHit::Kind::Mark:
         if (!MarkReleaseCounts(hit.x, hit.y)) break;

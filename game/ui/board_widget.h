@@ -31,6 +31,8 @@ class BoardWidget : public QWidget {
     void ColumnToggled(int column);
     // A press on a cell (the keyboard cursor follows the mouse).
     void CellPressed(int cell);
+    // A right click outside the marks and labels: the window's commands menu.
+    void MenuRequested(QPoint globalPos);
 
   protected:
     void paintEvent(QPaintEvent* event) override;

@@ -12,6 +12,7 @@
 #include "game/ui/controller.h"
 #include "game/ui/help_window.h"
 #include "game/ui/main_window.h"
+#include "game/ui/solution_path_window.h"
 
 namespace dravik::ui {
 
@@ -67,6 +68,8 @@ HelpFeatures::HelpFeatures(MainWindow& window, GameController& controller,
             [this] { controller_.Do([](Game& g) { g.Hint(); }); });
     connect(&window_, &MainWindow::HintMarkerClicked, this, &HelpFeatures::MarkerClicked);
     connect(&window_, &MainWindow::HelpRequested, this, [this] { OpenPage(kHelpIndexPage); });
+    connect(&window_, &MainWindow::KeysHelpRequested, this, [this] { OpenPage(kKeysHelpPage); });
+    connect(&window_, &MainWindow::SolutionPathRequested, this, &HelpFeatures::OpenSolutionPath);
     connect(&window_, &MainWindow::LogoClicked, this,
             [this] { controller_.Do([this](Game&) { OpenWebSite(opener_, prompt_); }); });
 }
@@ -79,6 +82,20 @@ void HelpFeatures::OpenPage(std::string_view page) {
         help_->PlaceBeside(window_);
     }
     help_->Open(QString::fromStdString(HelpPagePath(programFolder_, page)));
+}
+
+void HelpFeatures::OpenSolutionPath() {
+    const Game& game = controller_.game();
+    if (!game.CanShowSolutionPath()) return;
+    const bool made = !path_;
+    if (made) {
+        path_ =
+            std::make_unique<SolutionPathWindow>([this](std::string_view page) { OpenPage(page); });
+        connect(path_.get(), &SolutionPathWindow::RefreshRequested, this,
+                &HelpFeatures::OpenSolutionPath);
+    }
+    path_->Show(game.SolutionPathFromHere());
+    if (made) path_->PlaceOver(window_);
 }
 
 void HelpFeatures::ExplainTechnique() {

@@ -1,7 +1,8 @@
 // The help and hint features of the game window: the Hint button, the red
 // marker (a click opens its technique's page; a right click its menu with
 // "Show where", "Apply this step" and "Explain the technique"), the Help
-// button and the logo's web link. It owns the help window.
+// button, the logo's web link and the solution path. It owns the help window
+// and the solution path window.
 #pragma once
 
 #include <QObject>
@@ -21,6 +22,7 @@ namespace dravik::ui {
 class GameController;
 class HelpWindow;
 class MainWindow;
+class SolutionPathWindow;
 
 // Web addresses through the desktop's own handler.
 class DesktopUrlOpener final : public UrlOpener {
@@ -47,10 +49,13 @@ class HelpFeatures final : public QObject {
 
     // Opens a page of the help folder in the help window.
     void OpenPage(std::string_view page);
+    // The solution path window once it has been opened, else null.
+    SolutionPathWindow* Path() const { return path_.get(); }
 
   private:
     void MarkerClicked(Qt::MouseButton button, QPoint at);
     void ExplainTechnique();
+    void OpenSolutionPath();
 
     MainWindow& window_;
     GameController& controller_;
@@ -59,6 +64,7 @@ class HelpFeatures final : public QObject {
     UrlOpener& opener_;
     QMenu* menu_ = nullptr;
     std::unique_ptr<HelpWindow> help_;
+    std::unique_ptr<SolutionPathWindow> path_;
 };
 
 } // namespace dravik::ui

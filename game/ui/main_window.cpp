@@ -28,6 +28,7 @@
 #include "game/ui/keys.h"
 #include "game/ui/logo.h"
 #include "game/ui/look.h"
+#include "game/ui/pause_cover.h"
 
 namespace dravik::ui {
 
@@ -200,6 +201,7 @@ MainWindow::MainWindow(GameController& controller, QWidget* parent)
     }
     Wire();
     AddActions();
+    AddCommandMenu();
     // The board holds the keyboard; the other controls take it only by Tab.
     for (QWidget* w : controls_)
         w->setFocusPolicy(w->focusPolicy() == Qt::NoFocus ? Qt::NoFocus : Qt::TabFocus);
@@ -455,6 +457,8 @@ void MainWindow::Apply(const GameView& view) {
         box->setEnabled(view.SoundEnabled);
     }
     if (changed(&GameView::Starting)) Find<QWidget>("Picture3")->setVisible(view.Starting);
+    commands_->Apply(view);
+    if (changed(&GameView::Paused)) pause_->SetPaused(view.Paused);
     if (changed(&GameView::StartupProgress))
         for (int level = 1; level <= kLevels; ++level)
             Find<QProgressBar>("ProgressBar1", level)->setValue(view.StartupProgress[level]);

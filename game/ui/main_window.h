@@ -9,9 +9,11 @@
 
 #include <array>
 #include <optional>
+#include <vector>
 
 #include "game/play/view.h"
 #include "game/ui/layout.h"
+#include "game/ui/window_commands.h"
 
 class QCheckBox;
 class QKeyEvent;
@@ -24,6 +26,7 @@ namespace dravik::ui {
 
 class BoardWidget;
 class GameController;
+class PauseCover;
 
 // A label that reports a click (press and release of the left button inside it).
 class ClickLabel : public QLabel {
@@ -52,6 +55,8 @@ class MainWindow : public QWidget {
     // The widget of a layout entry by its objectName ("CommandNew", "OptionType(2)").
     QWidget* Control(const QString& objectName) const { return controls_.value(objectName); }
     BoardWidget* Board() const { return board_; }
+    // The commands menu of a right click, with the keys of its entries.
+    CommandMenu& Commands() const { return *commands_; }
     QStatusBar* StatusBar() const { return statusBar_; }
 
     // Centres the window on the screen it is on, keeping its top-left corner on
@@ -65,6 +70,9 @@ class MainWindow : public QWidget {
     void PlayersRequested();
     void HintRequested();
     void HintMarkerClicked(Qt::MouseButton button, QPoint at);
+    // The commands menu's windows and pages (menu_commands.cpp).
+    void SolutionPathRequested();
+    void KeysHelpRequested();
     void LogoClicked();
     // The player answered Yes to the quit question: the program ends, with
     // every window of it.
@@ -75,6 +83,7 @@ class MainWindow : public QWidget {
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
   private:
     QWidget* CreateControl(const ControlSpec& spec);
@@ -84,6 +93,10 @@ class MainWindow : public QWidget {
     // Cursor moves, digits and Delete: true when the key was the board's.
     bool HandleBoardKey(const QKeyEvent& event);
     template <typename T> T* Find(const char* name, int index = -1) const;
+    // The entries of the commands menu (menu_commands.cpp), and the menu and
+    // pause panel made from them.
+    std::vector<WindowCommand> MenuCommands();
+    void AddCommandMenu();
 
     GameController& controller_;
     BoardWidget* board_ = nullptr;
@@ -94,6 +107,8 @@ class MainWindow : public QWidget {
     std::array<QLabel*, 5> panels_{};
     QHash<QString, QWidget*> controls_;
     std::optional<GameView> shown_;
+    CommandMenu* commands_ = nullptr;
+    PauseCover* pause_ = nullptr;
 };
 
 } // namespace dravik::ui

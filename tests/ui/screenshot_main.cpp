@@ -1,16 +1,24 @@
 // Writes a picture of a game in progress for the README: a Hard puzzle with
 // some digits placed, a few candidates struck and a row and column selected.
-// Usage: ui_screenshot OUTPUT.png [brought]   (run offscreen; see scripts/screenshot.sh)
+// Usage: ui_screenshot OUTPUT.png [brought|menu|pause|path]   (run offscreen; see
+// scripts/screenshot.sh)
 // With "brought", the window after a pasted puzzle the ladder cannot finish,
-// for looking at the status bar and the technique counts.
+// for looking at the status bar and the technique counts; with "menu" the
+// commands menu of a right click, "pause" the paused window, "path" the
+// solution path window with its fourth step chosen.
+#include <QAction>
 #include <QApplication>
 #include <QImage>
+#include <QMenu>
 #include <QStyle>
 #include <QStyleFactory>
 #include <QTest>
+#include <QTreeWidget>
 
 #include <cstdio>
 
+#include "game/ui/help_features.h"
+#include "game/ui/solution_path_window.h"
 #include "support/brought_puzzles.h"
 #include "ui_harness.h"
 
@@ -18,7 +26,7 @@ using namespace dravik;
 
 int main(int argc, char** argv) {
     if (argc != 2 && argc != 3) {
-        std::fprintf(stderr, "usage: %s OUTPUT.png [brought]\n", argv[0]);
+        std::fprintf(stderr, "usage: %s OUTPUT.png [brought|menu|pause|path]\n", argv[0]);
         return 2;
     }
     qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -30,7 +38,8 @@ int main(int argc, char** argv) {
     qputenv("SDL_AUDIODRIVER", "dummy");
     test::UiHarness::Setup setup;
     setup.sound = true;
-    if (argc == 3) setup.broughtPuzzle = test::kBeyond;
+    const std::string mode = argc == 3 ? argv[2] : "";
+    if (mode == "brought") setup.broughtPuzzle = test::kBeyond;
     test::UiHarness h(setup);
     if (!h.Start()) return 1;
     for (int i = 0; i < 50 && h.view().Starting; ++i) h.ProcessEvents();
@@ -57,7 +66,25 @@ int main(int argc, char** argv) {
     h.ReleaseOnColumnLabel(6);
     QTest::qWait(3100); // the clock shows a little time played
     h.ProcessEvents();
-    if (!h.window().grab().toImage().save(QString::fromLocal8Bit(argv[1]))) {
+    QWidget* shot = &h.window();
+    if (mode == "menu") {
+        h.window().Commands().Popup(h.window().mapToGlobal(QPoint(620, 200)));
+        h.ProcessEvents();
+        shot = h.window().Commands().Menu();
+    } else if (mode == "pause") {
+        h.window().Commands().Action("KeyPause")->trigger();
+        h.ProcessEvents();
+    } else if (mode == "path") {
+        h.window().Commands().Action("KeySolutionPath")->trigger();
+        h.ProcessEvents();
+        ui::SolutionPathWindow* path = h.app->Help().Path();
+        if (!path) return 1;
+        if (path->Steps()->topLevelItemCount() > 3)
+            path->Steps()->setCurrentItem(path->Steps()->topLevelItem(3));
+        h.ProcessEvents();
+        shot = path;
+    }
+    if (!shot->grab().toImage().save(QString::fromLocal8Bit(argv[1]))) {
         std::fprintf(stderr, "cannot write %s\n", argv[1]);
         return 1;
     }

@@ -1,0 +1,110 @@
+#include "game/play/solution_path.h"
+
+#include <algorithm>
+
+#include "game/hint/hint_search.h"
+#include "game/hint/step_words.h"
+
+namespace dravik {
+
+namespace {
+
+std::array<CellView, kCells> CellsOf(const Solver& solver, const Board& board) {
+    std::array<CellView, kCells> cells{};
+    const Grid& grid = solver.SolverGrid();
+    for (int c = 0; c < kCells; ++c) {
+        CellView& cell = cells[c];
+        cell.Digit = static_cast<std::uint8_t>(grid[c]);
+        cell.MarksShown = cell.Digit != 0 ? 0 : solver.CandidateMask()[c];
+        cell.Colour =
+            board.Givens[c] > 0 && cell.Digit != 0 ? DigitColour::Given : DigitColour::Normal;
+    }
+    return cells;
+}
+
+} // namespace
+
+SolutionPath FindSolutionPath(const Round& round) {
+    SolutionPath path;
+    if (!round.Playing()) return path;
+    const Board& b = round.Arrays();
+    path.fromStep = b.StepCount;
+    // The hint's own checks decide whether the position is sound.
+    HintSearch check;
+    const HintResult checked =
+        check.Search(HintBoard{b.Played, b.PencilMarks, b.Solution, b.Givens, b.PuzzleLevel});
+    if (checked.kind == HintKind::WrongDigit || checked.kind == HintKind::StruckMark) {
+        path.outcome = SolutionPath::Outcome::Mistake;
+        return path;
+    }
+
+    Grid givens{}, played{};
+    for (int c = 0; c < kCells; ++c) {
+        givens[c] = static_cast<std::int16_t>(b.Givens[c]);
+        played[c] = static_cast<std::int16_t>(b.Played[c]);
+    }
+    Solver solver;
+    solver.LoadPosition(givens, played, CleanedMarks(b.Played, b.PencilMarks));
+    if (solver.Solved()) {
+        path.outcome = SolutionPath::Outcome::Complete;
+        path.end = CellsOf(solver, b);
+        return path;
+    }
+    StepPattern pattern;
+    solver.RecordPattern(&pattern);
+    // The callback comes after each step: the board before it is the one
+    // kept from the step before.
+    std::array<CellView, kCells> before = CellsOf(solver, b);
+    std::array<std::uint16_t, kCells> marksBefore = solver.CandidateMask();
+    path.steps.reserve(128);
+    const int result = solver.SolveFromHere([&](const SolveStep& s) {
+        PathStep step;
+        step.technique = s.technique;
+        step.words = StepInWords(s.changes);
+        step.cells = before;
+        HintStep hint;
+        hint.technique = s.technique;
+        // Ordered as the hint orders its step, so the explanation reads the same.
+        hint.changes.assign(s.changes.begin(), s.changes.end());
+        std::sort(hint.changes.begin(), hint.changes.end(),
+                  [](const GridChange& x, const GridChange& y) {
+                      return x.cell != y.cell ? x.cell < y.cell : x.digit < y.digit;
+                  });
+        hint.pattern = pattern;
+        hint.marks = marksBefore;
+        step.highlight = HighlightOf(hint);
+        path.steps.push_back(std::move(step));
+        before = CellsOf(solver, b);
+        marksBefore = solver.CandidateMask();
+        return true;
+    });
+    path.outcome =
+        result == kResultStuck ? SolutionPath::Outcome::Stuck : SolutionPath::Outcome::Solved;
+    path.end = before;
+    return path;
+}
+
+std::string SolutionPath::Summary() const {
+    switch (outcome) {
+    case Outcome::NoPuzzle:
+        return "No puzzle is being played.";
+    case Outcome::Mistake:
+        return "This position cannot be solved from here. Ask for a Hint to find out why.";
+    case Outcome::Complete:
+        return "The board is full: there is nothing left to solve.";
+    case Outcome::Solved:
+        return std::to_string(steps.size()) + (steps.size() == 1 ? " step" : " steps") +
+               " solve the puzzle from here.";
+    case Outcome::Stuck:
+        return "After " + std::to_string(steps.size()) + (steps.size() == 1 ? " step" : " steps") +
+               " the techniques of this game get no further.";
+    }
+    return {};
+}
+
+std::string PathLine(int number, const PathStep& step) {
+    return std::to_string(number) + ". " + std::string(TechniqueCaption(step.technique)) + ": " +
+           step.words;
+}
+
+} // namespace dravik
