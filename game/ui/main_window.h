@@ -66,6 +66,8 @@ class MainWindow : public QWidget {
     void HintRequested();
     void HintMarkerClicked(Qt::MouseButton button, QPoint at);
     void LogoClicked();
+    // F4: the statistics window.
+    void StatisticsRequested();
     // The player answered Yes to the quit question: the program ends, with
     // every window of it.
     void QuitConfirmed();
