@@ -8,20 +8,28 @@ WorkerPracticeSource::WorkerPracticeSource(int threads, std::function<void()> re
     : threads_(threads), report_(std::move(report)) {}
 
 WorkerPracticeSource::~WorkerPracticeSource() {
+    Join();
+}
+
+void WorkerPracticeSource::Join() {
     Stop();
+    stopped_.clear(); // each joins its threads
 }
 
 void WorkerPracticeSource::Start(int technique) {
     Stop();
+    stopped_.clear(); // told to stop a while ago: ended or about to
     triedBefore_ = 0;
-    search_ = std::make_unique<PracticeSearch>(technique, 1, threads_, std::nullopt, report_);
+    // Below the window's thread: the board stays quick while it looks.
+    search_ =
+        std::make_unique<PracticeSearch>(technique, 1, threads_, std::nullopt, report_, 100, true);
 }
 
 void WorkerPracticeSource::Stop() {
     if (!search_) return;
-    search_->Stop(); // joins; nothing is reported after this
+    search_->RequestStop(); // nothing more is found; joined later
     triedBefore_ = search_->Progress().tried;
-    search_.reset();
+    stopped_.push_back(std::move(search_));
 }
 
 std::uint64_t WorkerPracticeSource::Tried() const {

@@ -6,6 +6,7 @@
 #include <numeric>
 #include <random>
 
+#include "game/platform/thread_priority.h"
 #include "game/stock/renewal_worker.h"
 
 namespace dravik {
@@ -128,9 +129,10 @@ std::optional<GeneratedPuzzle> PracticeAttempt(int technique, Generator& generat
 
 PracticeSearch::PracticeSearch(int technique, int count, int threads,
                                std::optional<std::uint64_t> seed, Report report,
-                               int reportMilliseconds)
+                               int reportMilliseconds, bool yieldToOthers)
     : technique_(technique), count_(std::max(count, 1)), seed_(seed ? *seed : ClockSeed()),
-      report_(std::move(report)), reportMilliseconds_(std::max(reportMilliseconds, 1)) {
+      report_(std::move(report)), reportMilliseconds_(std::max(reportMilliseconds, 1)),
+      yieldToOthers_(yieldToOthers) {
     const int n = std::max(threads, 1);
     threads_.reserve(static_cast<std::size_t>(n));
     for (int i = 0; i < n; ++i) threads_.emplace_back([this] { Work(); });
@@ -140,12 +142,16 @@ PracticeSearch::~PracticeSearch() {
     Stop();
 }
 
-void PracticeSearch::Stop() {
+void PracticeSearch::RequestStop() {
     {
         std::lock_guard lock(mutex_);
         stop_ = true;
     }
     changed_.notify_all();
+}
+
+void PracticeSearch::Stop() {
+    RequestStop();
     for (auto& t : threads_)
         if (t.joinable()) t.join();
     threads_.clear();
@@ -160,6 +166,7 @@ PracticeProgress PracticeSearch::Progress() const {
 }
 
 void PracticeSearch::Work() {
+    if (yieldToOthers_) LowerThisThreadPriority();
     Generator generator;
     Solver solver;
     using Clock = std::chrono::steady_clock;
@@ -189,7 +196,7 @@ void PracticeSearch::Deliver(std::uint64_t pass, std::optional<GeneratedPuzzle> 
     bool finished = false;
     {
         std::lock_guard lock(mutex_);
-        if (done_) return;
+        if (done_ || stop_) return;
         pending_.emplace_back(pass, std::move(found));
         // Settle the attempts that are now next in order; the search is done
         // once the asked-for number of found puzzles is settled, so the found

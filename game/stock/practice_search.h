@@ -69,10 +69,12 @@ class PracticeSearch {
 
     // Starts `threads` (at least 1) worker threads at once, looking for
     // `count` (at least 1) puzzles that need `technique`. Without a seed the
-    // attempts are seeded from the clock.
+    // attempts are seeded from the clock. With `yieldToOthers` the threads run
+    // at a lower priority, so that a window's thread always gets the processor
+    // first (on a machine with as many cores as search threads).
     PracticeSearch(int technique, int count, int threads,
                    std::optional<std::uint64_t> seed = std::nullopt, Report report = {},
-                   int reportMilliseconds = 100);
+                   int reportMilliseconds = 100, bool yieldToOthers = false);
     ~PracticeSearch();
     PracticeSearch(const PracticeSearch&) = delete;
     PracticeSearch& operator=(const PracticeSearch&) = delete;
@@ -92,6 +94,10 @@ class PracticeSearch {
     // Stops and joins the threads: attempts in progress are abandoned.
     // Found puzzles not yet taken stay takeable. Safe to call more than once.
     void Stop();
+    // Tells the threads to stop without waiting for them; nothing more is
+    // found (the destructor or Stop joins them). For an owner that must not
+    // wait, such as a window's thread.
+    void RequestStop();
 
   private:
     void Work();
@@ -103,6 +109,7 @@ class PracticeSearch {
     const std::uint64_t seed_;
     const Report report_;
     const int reportMilliseconds_;
+    const bool yieldToOthers_;
     std::atomic<bool> stop_{false};
     std::atomic<std::uint64_t> tried_{0};
     mutable std::mutex mutex_;

@@ -175,8 +175,10 @@ App::App(AppOptions options) : owned_(std::make_unique<Owned>(std::move(options)
             w.setWindowModality(modality);
         }
         const Game& g = p.ownedController->game();
+        // Over the dialog: the player whose line is selected, else the current one.
         const PlayerList players = overDialog ? p.players->Rules().Players() : g.Players();
-        w.Show(g.Stats(), players, players.CurrentPlayer);
+        const int line = overDialog ? p.players->Rules().Selection() : -1;
+        w.Show(g.Stats(), players, line >= 0 ? line + 1 : players.CurrentPlayer);
     };
     QObject::connect(p.window.get(), &MainWindow::StatisticsRequested, p.window.get(),
                      [showStatistics] { showStatistics(false); });
@@ -199,7 +201,7 @@ App::~App() {
     owned_->printing.reset();
     // The worker stops (and joins) before the game it reports to goes away.
     owned_->source.Stop();
-    owned_->practice.Stop();
+    owned_->practice.Join();
     owned_->controller = nullptr;
 }
 

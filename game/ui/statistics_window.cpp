@@ -134,6 +134,13 @@ StatisticsWindow::StatisticsWindow(QWidget* parent) : QWidget(parent, Qt::Window
 void StatisticsWindow::Show(const Statistics& statistics, const PlayerList& players, int player) {
     player_ = player;
     Refresh(statistics, players);
+    // Refresh keeps the chooser when nothing changed: choose the player here.
+    if (const int index = chooser_->findData(player); index >= 0) {
+        filling_ = true;
+        chooser_->setCurrentIndex(index);
+        filling_ = false;
+        Draw();
+    }
     if (!isVisible()) show();
     raise();
     activateWindow();
