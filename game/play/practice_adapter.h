@@ -3,7 +3,7 @@
 // puzzle; the window answers by scheduling a pass on its own thread, which
 // takes the puzzle. `report` must not wait for the window. Stop never waits:
 // the stopped search's threads end by themselves and are joined later (by
-// the next Start, Join or the destructor), so the window's thread is never
+// the next Start once they have ended, Join or the destructor), so the window's thread is never
 // held up by a thread in the middle of a puzzle.
 #pragma once
 

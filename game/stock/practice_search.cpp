@@ -134,8 +134,13 @@ PracticeSearch::PracticeSearch(int technique, int count, int threads,
       report_(std::move(report)), reportMilliseconds_(std::max(reportMilliseconds, 1)),
       yieldToOthers_(yieldToOthers) {
     const int n = std::max(threads, 1);
+    running_ = n;
     threads_.reserve(static_cast<std::size_t>(n));
-    for (int i = 0; i < n; ++i) threads_.emplace_back([this] { Work(); });
+    for (int i = 0; i < n; ++i)
+        threads_.emplace_back([this] {
+            Work();
+            --running_;
+        });
 }
 
 PracticeSearch::~PracticeSearch() {

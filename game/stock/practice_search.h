@@ -98,6 +98,8 @@ class PracticeSearch {
     // found (the destructor or Stop joins them). For an owner that must not
     // wait, such as a window's thread.
     void RequestStop();
+    // True once every thread has returned (joining them then does not wait).
+    bool ThreadsEnded() const { return running_.load() == 0; }
 
   private:
     void Work();
@@ -112,6 +114,7 @@ class PracticeSearch {
     const bool yieldToOthers_;
     std::atomic<bool> stop_{false};
     std::atomic<std::uint64_t> tried_{0};
+    std::atomic<int> running_{0}; // threads that have not returned yet
     mutable std::mutex mutex_;
     std::condition_variable changed_;
     std::uint64_t nextPass_ = 0;  // next attempt to hand to a worker

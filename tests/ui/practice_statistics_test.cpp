@@ -9,20 +9,16 @@
 #include <QAction>
 #include <QComboBox>
 #include <QDesktopServices>
-#include <QElapsedTimer>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTest>
 #include <QTextBrowser>
-#include <QTimer>
 #include <QUrl>
 
 #include <cstdlib>
-#include <ctime>
 #include <fstream>
-#include <iostream>
 
 #include "game/players/statistics_file.h"
 #include "game/ui/form_namen.h"
@@ -107,49 +103,12 @@ TEST(PracticeThroughTheWindow, TheHelpPageLinkFindsAPuzzleThatIsPlayedAsABrought
     EXPECT_FALSE(bar->isVisible());
     EXPECT_EQ(h.shown().Givens, before.Givens);
 
-    // The window keeps answering while the rarer techniques are searched
-    // for: the longest gap between two turns of its event loop while a search
-    // runs (the loading of the found puzzle, as after Next, apart), reported.
-    QElapsedTimer clock;
-    clock.start();
-    // Wall time between turns depends on what else the machine runs; the
-    // processor time the window's thread used in between is the program's own.
-    auto threadMs = [] {
-        timespec t{};
-        clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
-        return t.tv_sec * 1000.0 + t.tv_nsec / 1e6;
-    };
-    qint64 last = 0, longest = 0, longestWithLoad = 0;
-    double lastCpu = threadMs(), longestCpu = 0;
-    bool wasSearching = false;
-    QTimer beat;
-    beat.setInterval(1);
-    QObject::connect(&beat, &QTimer::timeout, [&] {
-        const qint64 now = clock.elapsed();
-        const bool searching = h.game().Practising();
-        const double cpu = threadMs();
-        if (wasSearching && searching) {
-            longest = std::max(longest, now - last);
-            longestCpu = std::max(longestCpu, cpu - lastCpu);
-        }
-        longestWithLoad = std::max(longestWithLoad, now - last);
-        wasSearching = searching;
-        last = now;
-        lastCpu = cpu;
-    });
-    beat.start();
-    for (int t : {kAvoidableRectangle, kHiddenTriple, kSwordfish, kEmptyRectangle}) {
-        h.app->Controller().Do([t](Game& g) { g.Practise(t); });
-        const qint64 start = clock.elapsed();
-        while (h.view().Practice && clock.elapsed() - start < 60'000) QTest::qWait(5);
-        ASSERT_FALSE(h.view().Practice.has_value()) << "nothing found for " << t;
-        EXPECT_GE(std::stoi(h.view().TechniqueCounts[static_cast<std::size_t>(t)]), 1);
-    }
-    beat.stop();
-    std::cout << "[ practice ] four searches in " << clock.elapsed()
-              << " ms; longest event-loop gap while searching " << longest
-              << " ms (of it the window's own work at most " << longestCpu
-              << " ms), with the found puzzles' loading " << longestWithLoad << " ms\n";
+    // A rarer technique: found all the same (bench/ui_bench measures the
+    // event loop while the searches run).
+    h.app->Controller().Do([](Game& g) { g.Practise(kAvoidableRectangle); });
+    for (int i = 0; i < 12000 && h.view().Practice; ++i) QTest::qWait(5);
+    ASSERT_FALSE(h.view().Practice.has_value());
+    EXPECT_GE(std::stoi(h.view().TechniqueCounts[kAvoidableRectangle]), 1);
 }
 
 TEST(StatisticsThroughTheWindow, CountedGamesShowPerLevelAndSurviveARestart) {
