@@ -2,9 +2,9 @@
 // `report` from one of its threads while it runs and when it has found the
 // puzzle; the window answers by scheduling a pass on its own thread, which
 // takes the puzzle. `report` must not wait for the window. Stop never waits:
-// the stopped search's threads end by themselves and are joined later (by
-// the next Start once they have ended, Join or the destructor), so the window's thread is never
-// held up by a thread in the middle of a puzzle.
+// the stopped search's threads end by themselves and are joined later (by the
+// next Start once they have ended, by Join or the destructor), so the
+// window's thread is never held up by a thread in the middle of a puzzle.
 #pragma once
 
 #include <functional>
