@@ -45,8 +45,7 @@ int RunNeeds(int technique, long long count, int threads, std::optional<std::uin
         std::string("generate --needs ") +
             std::string(kTechniqueTable[static_cast<std::size_t>(technique)].printCode),
         static_cast<std::uint64_t>(count));
-    PracticeSearch search(technique, static_cast<int>(std::min<long long>(count, 1'000'000)),
-                          threads, seed);
+    PracticeSearch search(technique, static_cast<int>(count), threads, seed);
     long long printed = 0;
     while (printed < count && out) {
         // A terminal sees the puzzles tried go up while none is found.

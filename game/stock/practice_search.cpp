@@ -164,10 +164,9 @@ void PracticeSearch::Stop() {
 
 PracticeProgress PracticeSearch::Progress() const {
     std::lock_guard lock(mutex_);
-    return {
-        tried_.load(),
-        static_cast<int>(std::min<std::size_t>(found_.size(), static_cast<std::size_t>(count_))),
-        done_};
+    return {tried_.load(),
+            static_cast<int>(std::min<std::size_t>(found_, static_cast<std::size_t>(count_))),
+            done_};
 }
 
 void PracticeSearch::Work() {
@@ -179,7 +178,10 @@ void PracticeSearch::Work() {
     for (;;) {
         std::uint64_t pass;
         {
-            std::lock_guard lock(mutex_);
+            // Found puzzles wait for the owner in a bounded queue: a slow
+            // reader (a full pipe) holds the workers back.
+            std::unique_lock lock(mutex_);
+            changed_.wait(lock, [&] { return stop_ || done_ || waiting_.size() < kMaxWaiting; });
             if (stop_ || done_) return;
             pass = nextPass_++;
         }
@@ -210,11 +212,14 @@ void PracticeSearch::Deliver(std::uint64_t pass, std::optional<GeneratedPuzzle> 
             moved = false;
             for (auto it = pending_.begin(); it != pending_.end(); ++it) {
                 if (it->first != nextOrder_) continue;
-                if (it->second) found_.push_back(std::move(*it->second));
+                if (it->second) {
+                    waiting_.push_back(std::move(*it->second));
+                    ++found_;
+                }
                 pending_.erase(it);
                 ++nextOrder_;
                 moved = true;
-                if (found_.size() >= static_cast<std::size_t>(count_)) done_ = finished = true;
+                if (found_ >= static_cast<std::size_t>(count_)) done_ = finished = true;
                 break;
             }
         }
@@ -224,24 +229,29 @@ void PracticeSearch::Deliver(std::uint64_t pass, std::optional<GeneratedPuzzle> 
     if (finished && report_) report_();
 }
 
+std::optional<GeneratedPuzzle> PracticeSearch::TakeLocked() {
+    if (waiting_.empty()) return std::nullopt;
+    std::optional<GeneratedPuzzle> p = std::move(waiting_.front());
+    waiting_.pop_front();
+    changed_.notify_all(); // room for the workers
+    return p;
+}
+
 std::optional<GeneratedPuzzle> PracticeSearch::TryTake() {
     std::lock_guard lock(mutex_);
-    if (taken_ >= found_.size()) return std::nullopt;
-    return std::move(found_[taken_++]);
+    return TakeLocked();
 }
 
 std::optional<GeneratedPuzzle> PracticeSearch::Take() {
     std::unique_lock lock(mutex_);
-    changed_.wait(lock, [&] { return stop_ || done_ || taken_ < found_.size(); });
-    if (taken_ >= found_.size()) return std::nullopt;
-    return std::move(found_[taken_++]);
+    changed_.wait(lock, [&] { return stop_ || done_ || !waiting_.empty(); });
+    return TakeLocked();
 }
 
 std::optional<GeneratedPuzzle> PracticeSearch::TakeFor(std::chrono::milliseconds wait) {
     std::unique_lock lock(mutex_);
-    changed_.wait_for(lock, wait, [&] { return stop_ || done_ || taken_ < found_.size(); });
-    if (taken_ >= found_.size()) return std::nullopt;
-    return std::move(found_[taken_++]);
+    changed_.wait_for(lock, wait, [&] { return stop_ || done_ || !waiting_.empty(); });
+    return TakeLocked();
 }
 
 } // namespace dravik

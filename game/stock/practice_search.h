@@ -19,6 +19,7 @@
 #include <chrono>
 #include <condition_variable>
 #include <cstdint>
+#include <deque>
 #include <functional>
 #include <mutex>
 #include <optional>
@@ -105,6 +106,8 @@ class PracticeSearch {
     void Work();
     void Reporter();
     void Deliver(std::uint64_t pass, std::optional<GeneratedPuzzle> found);
+    std::optional<GeneratedPuzzle> TakeLocked(); // with mutex_ held
+    static constexpr std::size_t kMaxWaiting = 256;
 
     const int technique_;
     const int count_;
@@ -121,8 +124,8 @@ class PracticeSearch {
     std::uint64_t nextOrder_ = 0; // attempts below this have all been settled in order
     // Finished attempts above nextOrder_: a found puzzle, or nothing.
     std::vector<std::pair<std::uint64_t, std::optional<GeneratedPuzzle>>> pending_;
-    std::vector<GeneratedPuzzle> found_; // in attempt order
-    std::size_t taken_ = 0;
+    std::deque<GeneratedPuzzle> waiting_; // found, not yet taken, in attempt order
+    std::size_t found_ = 0;               // found in all
     bool done_ = false;
     std::vector<std::thread> threads_;
 };
