@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QStatusBar>
 #include <QTest>
 #include <QTextBrowser>
@@ -65,6 +66,8 @@ TEST(PracticeThroughTheWindow, TheHelpPageLinkFindsAPuzzleThatIsPlayedAsABrought
     h.ProcessEvents();
     EXPECT_TRUE(help->Browser()->toPlainText().contains("Play a puzzle that needs this technique"));
     EXPECT_TRUE(help->Browser()->toHtml().contains("dravik-practice:XW"));
+    help->Browser()->verticalScrollBar()->setValue(help->Browser()->verticalScrollBar()->maximum());
+    Shot(*help, "help_x_wing.png");
     QDesktopServices::openUrl(QUrl("dravik-practice:XW")); // as a click on the link does
     // A game in progress is given up only when the player agrees (Yes).
     ASSERT_FALSE(h.prompt.messages.empty());
