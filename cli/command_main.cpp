@@ -30,6 +30,9 @@ std::string Usage() {
            counts +
            " per new puzzle;\n"
            "                         --level keeps only that level's puzzles\n"
+           "  generate --needs TECHNIQUE [--count N] [--threads T] [--seed S]\n"
+           "                         the same line for N (default 1) puzzles whose grading\n"
+           "                         needs the technique (its code or caption, e.g. XW)\n"
            "  hint [--where]         PLAYED MARKS SOLUTION GIVENS LEVEL per line: the game's\n"
            "                         hint code; --where adds the step and its pattern\n"
            "  stock build --out FILE [--seed S] [--threads T]\n"

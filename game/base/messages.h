@@ -95,6 +95,21 @@ inline constexpr MessageText kPuzzleNotPlayed = {"Puzzle not played", "%1"};
 inline constexpr MessageText kGiveUpForBrought = {
     "Play a puzzle", "Play the puzzle you brought? The game in progress will be lost.", I::Question,
     B::YesNo};
+// Practice a technique: %1 is the technique's caption.
+inline constexpr MessageText kGiveUpForPractice = {
+    "Practise a technique",
+    "Look for a puzzle that needs %1? You can play on while the game looks; once it is found, the "
+    "game in progress is given up.",
+    I::Question, B::YesNo};
+
+// The statistics file: %1 is where the damaged file was kept.
+inline constexpr MessageText kStatisticsSetAside = {
+    "File Error",
+    "The file with your statistics was damaged and has been set aside; the game counts afresh "
+    "from now on. The damaged file was kept as '%1'."};
+inline constexpr MessageText kStatisticsUnwritable = {
+    "File Error", "Your statistics could not be saved: %1. The game counts on while it runs and "
+                  "tries again with every change."};
 
 // Printing.
 inline constexpr MessageText kPrinterError = {

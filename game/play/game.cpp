@@ -134,6 +134,9 @@ void Game::Restart() {
 
 void Game::ShowSolution() {
     if (!CanShowSolution()) return;
+    CountStatistic([](Statistics& st, int p, std::string_view n, int level) {
+        st.SolutionShown(p, n, level);
+    });
     clock_.Stop();
     Play(kSoundSolution);
     round_.ShowSolution();
@@ -144,6 +147,8 @@ void Game::ShowSolution() {
 
 HintResult Game::Hint() {
     if (!CanHint()) return {};
+    CountStatistic(
+        [](Statistics& st, int p, std::string_view n, int level) { st.HintAsked(p, n, level); });
     const HintResult result = hints_.Ask(round_);
     if (result.IsTechnique()) {
         Play(kSoundHint);
@@ -233,6 +238,11 @@ void Game::ShowSudoku(int level) {
 // The end of every load: givens on the board and the clock from zero.
 void Game::BeginPlay(const PuzzleFacts& facts, const Grid& givens, const Grid& solution,
                      int rulesLevel) {
+    // The game in progress is given up.
+    if (round_.Playing())
+        CountStatistic([](Statistics& st, int p, std::string_view n, int level) {
+            st.Abandoned(p, n, level);
+        });
     round_.Load(facts, givens, solution, rulesLevel);
     clock_.Start();
 }
@@ -287,6 +297,9 @@ void Game::PrintDialogClosed() {
 void Game::ZetOpgelost() {
     clock_.Stop();
     const int elapsed = clock_.ElapsedSeconds();
+    CountStatistic([elapsed](Statistics& st, int p, std::string_view n, int level) {
+        st.Finished(p, n, level, elapsed);
+    });
     Play(kSoundApplause);
     round_.End();
     // Seen also with the sound off and without a best time to tell.
@@ -335,7 +348,12 @@ void Game::SetSound(bool on) {
 }
 
 bool Game::QueryQuit() {
-    return Show(services_.Dialogs, messages::kQuit) == MessageAnswer::Yes;
+    if (Show(services_.Dialogs, messages::kQuit) != MessageAnswer::Yes) return false;
+    if (round_.Playing())
+        CountStatistic([](Statistics& st, int p, std::string_view n, int level) {
+            st.Abandoned(p, n, level);
+        });
+    return true;
 }
 
 void Game::PlayersChanged(const PlayerList& players) {
@@ -354,9 +372,75 @@ void Game::Renew(int level) {
 }
 
 void Game::RunPass() {
+    if (practising_ && practice_) {
+        practiceTried_ = practice_->Tried();
+        if (std::optional<GeneratedPuzzle> found = practice_->TryTake()) {
+            CancelPractice();
+            PlayFound(*found);
+        }
+    }
     const bool stockWhole = renewal_.Pass(stock_);
     if (loadRequested_) ShowSudoku(options_.CurrentLevel);
     if (stockWhole) WriteStockFile();
+}
+
+// ---------------------------------------------------------------------------
+// Practice a technique
+
+bool Game::CanPractise(int technique) const {
+    return practice_ != nullptr && technique >= 0 && technique < kTechniqueCount &&
+           !renewal_.Starting();
+}
+
+void Game::Practise(int technique) {
+    if (!CanPractise(technique)) return;
+    const std::string_view caption = kTechniqueTable[static_cast<std::size_t>(technique)].caption;
+    if (round_.Playing() &&
+        Show(services_.Dialogs, messages::kGiveUpForPractice, caption) != MessageAnswer::Yes)
+        return;
+    practising_ = technique;
+    practiceTried_ = 0;
+    practice_->Start(technique);
+}
+
+void Game::CancelPractice() {
+    if (!practising_) return;
+    practising_.reset();
+    if (practice_) practice_->Stop();
+}
+
+// The found puzzle is played as a pasted one: outside the stock.
+void Game::PlayFound(const GeneratedPuzzle& found) {
+    PuzzleFacts facts;
+    facts.origin = PuzzleFacts::Origin::Brought;
+    facts.level = found.grading.result;
+    for (int k = 0; k < kTechniqueCount; ++k) facts.techniqueCounts[k] = found.grading.counts[k];
+    loadRequested_ = false;
+    BeginPlay(facts, found.givens, found.solution, found.grading.result);
+}
+
+// ---------------------------------------------------------------------------
+// Statistics
+
+void Game::TakeStatistics(StatisticsLoad load, StatisticsStore* store) {
+    statistics_ = std::move(load.statistics);
+    statisticsStore_ = store;
+    if (!load.setAside.empty())
+        Show(services_.Dialogs, messages::kStatisticsSetAside, load.setAside);
+}
+
+template <typename Count> void Game::CountStatistic(Count&& count) {
+    const int player = players_.CurrentPlayer;
+    const std::string name = players_.DisplayName(player).value_or("");
+    count(statistics_, player, name, round_.Facts().level);
+    if (!statisticsStore_) return;
+    const std::string failed = statisticsStore_->Save(statistics_);
+    if (failed.empty()) {
+        statisticsUnsaved_ = false;
+    } else if (!statisticsUnsaved_) {
+        statisticsUnsaved_ = true;
+        Show(services_.Dialogs, messages::kStatisticsUnwritable, failed);
+    }
 }
 
 // ---------------------------------------------------------------------------
@@ -400,6 +484,9 @@ GameView Game::View() const {
     for (int level = 1; level <= kLevels; ++level) v.StartupProgress[level] = renewal_.Filed(level);
     if (const int renewing = renewal_.RenewingLevel(); renewing != 0)
         v.RenewalProgress = std::max(0, renewal_.Filed(renewing) - 1);
+    if (practising_)
+        v.Practice = GameView::PracticeSearchView{*practising_,
+                                                  PracticeSearchText(*practising_, practiceTried_)};
     return v;
 }
 

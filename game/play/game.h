@@ -27,6 +27,8 @@
 #include "game/play/solution_path.h"
 #include "game/play/view.h"
 #include "game/players/settings.h"
+#include "game/players/statistics_file.h"
+#include "game/ports/practice_source.h"
 #include "game/stock/stock_file.h"
 #include "game/stock/stock_record.h"
 
@@ -126,6 +128,25 @@ class Game {
     // A text read from `file` is refused as a file that holds no puzzle.
     bool PlayText(std::string_view text, std::string_view file = {});
 
+    // --- Practice a technique ---------------------------------------------------
+    // The source of practice puzzles (null: practice is not offered). Set once
+    // before the first command.
+    void SetPracticeSource(PracticeSource* source) { practice_ = source; }
+    bool CanPractise(int technique) const;
+    // Looks in the background for a puzzle whose grading needs `technique`
+    // and, once found, plays it as a brought puzzle (no best time, no stock
+    // write). A game in progress goes on meanwhile; it is given up when the
+    // puzzle comes, so the player is asked first. Asking again starts afresh.
+    void Practise(int technique);
+    bool Practising() const { return practising_.has_value(); }
+    void CancelPractice();
+
+    // --- Statistics --------------------------------------------------------------
+    // The statistics as start-up read them and where they are saved (null:
+    // kept for the session only). A damaged file that was set aside is reported.
+    void TakeStatistics(StatisticsLoad load, StatisticsStore* store);
+    const Statistics& Stats() const { return statistics_; }
+
     // --- Hints -------------------------------------------------------------------
     // A wrong digit or a struck solution mark is named in a message; otherwise
     // the marker shows by the technique the next step needs. Nothing on the
@@ -186,6 +207,10 @@ class Game {
     // The menu commands' part of the view (learn_commands.cpp).
     void LearnView(GameView& v) const;
     void WriteStockFile();
+    // Counts an event of the round on the board for the current player and
+    // saves the statistics.
+    template <typename Count> void CountStatistic(Count&& count);
+    void PlayFound(const GeneratedPuzzle& found);
 
     GameServices services_;
     Round round_;
@@ -204,6 +229,12 @@ class Game {
     // The notice holds while the board stays as it was when it was given.
     std::string notice_;
     int noticeRevision_ = -1;
+    PracticeSource* practice_ = nullptr;
+    std::optional<int> practising_;   // the technique searched for
+    std::uint64_t practiceTried_ = 0; // as of the last pass
+    Statistics statistics_;
+    StatisticsStore* statisticsStore_ = nullptr;
+    bool statisticsUnsaved_ = false; // told once per session
 };
 
 } // namespace dravik

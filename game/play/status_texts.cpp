@@ -46,6 +46,18 @@ std::array<std::string, 5> StatusPanels(const PuzzleFacts& puzzle, const Stock& 
     return panels;
 }
 
+std::string PracticeSearchText(int technique, std::uint64_t tried) {
+    std::string count = std::to_string(tried);
+    for (int at = static_cast<int>(count.size()) - 3; at > 0; at -= 3)
+        count.insert(static_cast<std::size_t>(at), ",");
+    const std::string_view caption =
+        technique >= 0 && technique < kTechniqueCount
+            ? kTechniqueTable[static_cast<std::size_t>(technique)].caption
+            : std::string_view("a technique");
+    return "Looking for a puzzle that needs " + std::string(caption) + " (" + count +
+           (tried == 1 ? " puzzle" : " puzzles") + " tried)";
+}
+
 std::string WindowTitle(const std::optional<std::string>& player) {
     if (player) return "Dravik Sudoku - " + *player + " is playing";
     return "Dravik Sudoku - Free Play (no player selected)";

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <optional>
 #include <string>
 
@@ -35,6 +36,10 @@ std::array<std::string, 5> StatusPanels(const PuzzleFacts& puzzle, const Stock& 
                                         const PlayerList& players);
 
 // "Dravik Sudoku - Name is playing", or the free-play title without a player.
+// The status bar's line while a practice puzzle is searched for:
+// "Looking for a puzzle that needs X-Wing (1,234 puzzles tried)".
+std::string PracticeSearchText(int technique, std::uint64_t tried);
+
 std::string WindowTitle(const std::optional<std::string>& player);
 
 } // namespace dravik

@@ -100,6 +100,13 @@ struct GameView {
     std::array<int, kLevels + 1> StartupProgress{};
     // The progress of a running renewal, 0..100.
     std::optional<int> RenewalProgress;
+    // The search for a practice puzzle while it runs.
+    struct PracticeSearchView {
+        int Technique = 0;
+        std::string Text; // "Looking for a puzzle that needs X-Wing: 1,234 tried"
+        friend bool operator==(const PracticeSearchView&, const PracticeSearchView&) = default;
+    };
+    std::optional<PracticeSearchView> Practice;
 
     friend bool operator==(const GameView&, const GameView&) = default;
 };

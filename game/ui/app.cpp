@@ -10,6 +10,8 @@
 #include "game/model/grid.h"
 #include "game/play/adapters.h"
 #include "game/play/brought_puzzle.h"
+#include "game/play/practice_adapter.h"
+#include "game/players/statistics_file.h"
 #include "game/players/qt/qsettings_store.h"
 #include "game/sound/effects_sink.h"
 #include "game/sound/game_sounds.h"
@@ -23,7 +25,9 @@
 #include "game/ui/help_window.h"
 #include "game/ui/logo.h"
 #include "game/ui/main_window.h"
+#include "game/ui/practice_bar.h"
 #include "game/ui/print_features.h"
+#include "game/ui/statistics_window.h"
 #include "game/ui/qt_prompt.h"
 
 namespace dravik::ui {
@@ -83,7 +87,13 @@ struct App::Owned {
           sounds(host.get(), folders.ProgramFolder), sink(sounds), writer(WorkingStockFile(folders)),
           source(options.workerThreads, [this] {
               if (GameController* c = controller.load()) c->PuzzleReady();
-          }) {}
+          }),
+          practice(options.workerThreads,
+                   [this] {
+                       // A report runs a pass like a finished renewal puzzle.
+                       if (GameController* c = controller.load()) c->PuzzleReady();
+                   }),
+          statisticsStore(std::filesystem::path(folders.DataFolder) / kStatisticsFileName) {}
 
     // A second game, or one without the lock, only tells the player and ends:
     // it never touches the settings another game may be using, so it reads none.
@@ -105,6 +115,8 @@ struct App::Owned {
     SteadyClock clock;
     FileStockWriter writer;
     WorkerPuzzleSource source;
+    WorkerPracticeSource practice;
+    FileStatisticsStore statisticsStore;
     std::atomic<GameController*> controller{nullptr};
     std::unique_ptr<GameController> ownedController;
     std::unique_ptr<PrintFeatures> printing; // reset before the window goes
@@ -112,6 +124,7 @@ struct App::Owned {
     DesktopUrlOpener urlOpener;
     std::unique_ptr<HelpFeatures> help;
     FormNamen* players = nullptr; // a child of the window
+    std::unique_ptr<StatisticsWindow> statistics;
     Stock stock;
 };
 
@@ -124,6 +137,7 @@ App::App(AppOptions options) : owned_(std::make_unique<Owned>(std::move(options)
     GameServices services{*p.settings, prompt, sound, clock, writer, p.source};
     p.ownedController = std::make_unique<GameController>(services);
     p.controller = p.ownedController.get();
+    p.ownedController->game().SetPracticeSource(&p.practice);
     p.window = std::make_unique<MainWindow>(*p.ownedController);
     p.qtPrompt.SetParent(p.window.get());
     p.printing = std::make_unique<PrintFeatures>(*p.window, *p.ownedController, prompt,
@@ -148,6 +162,33 @@ App::App(AppOptions options) : owned_(std::make_unique<Owned>(std::move(options)
     p.players = new FormNamen(*p.settings, prompt, p.window.get());
     QObject::connect(p.window.get(), &MainWindow::PlayersRequested, p.players,
                      [&p] { p.players->Open(p.ownedController->game().Players(), *p.window); });
+    // The practice search's row over the status bar.
+    new PracticeBar(*p.window->StatusBar(), *p.ownedController);
+    // F4 and the players dialog's "Statistics...": the window shows the
+    // current player's figures (over the dialog it is modal like the dialog).
+    auto showStatistics = [&p](bool overDialog) {
+        if (!p.statistics) p.statistics = std::make_unique<StatisticsWindow>();
+        StatisticsWindow& w = *p.statistics;
+        const Qt::WindowModality modality = overDialog ? Qt::ApplicationModal : Qt::NonModal;
+        if (w.windowModality() != modality) {
+            w.hide();
+            w.setWindowModality(modality);
+        }
+        const Game& g = p.ownedController->game();
+        // Over the dialog: the player whose line is selected, else the current one.
+        const PlayerList players = overDialog ? p.players->Rules().Players() : g.Players();
+        const int line = overDialog ? p.players->Rules().Selection() : -1;
+        w.Show(g.Stats(), players, line >= 0 ? line + 1 : players.CurrentPlayer);
+    };
+    QObject::connect(p.window.get(), &MainWindow::StatisticsRequested, p.window.get(),
+                     [showStatistics] { showStatistics(false); });
+    QObject::connect(p.players, &FormNamen::StatisticsRequested, p.players,
+                     [showStatistics] { showStatistics(true); });
+    QObject::connect(p.ownedController.get(), &GameController::ViewChanged, p.window.get(), [&p] {
+        if (p.statistics && p.statistics->isVisible())
+            p.statistics->Refresh(p.ownedController->game().Stats(),
+                                  p.ownedController->game().Players());
+    });
     QObject::connect(p.players, &FormNamen::Closed, p.players, [&p] {
         const PlayerList chosen = p.players->Rules().Players();
         p.ownedController->Do([&chosen](Game& g) { g.PlayersChanged(chosen); });
@@ -155,10 +196,12 @@ App::App(AppOptions options) : owned_(std::make_unique<Owned>(std::move(options)
 }
 
 App::~App() {
+    owned_->statistics.reset();
     owned_->help.reset(); // its help window and menu before the game window
     owned_->printing.reset();
     // The worker stops (and joins) before the game it reports to goes away.
     owned_->source.Stop();
+    owned_->practice.Join();
     owned_->controller = nullptr;
 }
 
@@ -214,6 +257,10 @@ bool App::Start() {
             prompt.ShowMessage(*notice, messages::kSettingsSetAside.title,
                                messages::kSettingsSetAside.icon,
                                messages::kSettingsSetAside.buttons);
+
+    game.TakeStatistics(
+        LoadStatisticsFile(std::filesystem::path(p.folders.DataFolder) / kStatisticsFileName),
+        &p.statisticsStore);
 
     StockOpenResult opened = OpenStock(MasterStockFile(p.folders), WorkingStockFile(p.folders), p.stock);
     if (!game.TakeStock(opened, p.stock)) return false;

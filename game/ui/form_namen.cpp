@@ -65,6 +65,11 @@ FormNamen::FormNamen(SettingsStore& store, Prompt& prompt, QWidget* parent)
     grid->addWidget(ok_, 3, 1);
     grid->addWidget(cancel_, 4, 1);
     grid->addWidget(free_, 5, 1);
+    // Below the buttons, where the list leaves room: nothing else moves.
+    statistics_ = MakeButton(this, "CommandStatistics", "Statistics...");
+    statistics_->setAutoDefault(false);
+    grid->addWidget(statistics_, 6, 1, Qt::AlignTop);
+    connect(statistics_, &QPushButton::clicked, this, &FormNamen::StatisticsRequested);
     grid->setRowStretch(6, 1);
     grid->addWidget(entry_, 7, 0, 1, 2);
     grid->setSizeConstraint(QLayout::SetFixedSize);

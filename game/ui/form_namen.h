@@ -33,6 +33,8 @@ class FormNamen final : public QDialog {
   signals:
     // The dialog hid: OK, Cancel, Free Play, a double click or the close box.
     void Closed();
+    // "Statistics...": the statistics window over the dialog.
+    void StatisticsRequested();
 
   public slots:
     // Esc outside the entry: Cancel, while Cancel is available.
@@ -61,6 +63,7 @@ class FormNamen final : public QDialog {
     QPushButton* cancel_ = nullptr;
     QPushButton* ok_ = nullptr;
     QPushButton* free_ = nullptr;
+    QPushButton* statistics_ = nullptr;
     bool drawing_ = false;
     std::optional<PlayersFocus> drawnFocus_; // where Draw last put the focus
 };

@@ -58,6 +58,13 @@ HelpFeatures::HelpFeatures(MainWindow& window, GameController& controller,
     menu_->addSeparator();
     QAction* explain = menu_->addAction("Explain the technique");
     explain->setObjectName("HintExplain");
+    QAction* practise = menu_->addAction("Play a puzzle that needs this technique");
+    practise->setObjectName("HintPractise");
+    connect(practise, &QAction::triggered, this, [this] {
+        controller_.Do([](Game& g) {
+            if (const std::optional<int> t = g.View().HintMarker) g.Practise(*t);
+        });
+    });
     connect(where, &QAction::triggered, this,
             [this] { controller_.Do([](Game& g) { g.ShowHintWhere(); }); });
     connect(apply, &QAction::triggered, this,
@@ -80,6 +87,9 @@ void HelpFeatures::OpenPage(std::string_view page) {
     if (!help_) {
         help_ = std::make_unique<HelpWindow>();
         help_->PlaceBeside(window_);
+        connect(help_.get(), &HelpWindow::PracticeRequested, this, [this](int technique) {
+            controller_.Do([technique](Game& g) { g.Practise(technique); });
+        });
     }
     help_->Open(QString::fromStdString(HelpPagePath(programFolder_, page)));
 }

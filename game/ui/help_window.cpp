@@ -1,5 +1,6 @@
 #include "game/ui/help_window.h"
 
+#include <QDesktopServices>
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -15,7 +16,9 @@
 #include <vector>
 
 #include "game/help/help_files.h"
+#include "game/help/practice_links.h"
 #include "game/platform/safe_files.h"
+#include "game/qt/text.h"
 #include "game/ui/logo.h"
 
 namespace dravik::ui {
@@ -82,6 +85,13 @@ QVariant HelpBrowser::loadResource(int type, const QUrl& name) {
                 HelpPageProblem(std::string_view(data.constData(), bytes.size()));
             !why.empty())
             return RefusedPage(url, why);
+    if (type == QTextDocument::HtmlResource) {
+        // Every technique page ends with its practice link.
+        const std::string page = QFileInfo(url.toLocalFile()).fileName().toStdString();
+        const std::string html =
+            WithPracticeLinks(std::string_view(data.constData(), bytes.size()), page);
+        return QByteArray(html.data(), static_cast<qsizetype>(html.size()));
+    }
     return data;
 }
 
@@ -105,6 +115,9 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
         b->setFocusPolicy(Qt::TabFocus);
         b->setAutoDefault(false);
     }
+    // The browser hands links of other schemes than file to the desktop's
+    // services; a practice link comes back here and starts the search.
+    QDesktopServices::setUrlHandler(ToQString(kPracticeScheme), this, "OpenPracticeLink");
     connect(back, &QPushButton::clicked, browser_, &QTextBrowser::backward);
     connect(forward, &QPushButton::clicked, browser_, &QTextBrowser::forward);
     connect(browser_, &QTextBrowser::backwardAvailable, back, &QWidget::setEnabled);
@@ -120,6 +133,15 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     layout->addLayout(buttons);
     layout->addWidget(browser_);
     resize(640, 660);
+}
+
+HelpWindow::~HelpWindow() {
+    QDesktopServices::unsetUrlHandler(ToQString(kPracticeScheme));
+}
+
+void HelpWindow::OpenPracticeLink(const QUrl& url) {
+    if (const std::optional<int> t = PracticeLinkTechnique(url.toString().toStdString()))
+        emit PracticeRequested(*t);
 }
 
 void HelpWindow::PlaceBeside(const QWidget& game) {

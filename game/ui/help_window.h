@@ -24,6 +24,7 @@ class HelpWindow final : public QWidget {
     Q_OBJECT
   public:
     explicit HelpWindow(QWidget* parent = nullptr);
+    ~HelpWindow() override;
 
     // Shows the page at `path` (a full file path) and gives the browser the
     // keyboard focus.
@@ -32,6 +33,14 @@ class HelpWindow final : public QWidget {
     // screen's side that has room.
     void PlaceBeside(const QWidget& game);
     HelpBrowser* Browser() const { return browser_; }
+
+  public slots:
+    // Where the desktop's services send a practice link (practice_links.h).
+    void OpenPracticeLink(const QUrl& url);
+
+  signals:
+    // A technique page's "Play a puzzle that needs this technique".
+    void PracticeRequested(int technique);
 
   private:
     HelpBrowser* browser_;

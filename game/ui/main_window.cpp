@@ -233,6 +233,8 @@ void MainWindow::AddActions() {
         button->setToolTip(tip.isEmpty() ? QStringLiteral("Shortcut: ") + keys
                                          : tip + QStringLiteral(", ") + keys);
     }
+    add(QStringLiteral("KeyStatistics"), {QKeySequence(Qt::Key_F4)},
+        [this] { emit StatisticsRequested(); });
     add(QStringLiteral("KeyCopy"), {QKeySequence(QKeySequence::Copy)}, [this] {
         const std::string text = controller_.game().GivensText();
         if (!text.empty()) QGuiApplication::clipboard()->setText(QString::fromStdString(text));

@@ -74,6 +74,8 @@ class MainWindow : public QWidget {
     void SolutionPathRequested();
     void KeysHelpRequested();
     void LogoClicked();
+    // F4: the statistics window.
+    void StatisticsRequested();
     // The player answered Yes to the quit question: the program ends, with
     // every window of it.
     void QuitConfirmed();

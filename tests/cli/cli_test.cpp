@@ -272,3 +272,63 @@ TEST(Command, EveryCommandWhoseOutputIsLostSaysSoAndFails) {
 
 } // namespace
 } // namespace dravik::cli
+
+namespace dravik::cli {
+namespace {
+
+TEST(GenerateNeeds, EveryTechniqueCanBeAskedForAndGradeCountsItInEveryPuzzle) {
+    auto generate = [](const Args& args) {
+        return test::RunCommand([&](std::ostream& out, std::ostream& err) {
+            return RunGenerate(args, out, err, false);
+        });
+    };
+    // Three X-Wing puzzles for seed 1, the same for two threads; grade agrees.
+    const CommandRun xw = generate({"--needs", "XW", "--count", "3", "--seed", "1"});
+    ASSERT_EQ(xw.status, 0) << xw.err;
+    EXPECT_EQ(xw.out,
+              generate({"--needs", "X-Wing", "--count", "3", "--seed", "1", "--threads", "2"}).out);
+    const std::vector<std::string> lines = Lines(xw.out);
+    ASSERT_EQ(lines.size(), 3u);
+    std::string puzzles;
+    for (const std::string& line : lines) puzzles += line.substr(0, 81) + "\n";
+    const CommandRun graded = Call(RunGrade, {}, puzzles);
+    for (const std::string& line : Lines(graded.out)) {
+        std::istringstream fields(line);
+        std::string puzzle;
+        int result = 0, score = 0;
+        std::array<int, kTechniqueCount> counts{};
+        fields >> puzzle >> result >> score;
+        for (int& c : counts) fields >> c;
+        EXPECT_GE(counts[kXWing], 1) << line;
+        EXPECT_LE(result, 5);
+    }
+    // Every technique of the table, by its print code.
+    for (const TechniqueInfo& info : kTechniqueTable) {
+        const CommandRun r = generate({"--needs", info.printCode, "--seed", "3", "--threads", "2"});
+        ASSERT_EQ(r.status, 0) << info.printCode;
+        const std::vector<std::string> one = Lines(r.out);
+        ASSERT_EQ(one.size(), 1u) << info.printCode;
+        std::istringstream fields(one[0]);
+        std::string puzzle, solution;
+        int level = 0, score = 0;
+        fields >> puzzle >> solution >> level >> score;
+        std::array<int, kTechniqueCount> counts{};
+        for (int& c : counts) fields >> c;
+        EXPECT_GE(counts[static_cast<std::size_t>(&info - kTechniqueTable.data())], 1)
+            << info.printCode;
+    }
+    // An unknown name (or the wrong case) is refused with the list of names.
+    for (const char* bad : {"Bogus", "xw", "x-wing"}) {
+        try {
+            generate({"--needs", bad});
+            ADD_FAILURE() << bad << " accepted";
+        } catch (const UsageError& e) {
+            EXPECT_NE(e.message.find("XW (X-Wing)"), std::string::npos) << e.message;
+            EXPECT_NE(e.message.find("JF (Jellyfish)"), std::string::npos);
+        }
+    }
+    EXPECT_THROW(generate({"--needs", "XW", "--level", "4"}), UsageError);
+}
+
+} // namespace
+} // namespace dravik::cli

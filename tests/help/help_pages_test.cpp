@@ -11,6 +11,7 @@
 
 #include "game/help/help_examples.h"
 #include "game/help/help_files.h"
+#include "game/help/practice_links.h"
 #include "game/help/web_link.h"
 #include "game/hint/hint_text.h"
 #include "game/model/techniques.h"
@@ -231,6 +232,32 @@ TEST(WebLink, OpensTheOneAddressAndNamesEachFailure) {
         EXPECT_EQ(prompt.shown, messages);
     }
     EXPECT_EQ(kWebSiteAddress.rfind("https://", 0), 0u);
+}
+
+TEST(HelpPages, EveryTechniquePageEndsWithALinkToPractiseEachOfItsTechniques) {
+    std::set<int> linked;
+    for (std::string_view page : HelpPages()) {
+        const std::string html = Read(kBuilt / std::string(page));
+        const std::string shown = WithPracticeLinks(html, page);
+        if (page == kHelpIndexPage) {
+            EXPECT_EQ(shown, html) << "the index is no technique's page";
+            continue;
+        }
+        EXPECT_NE(shown.find("Play a puzzle that needs this technique"), std::string::npos) << page;
+        // The links stand last in the body.
+        const std::size_t links = shown.rfind("dravik-practice:");
+        EXPECT_LT(links, shown.rfind("</body>")) << page;
+        const std::regex link("href=\"(dravik-practice:[A-Z0-9]+)\"");
+        for (std::sregex_iterator it(shown.begin(), shown.end(), link), end; it != end; ++it) {
+            const std::optional<int> t = PracticeLinkTechnique((*it)[1].str());
+            ASSERT_TRUE(t) << (*it)[1];
+            EXPECT_EQ(kTechniqueTable[static_cast<std::size_t>(*t)].helpPage, page);
+            linked.insert(*t);
+        }
+    }
+    EXPECT_EQ(linked.size(), static_cast<std::size_t>(kTechniqueCount));
+    EXPECT_EQ(PracticeLinkTechnique("dravik-practice:xw"), std::nullopt);
+    EXPECT_EQ(PracticeLinkTechnique("https://example.org/XW"), std::nullopt);
 }
 
 } // namespace
