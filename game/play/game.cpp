@@ -30,6 +30,7 @@ Game::Game(const GameServices& services)
 void Game::LoadSettings(bool soundAvailable) {
     options_ = LoadOptions(services_.Settings);
     sameDigitTint_ = LoadHighlightOption(services_.Settings);
+    zoom_ = LoadZoom(services_.Settings);
     soundAvailable_ = soundAvailable;
     // Choosing the stored level stores the options, as its option button does.
     SelectLevel(options_.CurrentLevel);
@@ -334,6 +335,20 @@ void Game::SetSound(bool on) {
     SaveOptions(services_.Settings, options_);
 }
 
+bool Game::CanZoomIn() const {
+    return LargerZoom(zoom_) != zoom_;
+}
+
+bool Game::CanZoomOut() const {
+    return SmallerZoom(zoom_) != zoom_;
+}
+
+void Game::SetZoom(int zoom) {
+    if (zoom == zoom_) return;
+    zoom_ = zoom;
+    SaveZoom(services_.Settings, zoom_);
+}
+
 bool Game::QueryQuit() {
     return Show(services_.Dialogs, messages::kQuit) == MessageAnswer::Yes;
 }
@@ -395,6 +410,7 @@ GameView Game::View() const {
 
     v.SoundChecked = soundAvailable_ && options_.SoundOn;
     v.SoundEnabled = soundAvailable_;
+    v.Zoom = zoom_;
     v.Starting = renewal_.Starting();
     for (int level = 1; level <= kLevels; ++level) v.StartupProgress[level] = renewal_.Filed(level);
     if (const int renewing = renewal_.RenewingLevel(); renewing != 0)
