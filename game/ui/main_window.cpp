@@ -16,6 +16,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QSignalBlocker>
 #include <QStatusBar>
 #include <QStyle>
 #include <QWindowStateChangeEvent>
@@ -411,8 +412,25 @@ void MainWindow::Wire() {
     connect(Find<QCheckBox>("chkSound"), &QCheckBox::clicked, this,
             [this](bool checked) { controller_.Do([checked](Game& g) { g.SetSound(checked); }); });
     for (int level = 1; level <= kLevels; ++level) {
-        connect(Find<QRadioButton>("OptionType", level), &QRadioButton::clicked, this,
+        auto* option = Find<QRadioButton>("OptionType", level);
+        connect(option, &QRadioButton::clicked, this,
                 [this, level] { controller_.Do([level](Game& g) { g.SelectLevel(level); }); });
+        // A screen reader toggles the option without a click: that chooses the
+        // level too. A click (mouse or key) toggles between its press and its
+        // release, and then clicks.
+        connect(option, &QRadioButton::pressed, this, [this, level] { pressedOption_ = level; });
+        connect(option, &QRadioButton::released, this, [this] { pressedOption_ = 0; });
+        connect(option, &QRadioButton::toggled, this, [this, level](bool on) {
+            if (!on || pressedOption_ == level) return;
+            controller_.Do([level](Game& g) { g.SelectLevel(level); });
+            // Refused: the option the game has stays the chosen one.
+            const int chosen = controller_.View().SelectedLevel;
+            if (chosen != level && IsLevel(chosen)) {
+                auto* kept = Find<QRadioButton>("OptionType", chosen);
+                const QSignalBlocker quiet(kept);
+                kept->setChecked(true);
+            }
+        });
         connect(Find<ClickLabel>("RenewLevel", level), &ClickLabel::clicked, this,
                 [this, level](Qt::MouseButton button, QPoint) {
                     if (button != Qt::LeftButton) return;
@@ -465,8 +483,11 @@ void MainWindow::Apply(const GameView& view) {
         }
     }
     if (changed(&GameView::SelectedLevel)) {
-        for (int level = 1; level <= kLevels; ++level)
-            Find<QRadioButton>("OptionType", level)->setChecked(level == view.SelectedLevel);
+        for (int level = 1; level <= kLevels; ++level) {
+            auto* option = Find<QRadioButton>("OptionType", level);
+            const QSignalBlocker quiet(option); // the game has chosen it already
+            option->setChecked(level == view.SelectedLevel);
+        }
     }
     if (changed(&GameView::StatusPanels)) {
         for (std::size_t i = 0; i < panels_.size(); ++i)

@@ -105,6 +105,7 @@ class MainWindow : public QWidget {
     QHash<QString, QWidget*> controls_;
     std::optional<GameView> shown_;
     int zoom_ = 100;
+    int pressedOption_ = 0; // the level option between its press and release
 };
 
 } // namespace dravik::ui
