@@ -11,7 +11,7 @@ namespace dravik::ui {
 
 namespace {
 
-// The sizes a widget had at 100 %, kept on the widget itself.
+// The sizes a widget (a layout) had at 100 %, kept on the widget (layout) itself.
 constexpr char kBaseFont[] = "dravikBaseFont";
 constexpr char kBaseMinimum[] = "dravikBaseMinimum";
 constexpr char kBaseMaximum[] = "dravikBaseMaximum";
@@ -43,6 +43,20 @@ void ZoomWidget(QWidget& w, int zoom, bool sizes) {
     w.setMaximumSize(scale(w.property(kBaseMaximum).toSize()));
 }
 
+// The room a layout keeps around and between its widgets grows too.
+void ZoomLayout(QLayout& layout, int zoom) {
+    if (!layout.property(kBaseMinimum).isValid()) {
+        const QMargins m = layout.contentsMargins();
+        layout.setProperty(kBaseMinimum, QRect(m.left(), m.top(), m.right(), m.bottom()));
+        layout.setProperty(kBaseMaximum, layout.spacing());
+    }
+    const QRect m = layout.property(kBaseMinimum).toRect();
+    layout.setContentsMargins(Scaled(m.x(), zoom), Scaled(m.y(), zoom), Scaled(m.width(), zoom),
+                              Scaled(m.height(), zoom));
+    if (const int spacing = layout.property(kBaseMaximum).toInt(); spacing >= 0)
+        layout.setSpacing(Scaled(spacing, zoom));
+}
+
 } // namespace
 
 void ZoomDialog(QWidget& dialog, int zoom) {
@@ -53,6 +67,7 @@ void ZoomDialog(QWidget& dialog, int zoom) {
         if (child->isWindow()) continue;
         ZoomWidget(*child, zoom, true);
     }
+    for (QLayout* layout : dialog.findChildren<QLayout*>()) ZoomLayout(*layout, zoom);
     if (QLayout* layout = dialog.layout()) layout->activate();
     dialog.adjustSize();
 }

@@ -1,0 +1,254 @@
+// The window at every zoom, and its parts through Qt's accessibility layer
+// (in process; accessibility_test.sh walks the same over the real bus).
+#include <gtest/gtest.h>
+
+#include <QAccessible>
+#include <QFile>
+#include <QImage>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStatusBar>
+#include <QTest>
+
+#include "game/play/accessible_names.h"
+#include "game/ui/dialog_zoom.h"
+#include "game/ui/form_namen.h"
+#include "game/ui/look.h"
+#include "game/ui/print_dialog.h"
+#include "game/ui/print_features.h"
+#include "ui_harness.h"
+
+namespace dravik::test {
+namespace {
+
+QString StoredZoom(const UiHarness& h) {
+    QFile file(QString::fromStdString(h.settingsFile.string()));
+    if (!file.open(QIODevice::ReadOnly)) return {};
+    for (const QByteArray& line : file.readAll().split('\n'))
+        if (line.startsWith("Zoom=")) return QString::fromLatin1(line.mid(5));
+    return {};
+}
+
+void Key(UiHarness& h, Qt::Key key) {
+    QTest::keyClick(&h.window(), key, Qt::ControlModifier);
+    h.ProcessEvents();
+}
+
+// Every control where the layout puts it, scaled.
+void ExpectLaidOutAt(UiHarness& h, int zoom) {
+    EXPECT_EQ(h.window().size(), QSize(ui::ToPixels(ui::kClientWidthTwips, zoom),
+                                       ui::ToPixels(ui::kClientHeightTwips, zoom)))
+        << zoom;
+    EXPECT_EQ(h.board().geometry(), ui::ToPixels(ui::kBoardArea, zoom)) << zoom;
+    for (const ui::ControlSpec& spec : ui::MainControls()) {
+        const QString name = QString::fromStdString(spec.ObjectName());
+        EXPECT_EQ(h.control(name)->geometry(), ui::ToPixels(spec.rect, zoom))
+            << name.toStdString() << " at " << zoom;
+    }
+}
+
+TEST(Zoom, TheKeysStepTheWholeWindowStoreTheZoomAndComeBackToTheSamePixels) {
+    UiHarness::Setup setup;
+    setup.manualClock = true;
+    UiHarness h(setup);
+    h.StartAndIdle();
+    h.Click("OptionType(3)");
+    h.Next();
+    h.ReleaseOnRowLabel(2);
+    h.ProcessEvents();
+    const QImage atHundred = h.window().grab().toImage();
+    EXPECT_EQ(h.window().size(), QSize(715, 657));
+
+    for (int zoom : {125, 150, 175, 200, 200}) {
+        Key(h, Qt::Key_Plus);
+        ExpectLaidOutAt(h, zoom);
+        EXPECT_EQ(StoredZoom(h), QString::number(zoom)) << "stored at once";
+        EXPECT_EQ(h.window().grab().toImage().size(),
+                  h.window().size() * h.window().devicePixelRatio());
+    }
+    for (int zoom : {175, 150, 125, 100, 100}) {
+        Key(h, Qt::Key_Minus);
+        ExpectLaidOutAt(h, zoom);
+    }
+    EXPECT_EQ(h.window().grab().toImage(), atHundred) << "100 % is the window as it was";
+    Key(h, Qt::Key_Equal); // Ctrl+= is Ctrl+Plus without Shift
+    Key(h, Qt::Key_Plus);
+    EXPECT_EQ(h.window().size(), QSize(1072, 985));
+    Key(h, Qt::Key_0);
+    ExpectLaidOutAt(h, 100);
+    EXPECT_EQ(StoredZoom(h), "100");
+    EXPECT_EQ(h.window().grab().toImage(), atHundred);
+}
+
+TEST(Zoom, AtAStored150TheMarksTakeClicksAtTheirScaledPlaceAndTheDialogsFollow) {
+    UiHarness::Setup setup;
+    setup.settingsBytes = "[Options]\nZoom=150\nLevel=3\n";
+    UiHarness h(setup);
+    h.StartAndIdle();
+    ExpectLaidOutAt(h, 150);
+    EXPECT_EQ(h.window().size(), QSize(1072, 985));
+    h.Next();
+    ASSERT_TRUE(Playing(h.view()));
+
+    // A left release on mark d places d, a right release strikes it, at the
+    // mark's scaled place; a release off the counting part does nothing.
+    int placed = 0, struck = 0;
+    for (int cell = 0; cell < kCells && (placed < 3 || struck < 3); ++cell) {
+        const ShownBoard b = h.shown();
+        if (b.Played[cell] != 0) continue;
+        if (placed < 3) {
+            h.ReleaseOnMark(cell, b.Solution[cell], Qt::LeftButton, 255, 120);
+            EXPECT_EQ(h.shown().Played[cell], 0) << "released beyond the mark's counting part";
+            h.ReleaseOnMark(cell, b.Solution[cell], Qt::LeftButton);
+            EXPECT_EQ(h.shown().Played[cell], b.Solution[cell]) << cell;
+            ++placed;
+            continue;
+        }
+        for (int d = 9; d >= 1; --d) {
+            if (d == b.Solution[cell] || !(b.PencilMarks[cell] & DigitBit(d))) continue;
+            h.ReleaseOnMark(cell, d, Qt::RightButton, 20, 230);
+            EXPECT_FALSE(h.shown().PencilMarks[cell] & DigitBit(d)) << cell << " mark " << d;
+            ++struck;
+            break;
+        }
+    }
+    EXPECT_EQ(placed + struck, 6);
+
+    // The players dialog: fonts and own sizes 1.5 times those at 100 %.
+    h.Click("cmdPlayers");
+    h.ProcessEvents();
+    ui::FormNamen& players = h.app->Players();
+    ASSERT_TRUE(players.isVisible());
+    auto* ok = players.findChild<QPushButton*>("KnopOK");
+    const QFont big = ok->font();
+    const QSize bigDialog = players.size();
+    ui::ZoomDialog(players, 100);
+    const QFont small = ok->font();
+    EXPECT_NEAR(big.pointSizeF() / small.pointSizeF(), 1.5, 0.01);
+    EXPECT_NEAR(double(bigDialog.width()) / players.width(), 1.5, 0.15);
+    EXPECT_NEAR(double(bigDialog.height()) / players.height(), 1.5, 0.15);
+    ui::ZoomDialog(players, 150);
+    EXPECT_EQ(players.size(), bigDialog) << "zooming again starts from the made size";
+    players.reject();
+    h.ProcessEvents();
+
+    // The print dialog: its example picture drawn at 1.5 times its size.
+    h.Click("CommandPrint");
+    h.ProcessEvents();
+    ui::FormPrint* print = h.app->Printing().Dialog();
+    ASSERT_NE(print, nullptr);
+    auto* picture = print->findChild<QLabel*>("PrintVoorbeeld");
+    EXPECT_EQ(picture->size(), QSize(255, 360));
+    EXPECT_EQ(print->Example().size(), picture->contentsRect().size() * print->devicePixelRatio());
+    print->reject();
+}
+
+QAccessibleInterface* Accessible(QWidget* w) {
+    return QAccessible::queryAccessibleInterface(w);
+}
+
+TEST(Accessibility, TheBoardIsATableOfNamedCellsAndTheControlsSayWhatTheyShow) {
+    UiHarness::Setup setup;
+    setup.manualClock = true;
+    UiHarness h(setup);
+    h.StartAndIdle();
+
+    // A screen reader's toggle of a level option chooses that level in the game.
+    QAccessibleInterface* medium = Accessible(h.control("OptionType(3)"));
+    ASSERT_NE(medium, nullptr);
+    ASSERT_NE(medium->actionInterface(), nullptr);
+    medium->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+    h.ProcessEvents();
+    EXPECT_EQ(h.view().SelectedLevel, 3);
+    EXPECT_TRUE(static_cast<QRadioButton*>(h.control("OptionType(3)"))->isChecked());
+    h.Next();
+
+    QAccessibleInterface* board = Accessible(&h.board());
+    ASSERT_NE(board, nullptr);
+    EXPECT_EQ(board->role(), QAccessible::Table);
+    ASSERT_EQ(board->childCount(), kCells);
+    QAccessibleTableInterface* table = board->tableInterface();
+    ASSERT_NE(table, nullptr);
+    EXPECT_EQ(table->rowCount(), 9);
+    EXPECT_EQ(table->rowDescription(8), "J");
+    auto names = [&] {
+        std::vector<std::string> out;
+        for (int i = 0; i < kCells; ++i)
+            out.push_back(board->child(i)->text(QAccessible::Name).toStdString());
+        return out;
+    };
+    auto expected = [&] {
+        std::vector<std::string> out;
+        const GameView v = h.view();
+        for (int i = 0; i < kCells; ++i) out.push_back(CellAccessibleName(i, v.Cells[i]));
+        return out;
+    };
+    EXPECT_EQ(names(), expected());
+    for (int i : {0, 40, 80}) {
+        QAccessibleInterface* cell = board->child(i);
+        EXPECT_EQ(cell->role(), QAccessible::Cell);
+        EXPECT_EQ(table->cellAt(i / 9, i % 9), cell);
+        EXPECT_EQ(board->indexOfChild(cell), i);
+        EXPECT_EQ(cell->parent(), board);
+        EXPECT_EQ(cell->tableCellInterface()->rowIndex(), i / 9);
+        EXPECT_EQ(cell->tableCellInterface()->columnIndex(), i % 9);
+        EXPECT_EQ(board->childAt(cell->rect().center().x(), cell->rect().center().y()), cell);
+    }
+
+    // A wrong digit, struck marks and a chosen row: the names follow, and tell
+    // no mistake.
+    const ShownBoard b = h.shown();
+    int empty = 0;
+    while (b.Played[empty] != 0) ++empty;
+    int wrong = 9;
+    while (wrong == b.Solution[empty] || !(b.PencilMarks[empty] & DigitBit(wrong))) --wrong;
+    h.ReleaseOnMark(empty, wrong, Qt::LeftButton);
+    h.ReleaseOnRowLabel(empty / 9);
+    EXPECT_EQ(names(), expected());
+    EXPECT_EQ(names()[empty],
+              std::string(CellName(empty).data(), 2) + ", " + std::to_string(wrong));
+    EXPECT_TRUE(table->isRowSelected(empty / 9));
+    EXPECT_TRUE(board->child(empty)->tableCellInterface()->isSelected());
+    h.Click("CommandUndo");
+    EXPECT_EQ(names(), expected());
+
+    // The controls that show no caption of their own.
+    EXPECT_EQ(Accessible(h.control("LabelTijd"))->text(QAccessible::Name), "Time 00:00");
+    h.clock.AdvanceSeconds(3);
+    h.game().Tick();
+    h.app->Controller().Do([](Game&) {});
+    EXPECT_EQ(Accessible(h.control("LabelTijd"))->text(QAccessible::Name), "Time 00:03");
+    const int sky = TechniqueByCaption("Skyscraper");
+    EXPECT_EQ(Accessible(h.control(QStringLiteral("LabelCount(%1)").arg(kTechniqueCount + sky)))
+                  ->text(QAccessible::Name),
+              QString::fromStdString("Skyscraper: " + h.view().TechniqueCounts[sky]));
+    QAccessibleInterface* renew = Accessible(h.control("RenewLevel(4)"));
+    EXPECT_EQ(renew->role(), QAccessible::Button);
+    EXPECT_EQ(renew->text(QAccessible::Name), "Renew Hard");
+    EXPECT_TRUE(renew->actionInterface()->actionNames().contains(
+        QAccessibleActionInterface::pressAction()));
+    EXPECT_EQ(Accessible(h.control("CommandNew"))->text(QAccessible::Name), "Next");
+
+    // The hint marker and "Show where" reach the screen reader: the marker by
+    // name, the explanation as the status bar's and the board's description.
+    h.app->Controller().Do([](Game& g) { g.Hint(); });
+    ASSERT_TRUE(h.view().HintMarker.has_value());
+    const QString hint =
+        "Hint: " + QString::fromStdString(std::string(TechniqueCaption(*h.view().HintMarker)));
+    EXPECT_EQ(Accessible(h.control("LabelHint"))->text(QAccessible::Name), hint);
+    EXPECT_EQ(board->text(QAccessible::Description), hint);
+    h.app->Controller().Do([](Game& g) { g.ShowHintWhere(); });
+    const QString where = QString::fromStdString(h.view().Highlight.Explanation);
+    ASSERT_FALSE(where.isEmpty());
+    EXPECT_EQ(Accessible(h.window().StatusBar())->text(QAccessible::Description), where);
+    EXPECT_EQ(board->text(QAccessible::Description), where);
+
+    // The completion message likewise.
+    h.PlaceSolutionByMouse();
+    EXPECT_TRUE(board->text(QAccessible::Description).startsWith("Solved in "));
+    EXPECT_EQ(names(), expected());
+}
+
+} // namespace
+} // namespace dravik::test
