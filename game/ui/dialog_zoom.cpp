@@ -1,5 +1,6 @@
 #include "game/ui/dialog_zoom.h"
 
+#include <QAbstractScrollArea>
 #include <QFont>
 #include <QLayout>
 #include <QVariant>
@@ -20,12 +21,25 @@ int Scaled(int value, int zoom) {
     return static_cast<int>(std::lround(value * zoom / 100.0));
 }
 
+// Kept before any font changes: a child's font is inherited from its parent's.
+void Remember(QWidget& w) {
+    if (w.property(kBaseFont).isValid()) return;
+    w.setProperty(kBaseFont, w.font());
+    // A list takes the size it would have, not the style's constant one,
+    // which does not grow with the font.
+    const bool list = qobject_cast<QAbstractScrollArea*>(&w) != nullptr;
+    w.setProperty(kBaseMinimum, list ? w.minimumSize().expandedTo(w.sizeHint()) : w.minimumSize());
+    w.setProperty(kBaseMaximum, w.maximumSize());
+}
+
+void Remember(QLayout& layout) {
+    if (layout.property(kBaseMinimum).isValid()) return;
+    const QMargins m = layout.contentsMargins();
+    layout.setProperty(kBaseMinimum, QRect(m.left(), m.top(), m.right(), m.bottom()));
+    layout.setProperty(kBaseMaximum, layout.spacing());
+}
+
 void ZoomWidget(QWidget& w, int zoom, bool sizes) {
-    if (!w.property(kBaseFont).isValid()) {
-        w.setProperty(kBaseFont, w.font());
-        w.setProperty(kBaseMinimum, w.minimumSize());
-        w.setProperty(kBaseMaximum, w.maximumSize());
-    }
     QFont font = w.property(kBaseFont).value<QFont>();
     if (font.pixelSize() > 0)
         font.setPixelSize(Scaled(font.pixelSize(), zoom));
@@ -45,11 +59,6 @@ void ZoomWidget(QWidget& w, int zoom, bool sizes) {
 
 // The room a layout keeps around and between its widgets grows too.
 void ZoomLayout(QLayout& layout, int zoom) {
-    if (!layout.property(kBaseMinimum).isValid()) {
-        const QMargins m = layout.contentsMargins();
-        layout.setProperty(kBaseMinimum, QRect(m.left(), m.top(), m.right(), m.bottom()));
-        layout.setProperty(kBaseMaximum, layout.spacing());
-    }
     const QRect m = layout.property(kBaseMinimum).toRect();
     layout.setContentsMargins(Scaled(m.x(), zoom), Scaled(m.y(), zoom), Scaled(m.width(), zoom),
                               Scaled(m.height(), zoom));
@@ -60,14 +69,23 @@ void ZoomLayout(QLayout& layout, int zoom) {
 } // namespace
 
 void ZoomDialog(QWidget& dialog, int zoom) {
+    // The dialog's widgets and layouts; windows of their own over it (a
+    // message box) keep their size.
+    QList<QWidget*> widgets;
+    for (QWidget* child : dialog.findChildren<QWidget*>())
+        if (child->window() == &dialog) widgets << child;
+    QList<QLayout*> layouts;
+    for (QLayout* layout : dialog.findChildren<QLayout*>())
+        if (layout->parentWidget() && layout->parentWidget()->window() == &dialog)
+            layouts << layout;
+    Remember(dialog);
+    for (QWidget* w : widgets) Remember(*w);
+    for (QLayout* l : layouts) Remember(*l);
+
     // The dialog's own size is its layout's.
     ZoomWidget(dialog, zoom, false);
-    for (QWidget* child : dialog.findChildren<QWidget*>()) {
-        // The dialogs' own windows (a message box over them) keep their size.
-        if (child->isWindow()) continue;
-        ZoomWidget(*child, zoom, true);
-    }
-    for (QLayout* layout : dialog.findChildren<QLayout*>()) ZoomLayout(*layout, zoom);
+    for (QWidget* w : widgets) ZoomWidget(*w, zoom, true);
+    for (QLayout* l : layouts) ZoomLayout(*l, zoom);
     if (QLayout* layout = dialog.layout()) layout->activate();
     dialog.adjustSize();
 }

@@ -373,6 +373,16 @@ void MainWindow::SetZoom(int zoom) {
                             ToPixels(kStatusBarHeightTwips, zoom_));
     statusBar_->setFont(MakeFont(FontSpec{}, zoom_));
     LayOutPanels();
+    // A window grown beyond the screen's edge moves back onto it, its top-left
+    // corner first.
+    if (const QScreen* screen = this->screen(); screen && isVisible()) {
+        const QRect area = screen->availableGeometry();
+        const QRect frame = frameGeometry().united(geometry());
+        QPoint at = pos();
+        at.setX(std::max(area.left(), std::min(at.x(), area.right() + 1 - frame.width())));
+        at.setY(std::max(area.top(), std::min(at.y(), area.bottom() + 1 - frame.height())));
+        if (at != pos()) move(at);
+    }
 }
 
 template <typename T> T* MainWindow::Find(const char* name, int index) const {
