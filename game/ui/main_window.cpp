@@ -228,6 +228,7 @@ MainWindow::MainWindow(GameController& controller, QWidget* parent)
     for (QWidget* w : controls_)
         w->setFocusPolicy(w->focusPolicy() == Qt::NoFocus ? Qt::NoFocus : Qt::TabFocus);
     board_->setFocusPolicy(Qt::StrongFocus);
+    board_->installEventFilter(this);
     board_->setFocus();
 }
 
@@ -586,6 +587,16 @@ void MainWindow::ApplyAccessibleTexts(const GameView& view, const GameView* old)
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     if (watched == panelRow_ && event->type() == QEvent::Resize) LayOutPanels();
+    if (watched == board_ && event->type() == QEvent::ShortcutOverride) {
+        // Ctrl or Shift with a digit key strikes a mark even where the key's
+        // character is a shortcut's: on a French keyboard the 6 key gives "-",
+        // and Ctrl+Minus zooms out.
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if ((key->modifiers() & (Qt::ControlModifier | Qt::ShiftModifier)) && DigitOfKey(*key)) {
+            event->accept();
+            return true;
+        }
+    }
     return QWidget::eventFilter(watched, event);
 }
 
