@@ -130,6 +130,16 @@ TEST(Zoom, AtAStored150TheMarksTakeClicksAtTheirScaledPlaceAndTheDialogsFollow) 
     EXPECT_NEAR(double(bigDialog.height()) / players.height(), 1.5, 0.15);
     ui::ZoomDialog(players, 150);
     EXPECT_EQ(players.size(), bigDialog) << "zooming again starts from the made size";
+    // Every control of both dialogs has a name a screen reader can say.
+    auto named = [](QWidget& dialog) {
+        for (QWidget* w : dialog.findChildren<QWidget*>()) {
+            if (w->focusPolicy() == Qt::NoFocus && w->objectName() != "PrintVoorbeeld") continue;
+            if (w->objectName().startsWith("qt_")) continue;
+            QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
+            EXPECT_FALSE(a->text(QAccessible::Name).isEmpty()) << w->objectName().toStdString();
+        }
+    };
+    named(players);
     players.reject();
     h.ProcessEvents();
 
@@ -229,6 +239,14 @@ TEST(Accessibility, TheBoardIsATableOfNamedCellsAndTheControlsSayWhatTheyShow) {
     EXPECT_TRUE(renew->actionInterface()->actionNames().contains(
         QAccessibleActionInterface::pressAction()));
     EXPECT_EQ(Accessible(h.control("CommandNew"))->text(QAccessible::Name), "Next");
+    for (const ui::ControlSpec& spec : ui::MainControls()) {
+        if (spec.kind == ui::ControlKind::Panel || spec.kind == ui::ControlKind::ProgressBar ||
+            spec.name == "LabelHint")
+            continue;
+        const QString name = QString::fromStdString(spec.ObjectName());
+        EXPECT_FALSE(Accessible(h.control(name))->text(QAccessible::Name).isEmpty())
+            << name.toStdString();
+    }
 
     // The hint marker and "Show where" reach the screen reader: the marker by
     // name, the explanation as the status bar's and the board's description.
