@@ -7,11 +7,9 @@
 #include <QImage>
 #include <QLabel>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QStatusBar>
 #include <QTest>
 
-#include "game/play/accessible_names.h"
 #include "game/ui/dialog_zoom.h"
 #include "game/ui/form_namen.h"
 #include "game/ui/look.h"
@@ -91,29 +89,19 @@ TEST(Zoom, AtAStored150TheMarksTakeClicksAtTheirScaledPlaceAndTheDialogsFollow) 
     h.Next();
     ASSERT_TRUE(Playing(h.view()));
 
-    // A left release on mark d places d, a right release strikes it, at the
-    // mark's scaled place; a release off the counting part does nothing.
-    int placed = 0, struck = 0;
-    for (int cell = 0; cell < kCells && (placed < 3 || struck < 3); ++cell) {
-        const ShownBoard b = h.shown();
-        if (b.Played[cell] != 0) continue;
-        if (placed < 3) {
-            h.ReleaseOnMark(cell, b.Solution[cell], Qt::LeftButton, 255, 120);
-            EXPECT_EQ(h.shown().Played[cell], 0) << "released beyond the mark's counting part";
-            h.ReleaseOnMark(cell, b.Solution[cell], Qt::LeftButton);
-            EXPECT_EQ(h.shown().Played[cell], b.Solution[cell]) << cell;
-            ++placed;
-            continue;
-        }
-        for (int d = 9; d >= 1; --d) {
-            if (d == b.Solution[cell] || !(b.PencilMarks[cell] & DigitBit(d))) continue;
-            h.ReleaseOnMark(cell, d, Qt::RightButton, 20, 230);
-            EXPECT_FALSE(h.shown().PencilMarks[cell] & DigitBit(d)) << cell << " mark " << d;
-            ++struck;
-            break;
-        }
-    }
-    EXPECT_EQ(placed + struck, 6);
+    // A left release on mark d places d at the mark's scaled place, not off
+    // its counting part; a right release strikes.
+    const ShownBoard b = h.shown();
+    int cell = 0;
+    while (b.Played[cell] != 0) ++cell;
+    int other = 9;
+    while (other == b.Solution[cell] || !(b.PencilMarks[cell] & DigitBit(other))) --other;
+    h.ReleaseOnMark(cell, other, Qt::RightButton, 20, 230);
+    EXPECT_FALSE(h.shown().PencilMarks[cell] & DigitBit(other));
+    h.ReleaseOnMark(cell, b.Solution[cell], Qt::LeftButton, 255, 120);
+    EXPECT_EQ(h.shown().Played[cell], 0) << "beyond the mark's counting part";
+    h.ReleaseOnMark(cell, b.Solution[cell], Qt::LeftButton);
+    EXPECT_EQ(h.shown().Played[cell], b.Solution[cell]);
 
     // The players dialog: fonts and own sizes 1.5 times those at 100 %.
     h.Click("cmdPlayers");
@@ -134,9 +122,10 @@ TEST(Zoom, AtAStored150TheMarksTakeClicksAtTheirScaledPlaceAndTheDialogsFollow) 
     auto named = [](QWidget& dialog) {
         for (QWidget* w : dialog.findChildren<QWidget*>()) {
             if (w->focusPolicy() == Qt::NoFocus && w->objectName() != "PrintVoorbeeld") continue;
-            if (w->objectName().startsWith("qt_")) continue;
+            if (w->objectName().startsWith("qt_") || w->window() != &dialog) continue;
             QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
-            EXPECT_FALSE(a->text(QAccessible::Name).isEmpty()) << w->objectName().toStdString();
+            EXPECT_FALSE(a->text(QAccessible::Name).isEmpty())
+                << w->metaObject()->className() << " " << w->objectName().toStdString();
         }
     };
     named(players);
@@ -151,6 +140,10 @@ TEST(Zoom, AtAStored150TheMarksTakeClicksAtTheirScaledPlaceAndTheDialogsFollow) 
     auto* picture = print->findChild<QLabel*>("PrintVoorbeeld");
     EXPECT_EQ(picture->size(), QSize(255, 360));
     EXPECT_EQ(print->Example().size(), picture->contentsRect().size() * print->devicePixelRatio());
+    named(*print);
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(print->findChild<QWidget*>("TextFrom"))
+                  ->text(QAccessible::Name),
+              "From");
     print->reject();
 }
 
@@ -158,56 +151,27 @@ QAccessibleInterface* Accessible(QWidget* w) {
     return QAccessible::queryAccessibleInterface(w);
 }
 
-TEST(Accessibility, TheBoardIsATableOfNamedCellsAndTheControlsSayWhatTheyShow) {
-    UiHarness::Setup setup;
-    setup.manualClock = true;
-    UiHarness h(setup);
+// What the walk over the bus (accessibility_test.sh) does not see: a wrong
+// digit, a chosen row, the hint marker and "Show where".
+TEST(Accessibility, NamesTellNoMistakeAndTheHintAndItsExplanationAreSaid) {
+    UiHarness h;
     h.StartAndIdle();
-
-    // A screen reader's toggle of a level option chooses that level in the game.
-    QAccessibleInterface* medium = Accessible(h.control("OptionType(3)"));
-    ASSERT_NE(medium, nullptr);
-    ASSERT_NE(medium->actionInterface(), nullptr);
-    medium->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
-    h.ProcessEvents();
-    EXPECT_EQ(h.view().SelectedLevel, 3);
-    EXPECT_TRUE(static_cast<QRadioButton*>(h.control("OptionType(3)"))->isChecked());
+    h.Click("OptionType(3)");
     h.Next();
+    for (const ui::ControlSpec& spec : ui::MainControls()) {
+        const QString name = QString::fromStdString(spec.ObjectName());
+        if (spec.kind == ui::ControlKind::Panel || spec.kind == ui::ControlKind::ProgressBar ||
+            spec.name == "LabelHint")
+            continue;
+        EXPECT_FALSE(Accessible(h.control(name))->text(QAccessible::Name).isEmpty())
+            << name.toStdString();
+    }
+    QAccessibleInterface* renew = Accessible(h.control("RenewLevel(4)"));
+    EXPECT_EQ(renew->role(), QAccessible::Button);
+    EXPECT_TRUE(renew->actionInterface()->actionNames().contains(
+        QAccessibleActionInterface::pressAction()));
 
     QAccessibleInterface* board = Accessible(&h.board());
-    ASSERT_NE(board, nullptr);
-    EXPECT_EQ(board->role(), QAccessible::Table);
-    ASSERT_EQ(board->childCount(), kCells);
-    QAccessibleTableInterface* table = board->tableInterface();
-    ASSERT_NE(table, nullptr);
-    EXPECT_EQ(table->rowCount(), 9);
-    EXPECT_EQ(table->rowDescription(8), "J");
-    auto names = [&] {
-        std::vector<std::string> out;
-        for (int i = 0; i < kCells; ++i)
-            out.push_back(board->child(i)->text(QAccessible::Name).toStdString());
-        return out;
-    };
-    auto expected = [&] {
-        std::vector<std::string> out;
-        const GameView v = h.view();
-        for (int i = 0; i < kCells; ++i) out.push_back(CellAccessibleName(i, v.Cells[i]));
-        return out;
-    };
-    EXPECT_EQ(names(), expected());
-    for (int i : {0, 40, 80}) {
-        QAccessibleInterface* cell = board->child(i);
-        EXPECT_EQ(cell->role(), QAccessible::Cell);
-        EXPECT_EQ(table->cellAt(i / 9, i % 9), cell);
-        EXPECT_EQ(board->indexOfChild(cell), i);
-        EXPECT_EQ(cell->parent(), board);
-        EXPECT_EQ(cell->tableCellInterface()->rowIndex(), i / 9);
-        EXPECT_EQ(cell->tableCellInterface()->columnIndex(), i % 9);
-        EXPECT_EQ(board->childAt(cell->rect().center().x(), cell->rect().center().y()), cell);
-    }
-
-    // A wrong digit, struck marks and a chosen row: the names follow, and tell
-    // no mistake.
     const ShownBoard b = h.shown();
     int empty = 0;
     while (b.Played[empty] != 0) ++empty;
@@ -215,41 +179,14 @@ TEST(Accessibility, TheBoardIsATableOfNamedCellsAndTheControlsSayWhatTheyShow) {
     while (wrong == b.Solution[empty] || !(b.PencilMarks[empty] & DigitBit(wrong))) --wrong;
     h.ReleaseOnMark(empty, wrong, Qt::LeftButton);
     h.ReleaseOnRowLabel(empty / 9);
-    EXPECT_EQ(names(), expected());
-    EXPECT_EQ(names()[empty],
-              std::string(CellName(empty).data(), 2) + ", " + std::to_string(wrong));
-    EXPECT_TRUE(table->isRowSelected(empty / 9));
+    EXPECT_EQ(board->child(empty)->text(QAccessible::Name),
+              QString::fromStdString(std::string(CellName(empty).data(), 2) + ", " +
+                                     std::to_string(wrong)));
+    EXPECT_TRUE(board->tableInterface()->isRowSelected(empty / 9));
     EXPECT_TRUE(board->child(empty)->tableCellInterface()->isSelected());
     h.Click("CommandUndo");
-    EXPECT_EQ(names(), expected());
 
-    // The controls that show no caption of their own.
-    EXPECT_EQ(Accessible(h.control("LabelTijd"))->text(QAccessible::Name), "Time 00:00");
-    h.clock.AdvanceSeconds(3);
-    h.game().Tick();
-    h.app->Controller().Do([](Game&) {});
-    EXPECT_EQ(Accessible(h.control("LabelTijd"))->text(QAccessible::Name), "Time 00:03");
-    const int sky = TechniqueByCaption("Skyscraper");
-    EXPECT_EQ(Accessible(h.control(QStringLiteral("LabelCount(%1)").arg(kTechniqueCount + sky)))
-                  ->text(QAccessible::Name),
-              QString::fromStdString("Skyscraper: " + h.view().TechniqueCounts[sky]));
-    QAccessibleInterface* renew = Accessible(h.control("RenewLevel(4)"));
-    EXPECT_EQ(renew->role(), QAccessible::Button);
-    EXPECT_EQ(renew->text(QAccessible::Name), "Renew Hard");
-    EXPECT_TRUE(renew->actionInterface()->actionNames().contains(
-        QAccessibleActionInterface::pressAction()));
-    EXPECT_EQ(Accessible(h.control("CommandNew"))->text(QAccessible::Name), "Next");
-    for (const ui::ControlSpec& spec : ui::MainControls()) {
-        if (spec.kind == ui::ControlKind::Panel || spec.kind == ui::ControlKind::ProgressBar ||
-            spec.name == "LabelHint")
-            continue;
-        const QString name = QString::fromStdString(spec.ObjectName());
-        EXPECT_FALSE(Accessible(h.control(name))->text(QAccessible::Name).isEmpty())
-            << name.toStdString();
-    }
-
-    // The hint marker and "Show where" reach the screen reader: the marker by
-    // name, the explanation as the status bar's and the board's description.
+    // The marker by name; the explanation as the status bar's and the board's description.
     h.app->Controller().Do([](Game& g) { g.Hint(); });
     ASSERT_TRUE(h.view().HintMarker.has_value());
     const QString hint =
@@ -261,11 +198,6 @@ TEST(Accessibility, TheBoardIsATableOfNamedCellsAndTheControlsSayWhatTheyShow) {
     ASSERT_FALSE(where.isEmpty());
     EXPECT_EQ(Accessible(h.window().StatusBar())->text(QAccessible::Description), where);
     EXPECT_EQ(board->text(QAccessible::Description), where);
-
-    // The completion message likewise.
-    h.PlaceSolutionByMouse();
-    EXPECT_TRUE(board->text(QAccessible::Description).startsWith("Solved in "));
-    EXPECT_EQ(names(), expected());
 }
 
 } // namespace
