@@ -141,7 +141,6 @@ class HintMarkerLabel final : public ClickLabel {
     void paintEvent(QPaintEvent*) override {
         QPainter p(this);
         const QRect r = rect();
-        p.fillRect(r, palette().color(QPalette::Window));
         const int edge = std::max(1, r.width() / 8);
         p.fillRect(r, Qt::black);
         p.fillRect(r.adjusted(edge, edge, -edge, -edge), Qt::white);
