@@ -2,7 +2,12 @@
 // (in process; accessibility_test.sh walks the same over the real bus).
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdlib>
+
 #include <QAccessible>
+#include <QCoreApplication>
+#include <QCursor>
 #include <QFile>
 #include <QImage>
 #include <QLabel>
@@ -26,6 +31,19 @@ QString StoredZoom(const UiHarness& h) {
     for (const QByteArray& line : file.readAll().split('\n'))
         if (line.startsWith("Zoom=")) return QString::fromLatin1(line.mid(5));
     return {};
+}
+
+// The largest difference of a colour channel between two pictures of one size.
+int LargestDifference(const QImage& a, const QImage& b) {
+    if (a.size() != b.size()) return 256;
+    int most = 0;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x) {
+            const QColor p = a.pixelColor(x, y), q = b.pixelColor(x, y);
+            most = std::max({most, std::abs(p.red() - q.red()), std::abs(p.green() - q.green()),
+                             std::abs(p.blue() - q.blue())});
+        }
+    return most;
 }
 
 void Key(UiHarness& h, Qt::Key key) {
@@ -54,6 +72,12 @@ TEST(Zoom, TheKeysStepTheWholeWindowStoreTheZoomAndComeBackToTheSamePixels) {
     h.Click("OptionType(3)");
     h.Next();
     h.ReleaseOnRowLabel(2);
+    // The mouse away from the window: a window that grows under it moves it
+    // over the board (when the event loop gets to it), and the digit under it
+    // is tinted.
+    QCursor::setPos(-1000, -1000);
+    QEvent leave(QEvent::Leave);
+    QCoreApplication::sendEvent(&h.board(), &leave);
     h.ProcessEvents();
     const QImage atHundred = h.window().grab().toImage();
     EXPECT_EQ(h.window().size(), QSize(715, 657));
@@ -69,14 +93,26 @@ TEST(Zoom, TheKeysStepTheWholeWindowStoreTheZoomAndComeBackToTheSamePixels) {
         Key(h, Qt::Key_Minus);
         ExpectLaidOutAt(h, zoom);
     }
-    EXPECT_EQ(h.window().grab().toImage(), atHundred) << "100 % is the window as it was";
+    // Exactly the same pixels; at a device pixel ratio above 1 the text's
+    // smoothing may differ by a few shades where the fonts were drawn at other
+    // sizes (a moved line or box differs by far more).
+    const int shades = h.window().devicePixelRatio() == 1 ? 0 : 40;
+    auto same = [&](const char* what) {
+        const QImage back = h.window().grab().toImage();
+        if (LargestDifference(back, atHundred) <= shades) return;
+        atHundred.save(DRAVIK_UI_TEST_OUTPUT "/zoom-before.png");
+        back.save(DRAVIK_UI_TEST_OUTPUT "/zoom-after.png");
+        ADD_FAILURE() << what << ": not the window as it was at 100 % (see zoom-*.png), by "
+                      << LargestDifference(back, atHundred) << " shades";
+    };
+    same("Ctrl+Minus");
     Key(h, Qt::Key_Equal); // Ctrl+= is Ctrl+Plus without Shift
     Key(h, Qt::Key_Plus);
     EXPECT_EQ(h.window().size(), QSize(1072, 985));
     Key(h, Qt::Key_0);
     ExpectLaidOutAt(h, 100);
     EXPECT_EQ(StoredZoom(h), "100");
-    EXPECT_EQ(h.window().grab().toImage(), atHundred);
+    same("Ctrl+0");
 }
 
 TEST(Zoom, AtAStored150TheMarksTakeClicksAtTheirScaledPlaceAndTheDialogsFollow) {
