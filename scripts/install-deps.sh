@@ -11,6 +11,7 @@ packages=(
     fonts-liberation xvfb xauth xdotool x11-xkb-utils libxtst-dev libxdamage-dev
     desktop-file-utils appstream dpkg-dev
     poppler-utils
+    dbus at-spi2-core python3-pyatspi gir1.2-atspi-2.0
     cups printer-driver-cups-pdf
 )
 if [[ "${DRAVIK_EXTRA_PACKAGES:-}" != "" ]]; then

@@ -30,6 +30,7 @@ Game::Game(const GameServices& services)
 void Game::LoadSettings(bool soundAvailable) {
     options_ = LoadOptions(services_.Settings);
     sameDigitTint_ = LoadHighlightOption(services_.Settings);
+    zoom_ = LoadZoom(services_.Settings);
     soundAvailable_ = soundAvailable;
     // Choosing the stored level stores the options, as its option button does.
     SelectLevel(options_.CurrentLevel);
@@ -347,6 +348,20 @@ void Game::SetSound(bool on) {
     SaveOptions(services_.Settings, options_);
 }
 
+bool Game::CanZoomIn() const {
+    return LargerZoom(zoom_) != zoom_;
+}
+
+bool Game::CanZoomOut() const {
+    return SmallerZoom(zoom_) != zoom_;
+}
+
+void Game::SetZoom(int zoom) {
+    if (zoom == zoom_) return;
+    zoom_ = zoom;
+    SaveZoom(services_.Settings, zoom_);
+}
+
 bool Game::QueryQuit() {
     if (Show(services_.Dialogs, messages::kQuit) != MessageAnswer::Yes) return false;
     if (round_.Playing())
@@ -480,6 +495,7 @@ GameView Game::View() const {
 
     v.SoundChecked = soundAvailable_ && options_.SoundOn;
     v.SoundEnabled = soundAvailable_;
+    v.Zoom = zoom_;
     v.Starting = renewal_.Starting();
     for (int level = 1; level <= kLevels; ++level) v.StartupProgress[level] = renewal_.Filed(level);
     if (const int renewing = renewal_.RenewingLevel(); renewing != 0)

@@ -29,6 +29,7 @@
 #include "game/players/settings.h"
 #include "game/players/statistics_file.h"
 #include "game/ports/practice_source.h"
+#include "game/players/zoom.h"
 #include "game/stock/stock_file.h"
 #include "game/stock/stock_record.h"
 
@@ -118,6 +119,12 @@ class Game {
     void SetSound(bool on);
     // True when the player answers Yes to the quit question.
     bool QueryQuit();
+    // The window's zoom, one step at a time, or back to 100 %; stored at once.
+    bool CanZoomIn() const;
+    bool CanZoomOut() const;
+    void ZoomIn() { SetZoom(LargerZoom(zoom_)); }
+    void ZoomOut() { SetZoom(SmallerZoom(zoom_)); }
+    void ZoomReset() { SetZoom(kDefaultZoom); }
     // After the players dialog: the list and the chosen player. The dialog has
     // already stored what changed (players_dialog.h); nothing is written here.
     void PlayersChanged(const PlayerList& players);
@@ -211,6 +218,7 @@ class Game {
     // saves the statistics.
     template <typename Count> void CountStatistic(Count&& count);
     void PlayFound(const GeneratedPuzzle& found);
+    void SetZoom(int zoom);
 
     GameServices services_;
     Round round_;
@@ -220,6 +228,7 @@ class Game {
     Stock stock_;
     Options options_;
     bool sameDigitTint_ = true;
+    int zoom_ = kDefaultZoom;
     bool soundAvailable_ = true;
     LastPuzzles last_{};
     PlayerList players_;

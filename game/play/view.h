@@ -94,6 +94,8 @@ struct GameView {
 
     bool SoundChecked = true;
     bool SoundEnabled = true;
+    // The window's size in percent of the layout's (zoom.h).
+    int Zoom = 100;
 
     // The start-up panel with its bars per level (1..5), until the game is ready.
     bool Starting = true;

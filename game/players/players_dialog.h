@@ -28,6 +28,8 @@ inline constexpr std::string_view kCaptionEditPlayer = "&Edit Player";
 inline constexpr std::string_view kCaptionCancel = "&Cancel";
 inline constexpr std::string_view kCaptionOk = "&OK";
 inline constexpr std::string_view kCaptionFreePlay = "Free Play";
+// What a screen reader calls the entry, which has no caption of its own.
+inline constexpr std::string_view kEntryAccessibleName = "Player name";
 
 // Player n is kept under the key Player + the last two digits of 100 + n, so
 // a 101st player would overwrite player 1's name: the list stops at 100.

@@ -20,6 +20,7 @@
 #include "game/platform/instance_lock.h"
 #include "game/stock/stock_file.h"
 #include "game/ui/controller.h"
+#include "game/ui/dialog_zoom.h"
 #include "game/ui/form_namen.h"
 #include "game/ui/help_features.h"
 #include "game/ui/help_window.h"
@@ -161,7 +162,10 @@ App::App(AppOptions options) : owned_(std::make_unique<Owned>(std::move(options)
     // once it hides, the game takes both over and the title follows.
     p.players = new FormNamen(*p.settings, prompt, p.window.get());
     QObject::connect(p.window.get(), &MainWindow::PlayersRequested, p.players,
-                     [&p] { p.players->Open(p.ownedController->game().Players(), *p.window); });
+                     [&p] {
+                         ZoomDialog(*p.players, p.window->Zoom());
+                         p.players->Open(p.ownedController->game().Players(), *p.window);
+                     });
     // The practice search's row over the status bar.
     new PracticeBar(*p.window->StatusBar(), *p.ownedController);
     // F4 and the players dialog's "Statistics...": the window shows the

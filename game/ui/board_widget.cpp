@@ -7,6 +7,7 @@
 #include <cmath>
 
 #include "game/qt/text.h"
+#include "game/ui/board_accessible.h"
 #include "game/ui/look.h"
 
 namespace dravik::ui {
@@ -30,19 +31,26 @@ QColor LabelTextColour(LabelColour c) {
 }
 
 // The pixel a point lies in, in twips from the board's corner.
-QPoint TwipsOf(const QPointF& p) {
-    return QPoint(static_cast<int>(std::floor(p.x())) * kTwipsPerPixel,
-                  static_cast<int>(std::floor(p.y())) * kTwipsPerPixel);
+QPoint TwipsOf(const QPointF& p, int zoom) {
+    return QPoint(ToTwips(static_cast<int>(std::floor(p.x())), zoom),
+                  ToTwips(static_cast<int>(std::floor(p.y())), zoom));
 }
 
 } // namespace
 
 BoardWidget::BoardWidget(QWidget* parent) : QWidget(parent) {
     setObjectName("Board");
-    setGeometry(ToPixels(kBoardArea));
+    setGeometry(ToPixels(kBoardArea, zoom_));
     setAttribute(Qt::WA_OpaquePaintEvent, false);
     setContextMenuPolicy(Qt::PreventContextMenu);
     setMouseTracking(true);
+}
+
+void BoardWidget::SetZoom(int zoom) {
+    if (zoom == zoom_) return;
+    zoom_ = zoom;
+    setGeometry(ToPixels(kBoardArea, zoom_));
+    update();
 }
 
 int BoardWidget::TintedDigit() const {
@@ -74,7 +82,7 @@ void BoardWidget::UpdateTint(int digit) {
 }
 
 void BoardWidget::mouseMoveEvent(QMouseEvent* event) {
-    SetHover(CellAt(TwipsOf(event->position())));
+    SetHover(CellAt(TwipsOf(event->position(), zoom_)));
     QWidget::mouseMoveEvent(event);
 }
 
@@ -84,12 +92,13 @@ void BoardWidget::leaveEvent(QEvent* event) {
 }
 
 void BoardWidget::UpdateTwips(const TwipRect& r) {
-    update(ToPixels(r));
+    update(ToPixels(r, zoom_));
 }
 
 void BoardWidget::SetView(const GameView& view) {
     const int tintedBefore = TintedDigit();
-    if (view.CursorCell != cursorCell_) {
+    const bool cursorMoved = view.CursorCell != cursorCell_;
+    if (cursorMoved) {
         if (cursorCell_ >= 0) UpdateTwips(DigitRect(cursorCell_));
         cursorCell_ = view.CursorCell;
         if (cursorCell_ >= 0) UpdateTwips(DigitRect(cursorCell_));
@@ -111,7 +120,9 @@ void BoardWidget::SetView(const GameView& view) {
         if (cells_[i] == view.Cells[i]) continue;
         cells_[i] = view.Cells[i];
         UpdateTwips(DigitRect(i));
+        AccessibleCellChanged(*this, i);
     }
+    if (cursorMoved) AccessibleCursorMoved(*this);
     for (int i = 0; i < 9; ++i) {
         if (rowLabels_[i] != view.RowLabels[i]) {
             rowLabels_[i] = view.RowLabels[i];
@@ -128,43 +139,65 @@ void BoardWidget::SetView(const GameView& view) {
     }
 }
 
+void BoardWidget::focusInEvent(QFocusEvent* event) {
+    QWidget::focusInEvent(event);
+    // The focus is on the cursor's cell rather than on the board as a whole.
+    AccessibleCursorMoved(*this);
+}
+
+void BoardWidget::Announce(const QString& text) {
+    if (text == announcement_) return;
+    announcement_ = text;
+    AccessibleAnnouncement(*this);
+}
+
 void BoardWidget::paintEvent(QPaintEvent* event) {
     QPainter p(this);
     const QRect dirty = event->rect();
 
     // Row and column labels: single border, bold captions.
-    p.setFont(MakeFont(kLineLabelFont));
+    p.setFont(MakeFont(kLineLabelFont, zoom_));
     for (int i = 0; i < 9; ++i) {
         for (bool row : {true, false}) {
-            QRect r = ToPixels(row ? RowLabelRect(i) : ColumnLabelRect(i));
+            QRect r = ToPixels(row ? RowLabelRect(i) : ColumnLabelRect(i), zoom_);
             if (!r.intersects(dirty)) continue;
             p.setPen(ToQColor(kFrameColour));
             p.drawRect(r.adjusted(0, 0, -1, -1));
-            p.setPen(LabelTextColour(row ? rowLabels_[i] : columnLabels_[i]));
+            const LabelColour colour = row ? rowLabels_[i] : columnLabels_[i];
+            p.setPen(LabelTextColour(colour));
             QString caption = row ? ToQString(kRowCaptions[i]) : QString::number(i + 1);
             p.drawText(r, Qt::AlignCenter, caption);
+            if (colour == LabelColour::Red) {
+                // Chosen: underlined as well as red, for eyes that do not see red.
+                const QRect text = p.fontMetrics().boundingRect(r, Qt::AlignCenter, caption);
+                const int thick = ScaledPixels(2, zoom_);
+                p.fillRect(
+                    QRect(text.left(), r.bottom() - ScaledPixels(6, zoom_), text.width(), thick),
+                    LabelTextColour(colour));
+            }
         }
     }
 
     // Digits, or the cell's pencil-mark keypad.
-    const QFont digitFont = MakeFont(kDigitFont);
-    const QFont markFont = MakeFont(kMarkFont);
+    const QFont digitFont = MakeFont(kDigitFont, zoom_);
+    const QFont markFont = MakeFont(kMarkFont, zoom_);
     const QColor markColour = ToQColor(enabled_ ? kWindowText : kGreyText);
     const int tinted = TintedDigit();
     for (int cell = 0; cell < kCells; ++cell) {
-        QRect r = ToPixels(DigitRect(cell));
+        QRect r = ToPixels(DigitRect(cell), zoom_);
         if (!r.intersects(dirty)) continue;
         const CellView& c = cells_[cell];
         if (tinted != 0) {
             if (c.Digit == tinted)
                 p.fillRect(r, kSameDigitFill);
             else if (c.Digit == 0 && (c.MarksShown & DigitBit(tinted)))
-                p.fillRect(ToPixels(MarkRect(cell, tinted)).adjusted(1, 1, -1, -1), kSameDigitFill);
+                p.fillRect(ToPixels(MarkRect(cell, tinted), zoom_).adjusted(1, 1, -1, -1),
+                           kSameDigitFill);
         }
         if (highlight_.Pattern[cell]) {
             // "Show where": the pattern's cells, tinted and outlined.
             p.fillRect(r, ToQColor(kPatternFill));
-            p.setPen(QPen(ToQColor(kPatternEdge), 2));
+            p.setPen(QPen(ToQColor(kPatternEdge), ScaledPixels(2, zoom_)));
             p.drawRect(r.adjusted(1, 1, -1, -1));
         }
         if (c.Digit != 0) {
@@ -177,14 +210,15 @@ void BoardWidget::paintEvent(QPaintEvent* event) {
         p.setFont(markFont);
         for (int d = 1; d <= 9; ++d) {
             if (!(c.MarksShown & DigitBit(d))) continue;
-            const QRect mark = ToPixels(MarkRect(cell, d));
+            const QRect mark = ToPixels(MarkRect(cell, d), zoom_);
             if (highlight_.Struck[cell] & DigitBit(d)) {
                 // A mark the step removes: red on pink, struck through.
                 p.fillRect(mark.adjusted(1, 1, -1, -1), ToQColor(kStruckFill));
-                p.setPen(QPen(ToQColor(kStruckMark), 1));
+                p.setPen(QPen(ToQColor(kStruckMark), ScaledPixels(1, zoom_)));
                 p.drawText(mark, Qt::AlignCenter, QString::number(d));
                 const QPoint mid = mark.center();
-                p.drawLine(mid.x() - 5, mid.y() + 4, mid.x() + 5, mid.y() - 4);
+                const int dx = ScaledPixels(5, zoom_), dy = ScaledPixels(4, zoom_);
+                p.drawLine(mid.x() - dx, mid.y() + dy, mid.x() + dx, mid.y() - dy);
                 continue;
             }
             if (cell == highlight_.PlacedCell && d == highlight_.PlacedDigit) {
@@ -205,9 +239,9 @@ void BoardWidget::paintEvent(QPaintEvent* event) {
 
     // The keyboard cursor: a frame inside its cell, the cell's look unchanged.
     if (cursorCell_ >= 0 && enabled_) {
-        QRect r = ToPixels(DigitRect(cursorCell_));
+        QRect r = ToPixels(DigitRect(cursorCell_), zoom_);
         if (r.intersects(dirty)) {
-            p.setPen(QPen(kCursorEdge, 2));
+            p.setPen(QPen(kCursorEdge, ScaledPixels(2, zoom_)));
             p.setBrush(Qt::NoBrush);
             p.drawRect(r.adjusted(1, 1, -1, -1));
         }
@@ -215,11 +249,12 @@ void BoardWidget::paintEvent(QPaintEvent* event) {
 
     // The frame on top, in black.
     for (const FrameLine& line : FrameLines()) {
-        const int w = line.pixels;
-        QRect r = line.x1 == line.x2 ? QRect(ToPixels(line.x1) - w / 2, ToPixels(line.y1) - w / 2,
-                                             w, ToPixels(line.y2 - line.y1) + w)
-                                     : QRect(ToPixels(line.x1) - w / 2, ToPixels(line.y1) - w / 2,
-                                             ToPixels(line.x2 - line.x1) + w, w);
+        const int w = ScaledPixels(line.pixels, zoom_);
+        QRect r = line.x1 == line.x2
+                      ? QRect(ToPixels(line.x1, zoom_) - w / 2, ToPixels(line.y1, zoom_) - w / 2, w,
+                              ToPixels(line.y2 - line.y1, zoom_) + w)
+                      : QRect(ToPixels(line.x1, zoom_) - w / 2, ToPixels(line.y1, zoom_) - w / 2,
+                              ToPixels(line.x2 - line.x1, zoom_) + w, w);
         if (r.intersects(dirty)) p.fillRect(r, ToQColor(kFrameColour));
     }
 }
@@ -236,7 +271,7 @@ void BoardWidget::mousePressEvent(QMouseEvent* event) {
     // The label under the first button pressed catches the mouse until every
     // button is released.
     if ((event->buttons() & ~event->button()) == Qt::NoButton) {
-        QPoint t = TwipsOf(event->position());
+        QPoint t = TwipsOf(event->position(), zoom_);
         pressed_ = HitBoard(t.x(), t.y(), ClickableMarks());
         if (int cell = CellAt(t); cell >= 0) emit CellPressed(cell);
     }
@@ -244,7 +279,7 @@ void BoardWidget::mousePressEvent(QMouseEvent* event) {
 }
 
 void BoardWidget::mouseReleaseEvent(QMouseEvent* event) {
-    QPoint t = TwipsOf(event->position());
+    QPoint t = TwipsOf(event->position(), zoom_);
     BoardHit hit = Relative(pressed_, t.x(), t.y());
     if (event->buttons() == Qt::NoButton) pressed_ = BoardHit{};
     event->accept();

@@ -23,6 +23,21 @@ class BoardWidget : public QWidget {
 
     // Shows `view`, repainting only the cells and labels that changed.
     void SetView(const GameView& view);
+    // Places and draws the board at `zoom` percent of the layout's size.
+    void SetZoom(int zoom);
+    int Zoom() const { return zoom_; }
+
+    // What the board shows now, for its accessible cells.
+    const CellView& Cell(int cell) const { return cells_[cell]; }
+    int CursorCell() const { return cursorCell_; }
+    bool LineChosen(bool row, int line) const {
+        return (row ? rowLabels_ : columnLabels_)[line] == LabelColour::Red;
+    }
+    // A line that says what just happened ("Solved in 03:12", the "Show where"
+    // explanation): the focused cell's description, so a screen reader reads it
+    // where the player is.
+    void Announce(const QString& text);
+    const QString& Announcement() const { return announcement_; }
 
   signals:
     void PlaceRequested(int cell, int digit);
@@ -36,6 +51,7 @@ class BoardWidget : public QWidget {
 
   protected:
     void paintEvent(QPaintEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
@@ -60,6 +76,8 @@ class BoardWidget : public QWidget {
     bool sameDigit_ = true;
     int hoverCell_ = -1;
     BoardHit pressed_;
+    int zoom_ = 100;
+    QString announcement_;
 };
 
 } // namespace dravik::ui

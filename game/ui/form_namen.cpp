@@ -48,6 +48,9 @@ FormNamen::FormNamen(SettingsStore& store, Prompt& prompt, QWidget* parent)
     entry_->setObjectName("NaamInvoerveld");
     entry_->setFont(fixed);
     entry_->installEventFilter(this);
+    // What a screen reader calls the list and the entry.
+    list_->setAccessibleName(ToQString(kPlayersCaption));
+    entry_->setAccessibleName(ToQString(kEntryAccessibleName));
 
     newPlayer_ = MakeButton(this, "KnopNieuweSpeler", kCaptionNewPlayer);
     edit_ = MakeButton(this, "KnopWijzigen", kCaptionEditPlayer);

@@ -2,11 +2,16 @@
 
 #include <QFontDatabase>
 
+#include <algorithm>
 #include <cmath>
 
 namespace dravik::ui {
 
-QFont MakeFont(const FontSpec& spec) {
+int ScaledPixels(int pixels, int zoom) {
+    return std::max(1, static_cast<int>(std::lround(pixels * zoom / 100.0)));
+}
+
+QFont MakeFont(const FontSpec& spec, int zoom) {
     QFont font;
     switch (spec.face) {
     case FontFace::Arial:
@@ -18,7 +23,7 @@ QFont MakeFont(const FontSpec& spec) {
         break;
     }
     font.setStyleHint(QFont::SansSerif);
-    font.setPixelSize(static_cast<int>(std::lround(spec.points * 96.0 / 72.0)));
+    font.setPixelSize(static_cast<int>(std::lround(spec.points * 96.0 / 72.0 * zoom / 100.0)));
     font.setBold(spec.bold);
     return font;
 }

@@ -1,5 +1,8 @@
 // The layout's colours and fonts as Qt values, and the one geometry rule of
-// the window: 15 twips to a logical pixel (Qt's high-DPI scaling does the rest).
+// the window: 15 twips to a logical pixel at a zoom of 100 %, and at any other
+// zoom in proportion (Qt's high-DPI scaling does the rest). Every place, size
+// and font of the window comes from the layout through these functions, so
+// the whole window scales by one factor.
 #pragma once
 
 #include <QColor>
@@ -15,15 +18,23 @@ inline QColor ToQColor(Rgb c) {
     return QColor(c.r, c.g, c.b);
 }
 
-inline int ToPixels(int twips) {
-    return twips / kTwipsPerPixel;
+// `zoom` is in percent (100 = the layout's own size).
+inline int ToPixels(int twips, int zoom = 100) {
+    return twips * zoom / (kTwipsPerPixel * 100);
 }
-inline QRect ToPixels(const TwipRect& r) {
-    return QRect(ToPixels(r.left), ToPixels(r.top), ToPixels(r.width), ToPixels(r.height));
+inline QRect ToPixels(const TwipRect& r, int zoom = 100) {
+    return QRect(ToPixels(r.left, zoom), ToPixels(r.top, zoom), ToPixels(r.width, zoom),
+                 ToPixels(r.height, zoom));
 }
+// The twips at the left (top) edge of pixel `pixels`.
+inline int ToTwips(int pixels, int zoom = 100) {
+    return pixels * kTwipsPerPixel * 100 / zoom;
+}
+// A pen width or a small offset drawn `pixels` wide at 100 %, at least one pixel.
+int ScaledPixels(int pixels, int zoom);
 
 // The font of a layout entry, sized in pixels (points at 96 dpi) so that the
 // text has the same size on every platform whatever dpi it reports.
-QFont MakeFont(const FontSpec& spec);
+QFont MakeFont(const FontSpec& spec, int zoom = 100);
 
 } // namespace dravik::ui

@@ -16,12 +16,15 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QSignalBlocker>
 #include <QStatusBar>
 #include <QStyle>
 #include <QWindowStateChangeEvent>
 
+#include "game/play/accessible_names.h"
 #include "game/play/status_texts.h"
 #include "game/qt/text.h"
+#include "game/ui/board_accessible.h"
 #include "game/ui/board_widget.h"
 #include "game/ui/clipboard_text.h"
 #include "game/ui/controller.h"
@@ -129,6 +132,24 @@ class LogoLabel final : public ClickLabel {
     }
 };
 
+// The hint marker: red, and for eyes that do not tell red apart, outlined
+// twice, black outside and white inside, unlike any other box of the window.
+class HintMarkerLabel final : public ClickLabel {
+  public:
+    using ClickLabel::ClickLabel;
+
+  protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter p(this);
+        const QRect r = rect();
+        const int edge = std::max(1, r.width() / 8);
+        p.fillRect(r, Qt::black);
+        p.fillRect(r.adjusted(edge, edge, -edge, -edge), Qt::white);
+        p.fillRect(r.adjusted(2 * edge, 2 * edge, -2 * edge, -2 * edge),
+                   palette().color(QPalette::Window));
+    }
+};
+
 // The commands that place no digit, and their keys.
 struct Accelerator {
     const char* button;
@@ -166,6 +187,7 @@ void ClickLabel::mouseReleaseEvent(QMouseEvent* event) {
 MainWindow::MainWindow(GameController& controller, QWidget* parent)
     : QWidget(parent), controller_(controller) {
     setObjectName("Main");
+    InstallAccessibleFactories();
     setFixedSize(ToPixels(kClientWidthTwips), ToPixels(kClientHeightTwips));
     // The icon comes once the window has been painted (App::Start).
     QPalette pal = palette();
@@ -199,6 +221,7 @@ MainWindow::MainWindow(GameController& controller, QWidget* parent)
         panel->setFont(MakeFont(FontSpec{}));
         panels_[i] = panel;
     }
+    statusBar_->setAccessibleName(QStringLiteral("Status bar"));
     Wire();
     AddActions();
     AddCommandMenu();
@@ -206,6 +229,7 @@ MainWindow::MainWindow(GameController& controller, QWidget* parent)
     for (QWidget* w : controls_)
         w->setFocusPolicy(w->focusPolicy() == Qt::NoFocus ? Qt::NoFocus : Qt::TabFocus);
     board_->setFocusPolicy(Qt::StrongFocus);
+    board_->installEventFilter(this);
     board_->setFocus();
 }
 
@@ -235,6 +259,14 @@ void MainWindow::AddActions() {
     }
     add(QStringLiteral("KeyStatistics"), {QKeySequence(Qt::Key_F4)},
         [this] { emit StatisticsRequested(); });
+    // The zoom: Ctrl+Plus (or Ctrl+=, the same key without Shift), Ctrl+Minus, Ctrl+0.
+    add(QStringLiteral("KeyZoomIn"),
+        {QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)},
+        [this] { controller_.Do([](Game& g) { g.ZoomIn(); }); });
+    add(QStringLiteral("KeyZoomOut"), {QKeySequence(Qt::CTRL | Qt::Key_Minus)},
+        [this] { controller_.Do([](Game& g) { g.ZoomOut(); }); });
+    add(QStringLiteral("KeyZoomReset"), {QKeySequence(Qt::CTRL | Qt::Key_0)},
+        [this] { controller_.Do([](Game& g) { g.ZoomReset(); }); });
     add(QStringLiteral("KeyCopy"), {QKeySequence(QKeySequence::Copy)}, [this] {
         const std::string text = controller_.game().GivensText();
         if (!text.empty()) QGuiApplication::clipboard()->setText(QString::fromStdString(text));
@@ -257,7 +289,8 @@ QWidget* MainWindow::CreateControl(const ControlSpec& spec) {
         break;
     }
     case ControlKind::Label: {
-        auto* l = new ClickLabel(ToQString(spec.caption), parent);
+        auto* l = spec.name == "LabelHint" ? new HintMarkerLabel(ToQString(spec.caption), parent)
+                                           : new ClickLabel(ToQString(spec.caption), parent);
         l->setAlignment(ToQt(spec.align));
         if (spec.border) {
             l->setFrameStyle(QFrame::Box | QFrame::Plain);
@@ -299,16 +332,27 @@ QWidget* MainWindow::CreateControl(const ControlSpec& spec) {
     }
     }
     w->setObjectName(QString::fromStdString(spec.ObjectName()));
-    w->setGeometry(ToPixels(spec.rect));
-    w->setFont(MakeFont(spec.font));
-    const int pixels = ToPixels(spec.rect.width);
+    PlaceControl(spec, w);
+    if (!spec.tooltip.empty()) w->setToolTip(ToQString(spec.tooltip));
+    if (spec.name == "RenewLevel") w->setAccessibleName(ToQString(RenewAccessibleName(spec.index)));
+    controls_.insert(w->objectName(), w);
+    return w;
+}
+
+void MainWindow::PlaceControl(const ControlSpec& spec, QWidget* w) {
+    w->setGeometry(ToPixels(spec.rect, zoom_));
+    w->setFont(MakeFont(spec.font, zoom_));
+    const int pixels = ToPixels(spec.rect.width, zoom_);
+    const int margin = ScaledPixels(6, zoom_);
     switch (spec.kind) {
     case ControlKind::Button:
-        FitCaption(w, ToQString(spec.caption), pixels - 6);
+        FitCaption(w, ToQString(spec.caption), pixels - margin);
         break;
     case ControlKind::Label:
-        FitCaption(w, ToQString(spec.caption), pixels - 6);
-        if (spec.border) static_cast<QLabel*>(w)->setIndent(spec.align == Align::Centre ? 0 : 2);
+        FitCaption(w, ToQString(spec.caption), pixels - margin);
+        if (spec.border)
+            static_cast<QLabel*>(w)->setIndent(
+                spec.align == Align::Centre ? 0 : ScaledPixels(2, zoom_));
         break;
     case ControlKind::CheckBox:
     case ControlKind::OptionButton: {
@@ -320,9 +364,29 @@ QWidget* MainWindow::CreateControl(const ControlSpec& spec) {
     default:
         break;
     }
-    if (!spec.tooltip.empty()) w->setToolTip(ToQString(spec.tooltip));
-    controls_.insert(w->objectName(), w);
-    return w;
+}
+
+void MainWindow::SetZoom(int zoom) {
+    zoom_ = zoom;
+    setFixedSize(ToPixels(kClientWidthTwips, zoom_), ToPixels(kClientHeightTwips, zoom_));
+    board_->SetZoom(zoom_);
+    for (const ControlSpec& spec : MainControls())
+        PlaceControl(spec, controls_.value(QString::fromStdString(spec.ObjectName())));
+    statusBar_->setGeometry(0, ToPixels(kClientHeightTwips - kStatusBarHeightTwips, zoom_),
+                            ToPixels(kClientWidthTwips, zoom_),
+                            ToPixels(kStatusBarHeightTwips, zoom_));
+    statusBar_->setFont(MakeFont(FontSpec{}, zoom_));
+    LayOutPanels();
+    // A window grown beyond the screen's edge moves back onto it, its top-left
+    // corner first.
+    if (const QScreen* screen = this->screen(); screen && isVisible()) {
+        const QRect area = screen->availableGeometry();
+        const QRect frame = frameGeometry().united(geometry());
+        QPoint at = pos();
+        at.setX(std::max(area.left(), std::min(at.x(), area.right() + 1 - frame.width())));
+        at.setY(std::max(area.top(), std::min(at.y(), area.bottom() + 1 - frame.height())));
+        if (at != pos()) move(at);
+    }
 }
 
 template <typename T> T* MainWindow::Find(const char* name, int index) const {
@@ -362,8 +426,25 @@ void MainWindow::Wire() {
     connect(Find<QCheckBox>("chkSound"), &QCheckBox::clicked, this,
             [this](bool checked) { controller_.Do([checked](Game& g) { g.SetSound(checked); }); });
     for (int level = 1; level <= kLevels; ++level) {
-        connect(Find<QRadioButton>("OptionType", level), &QRadioButton::clicked, this,
+        auto* option = Find<QRadioButton>("OptionType", level);
+        connect(option, &QRadioButton::clicked, this,
                 [this, level] { controller_.Do([level](Game& g) { g.SelectLevel(level); }); });
+        // A screen reader toggles the option without a click: that chooses the
+        // level too. A click (mouse or key) toggles between its press and its
+        // release, and then clicks.
+        connect(option, &QRadioButton::pressed, this, [this, level] { pressedOption_ = level; });
+        connect(option, &QRadioButton::released, this, [this] { pressedOption_ = 0; });
+        connect(option, &QRadioButton::toggled, this, [this, level](bool on) {
+            if (!on || pressedOption_ == level) return;
+            controller_.Do([level](Game& g) { g.SelectLevel(level); });
+            // Refused: the option the game has stays the chosen one.
+            const int chosen = controller_.View().SelectedLevel;
+            if (chosen != level && IsLevel(chosen)) {
+                auto* kept = Find<QRadioButton>("OptionType", chosen);
+                const QSignalBlocker quiet(kept);
+                kept->setChecked(true);
+            }
+        });
         connect(Find<ClickLabel>("RenewLevel", level), &ClickLabel::clicked, this,
                 [this, level](Qt::MouseButton button, QPoint) {
                     if (button != Qt::LeftButton) return;
@@ -389,6 +470,11 @@ void MainWindow::Wire() {
 
 void MainWindow::Apply(const GameView& view) {
     const GameView* old = shown_ ? &*shown_ : nullptr;
+    if (view.Zoom != zoom_) {
+        // Every widget is placed afresh, and then drawn as if for the first time.
+        SetZoom(view.Zoom);
+        old = nullptr;
+    }
     auto changed = [&](auto member) { return !old || old->*member != view.*member; };
 
     board_->SetView(view);
@@ -411,8 +497,11 @@ void MainWindow::Apply(const GameView& view) {
         }
     }
     if (changed(&GameView::SelectedLevel)) {
-        for (int level = 1; level <= kLevels; ++level)
-            Find<QRadioButton>("OptionType", level)->setChecked(level == view.SelectedLevel);
+        for (int level = 1; level <= kLevels; ++level) {
+            auto* option = Find<QRadioButton>("OptionType", level);
+            const QSignalBlocker quiet(option); // the game has chosen it already
+            option->setChecked(level == view.SelectedLevel);
+        }
     }
     if (changed(&GameView::StatusPanels)) {
         for (std::size_t i = 0; i < panels_.size(); ++i)
@@ -425,7 +514,7 @@ void MainWindow::Apply(const GameView& view) {
             auto* count = Find<QLabel>("LabelCount", index);
             count->setText(ToQString(view.TechniqueCounts[static_cast<std::size_t>(k)]));
             // Two digits fit whole: the font gives way where the box is narrow.
-            count->setFont(MakeFont(FindControl("LabelCount", index)->font));
+            count->setFont(MakeFont(FindControl("LabelCount", index)->font, zoom_));
             FitCaption(count, count->text(), count->contentsRect().width() - 2 * count->indent());
         }
     if (changed(&GameView::HintMarker)) {
@@ -433,7 +522,8 @@ void MainWindow::Apply(const GameView& view) {
         QWidget* marker = Find<QWidget>("LabelHint");
         if (view.HintMarker) {
             const int k = *view.HintMarker;
-            marker->setGeometry(ToPixels(FindControl("LabelCount", kTechniqueCount + k)->rect));
+            marker->setGeometry(
+                ToPixels(FindControl("LabelCount", kTechniqueCount + k)->rect, zoom_));
             marker->setToolTip(QStringLiteral("Hint: %1. Click to learn the technique; "
                                               "right-click to be shown where.")
                                    .arg(ToQString(TechniqueCaption(k))));
@@ -458,6 +548,7 @@ void MainWindow::Apply(const GameView& view) {
         box->setChecked(view.SoundChecked); // no clicked() signal: the game is not told
         box->setEnabled(view.SoundEnabled);
     }
+    ApplyAccessibleTexts(view, old);
     if (changed(&GameView::Starting)) Find<QWidget>("Picture3")->setVisible(view.Starting);
     commands_->Apply(view);
     if (changed(&GameView::Paused)) pause_->SetPaused(view.Paused);
@@ -471,15 +562,53 @@ void MainWindow::Apply(const GameView& view) {
     shown_ = view;
 }
 
+void MainWindow::ApplyAccessibleTexts(const GameView& view, const GameView* old) {
+    auto changed = [&](auto member) { return !old || old->*member != view.*member; };
+    if (changed(&GameView::Time))
+        Find<QWidget>("LabelTijd")->setAccessibleName(ToQString(ClockAccessibleName(view.Time)));
+    if (changed(&GameView::Steps)) {
+        const std::string_view tip = FindControl("LabelStap")->tooltip;
+        Find<QWidget>("LabelStap")
+            ->setAccessibleName(ToQString(tip) + QStringLiteral(": ") + ToQString(view.Steps));
+    }
+    if (changed(&GameView::TechniqueCounts))
+        for (int k = 0; k < kTechniqueCount; ++k)
+            Find<QWidget>("LabelCount", kTechniqueCount + k)
+                ->setAccessibleName(ToQString(TechniqueCountAccessibleName(
+                    k, view.TechniqueCounts[static_cast<std::size_t>(k)])));
+    // The marker reads as "Hint: Skyscraper"; its tooltip says what it does.
+    const QString hint =
+        view.HintMarker ? QStringLiteral("Hint: ") + ToQString(TechniqueCaption(*view.HintMarker))
+                        : QString();
+    if (changed(&GameView::HintMarker)) Find<QWidget>("LabelHint")->setAccessibleName(hint);
+    // What just happened reaches a screen reader twice: as the status bar's
+    // name, and as the description of the focused cell, which it reads out.
+    const std::string& line =
+        view.Highlight.Explanation.empty() ? view.Notice : view.Highlight.Explanation;
+    const QString said = line.empty() ? hint : ToQString(line);
+    if (statusBar_->accessibleDescription() != said) statusBar_->setAccessibleDescription(said);
+    board_->Announce(said);
+}
+
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     if (watched == panelRow_ && event->type() == QEvent::Resize) LayOutPanels();
+    if (watched == board_ && event->type() == QEvent::ShortcutOverride) {
+        // Ctrl or Shift with a digit key strikes a mark even where the key's
+        // character is a shortcut's: on a French keyboard the 6 key gives "-",
+        // and Ctrl+Minus zooms out.
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if ((key->modifiers() & (Qt::ControlModifier | Qt::ShiftModifier)) && DigitOfKey(*key)) {
+            event->accept();
+            return true;
+        }
+    }
     return QWidget::eventFilter(watched, event);
 }
 
 // Every panel's text fits: a panel whose text needs more room takes it from
 // the others, and where the bar cannot give it the text's font gives way.
 void MainWindow::LayOutPanels() {
-    const QFont font = MakeFont(FontSpec{});
+    const QFont font = MakeFont(FontSpec{}, zoom_);
     const QFontMetrics metrics(font);
     std::array<int, 5> needed{};
     for (std::size_t i = 0; i < panels_.size(); ++i)

@@ -63,6 +63,9 @@ class MainWindow : public QWidget {
     // screen when the screen is smaller than the window.
     void CentreOnScreen();
 
+    // The zoom the window is laid out at, in percent of the layout's size.
+    int Zoom() const { return zoom_; }
+
   signals:
     // The features that arrive with their own dialogs: a click only reports itself.
     void HelpRequested();
@@ -89,6 +92,13 @@ class MainWindow : public QWidget {
 
   private:
     QWidget* CreateControl(const ControlSpec& spec);
+    // Places a layout entry's widget, with its font and fitted caption, at the zoom.
+    void PlaceControl(const ControlSpec& spec, QWidget* w);
+    // Lays the whole window out afresh at `zoom` percent.
+    void SetZoom(int zoom);
+    // The accessible names that follow the view (clock, counts, steps) and the
+    // line a screen reader is told when something happened.
+    void ApplyAccessibleTexts(const GameView& view, const GameView* old);
     void Wire();
     // The accelerators, copy and paste, as actions of the window.
     void AddActions();
@@ -111,6 +121,8 @@ class MainWindow : public QWidget {
     std::optional<GameView> shown_;
     CommandMenu* commands_ = nullptr;
     PauseCover* pause_ = nullptr;
+    int zoom_ = 100;
+    int pressedOption_ = 0; // the level option between its press and release
 };
 
 } // namespace dravik::ui

@@ -109,6 +109,10 @@ FormPrint::FormPrint(const Stock& stock, print::PrintOptions& kept, print::Print
     picture_->setFrameShadow(QFrame::Sunken);
     auto* exampleLabel = new QLabel("Example", this);
     exampleLabel->setObjectName("Label2");
+    // A screen reader names the box and the picture by their labels (the
+    // other controls by their group's title).
+    fromLabel_->setBuddy(from_);
+    exampleLabel->setBuddy(picture_);
 
     close_ = new QPushButton("Close", this);
     close_->setObjectName("Command1");

@@ -1,6 +1,7 @@
 #include "game/ui/print_features.h"
 
 #include "game/ui/controller.h"
+#include "game/ui/dialog_zoom.h"
 #include "game/ui/main_window.h"
 
 namespace dravik::ui {
@@ -37,6 +38,7 @@ void PrintFeatures::Open() {
                                 choosePdf_, &window_);
         connect(dialog_, &QDialog::finished, this, &PrintFeatures::Closed);
     }
+    ZoomDialog(*dialog_, window_.Zoom());
     dialog_->show(); // modal for the whole program, returning at once
 }
 

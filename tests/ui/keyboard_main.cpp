@@ -91,7 +91,15 @@ TEST(Keyboard, EveryDigitKeyPlacesAndStrikesItsDigitOnUsGermanAndFrenchLayouts) 
             }
         }
     }
+    // The zoom keys still zoom: Ctrl with the keys right of 0 ("-" and "="
+    // on a US keyboard), where no digit lies.
     SetLayout("us");
+    QTest::qWait(50);
+    constexpr int kMinusKey = 20, kEqualKey = 21;
+    keys.Press(kEqualKey, kControl);
+    EXPECT_EQ(h.view().Zoom, 125);
+    keys.Press(kMinusKey, kControl);
+    EXPECT_EQ(h.view().Zoom, 100);
 }
 
 } // namespace

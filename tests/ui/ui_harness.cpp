@@ -83,25 +83,25 @@ void UiHarness::ProcessEvents() {
     QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
 }
 
-QPoint BoardPixel(const ui::TwipRect& label, int dx, int dy) {
-    return QPoint((label.left + dx) / ui::kTwipsPerPixel, (label.top + dy) / ui::kTwipsPerPixel);
+QPoint BoardPixel(const ui::TwipRect& label, int dx, int dy, int zoom) {
+    return QPoint(ui::ToPixels(label.left + dx, zoom), ui::ToPixels(label.top + dy, zoom));
 }
 
 void UiHarness::ReleaseOnMark(int cell, int digit, Qt::MouseButton button, int dx, int dy) {
     const ui::TwipRect mark = ui::MarkRect(cell, digit);
     // Pressed at the mark's centre, released where asked.
-    QTest::mousePress(&board(), button, Qt::NoModifier, BoardPixel(mark, 120, 120));
-    QTest::mouseRelease(&board(), button, Qt::NoModifier, BoardPixel(mark, dx, dy));
+    QTest::mousePress(&board(), button, Qt::NoModifier, BoardPixel(mark, 120, 120, board().Zoom()));
+    QTest::mouseRelease(&board(), button, Qt::NoModifier, BoardPixel(mark, dx, dy, board().Zoom()));
 }
 
 void UiHarness::ReleaseOnRowLabel(int row) {
     QTest::mouseClick(&board(), Qt::LeftButton, Qt::NoModifier,
-                      BoardPixel(ui::RowLabelRect(row), 255, 255));
+                      BoardPixel(ui::RowLabelRect(row), 255, 255, board().Zoom()));
 }
 
 void UiHarness::ReleaseOnColumnLabel(int column) {
     QTest::mouseClick(&board(), Qt::LeftButton, Qt::NoModifier,
-                      BoardPixel(ui::ColumnLabelRect(column), 255, 255));
+                      BoardPixel(ui::ColumnLabelRect(column), 255, 255, board().Zoom()));
 }
 
 void UiHarness::Click(const QString& name) {

@@ -133,7 +133,7 @@ class UiHarness {
     std::unique_ptr<ui::App> app;
 };
 
-// The board point of (dx, dy) twips inside a label, in the board's pixels.
-QPoint BoardPixel(const ui::TwipRect& label, int dx, int dy);
+// The board point of (dx, dy) twips inside a label, in the board's pixels at `zoom`.
+QPoint BoardPixel(const ui::TwipRect& label, int dx, int dy, int zoom = 100);
 
 } // namespace dravik::test
