@@ -103,6 +103,9 @@ void HelpFeatures::OpenSolutionPath() {
             std::make_unique<SolutionPathWindow>([this](std::string_view page) { OpenPage(page); });
         connect(path_.get(), &SolutionPathWindow::RefreshRequested, this,
                 &HelpFeatures::OpenSolutionPath);
+        connect(path_.get(), &SolutionPathWindow::PracticeRequested, this, [this](int technique) {
+            controller_.Do([technique](Game& g) { g.Practise(technique); });
+        });
     }
     path_->Show(game.SolutionPathFromHere());
     if (made) path_->PlaceOver(window_);

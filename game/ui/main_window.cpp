@@ -257,8 +257,6 @@ void MainWindow::AddActions() {
         button->setToolTip(tip.isEmpty() ? QStringLiteral("Shortcut: ") + keys
                                          : tip + QStringLiteral(", ") + keys);
     }
-    add(QStringLiteral("KeyStatistics"), {QKeySequence(Qt::Key_F4)},
-        [this] { emit StatisticsRequested(); });
     // The zoom: Ctrl+Plus (or Ctrl+=, the same key without Shift), Ctrl+Minus, Ctrl+0.
     add(QStringLiteral("KeyZoomIn"),
         {QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)},

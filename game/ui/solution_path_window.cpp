@@ -7,6 +7,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QPushButton>
 #include <QScreen>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -71,6 +72,13 @@ SolutionPathWindow::SolutionPathWindow(std::function<void(std::string_view)> ope
     explanation_->setWordWrap(true);
     explanation_->setMaximumWidth(ToPixels(kBoardArea.width));
     right->addWidget(explanation_);
+    practise_ = new QPushButton(QStringLiteral("Play a puzzle that needs this technique"), this);
+    practise_->setObjectName("PathPractise");
+    practise_->setEnabled(false);
+    connect(practise_, &QPushButton::clicked, this, [this] {
+        if (const int t = SelectedTechnique(); t >= 0) emit PracticeRequested(t);
+    });
+    right->addWidget(practise_);
     right->addStretch(1);
     row->addLayout(right);
     outer->addLayout(row, 1);
@@ -125,6 +133,8 @@ void SolutionPathWindow::Show(SolutionPath path) {
     list_->setVisible(!mistake);
     board_->setVisible(!mistake);
     explanation_->setVisible(!mistake);
+    practise_->setVisible(!mistake);
+    practise_->setEnabled(false);
     if (!path_.steps.empty()) {
         list_->setCurrentItem(list_->topLevelItem(0));
         SelectStep(0);
@@ -160,6 +170,7 @@ void SolutionPathWindow::SelectStep(int index) {
     const PathStep& s = path_.steps[static_cast<std::size_t>(index)];
     board_->SetView(BoardOf(s.cells, s.highlight));
     explanation_->setText(ToQString(s.highlight.Explanation));
+    practise_->setEnabled(true);
 }
 
 } // namespace dravik::ui

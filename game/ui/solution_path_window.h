@@ -15,6 +15,7 @@
 #include "game/play/solution_path.h"
 
 class QLabel;
+class QPushButton;
 class QTreeWidget;
 
 namespace dravik::ui {
@@ -36,6 +37,7 @@ class SolutionPathWindow final : public QWidget {
     QTreeWidget* Steps() const { return list_; }
     BoardWidget* Board() const { return board_; }
     QLabel* Summary() const { return summary_; }
+    QPushButton* Practise() const { return practise_; }
     const SolutionPath& Path() const { return path_; }
     // The technique of the selected step, -1 without one (for commands about it).
     int SelectedTechnique() const;
@@ -43,6 +45,8 @@ class SolutionPathWindow final : public QWidget {
   signals:
     // F3 in this window: the path from the game's board as it is now.
     void RefreshRequested();
+    // "Play a puzzle that needs this technique" for the selected step's technique.
+    void PracticeRequested(int technique);
 
   private:
     void SelectStep(int index);
@@ -54,6 +58,7 @@ class SolutionPathWindow final : public QWidget {
     BoardWidget* board_ = nullptr;
     QLabel* explanation_ = nullptr;
     QLabel* summary_ = nullptr;
+    QPushButton* practise_ = nullptr;
 };
 
 } // namespace dravik::ui

@@ -240,9 +240,8 @@ TEST(HelpPages, EveryTechniquePageEndsWithALinkToPractiseEachOfItsTechniques) {
     for (std::string_view page : HelpPages()) {
         const std::string html = Read(kBuilt / std::string(page));
         const std::string shown = WithPracticeLinks(html, page);
-        const bool techniquePage =
-            std::any_of(kTechniqueTable.begin(), kTechniqueTable.end(),
-                        [&](const auto& t) { return t.helpPage == page; });
+        const bool techniquePage = std::any_of(kTechniqueTable.begin(), kTechniqueTable.end(),
+                                               [&](const auto& t) { return t.helpPage == page; });
         if (!techniquePage) {
             EXPECT_EQ(shown, html) << page << " is no technique's page";
             continue;

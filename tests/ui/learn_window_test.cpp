@@ -10,6 +10,7 @@
 #include <QImage>
 #include <QLabel>
 #include <QMenu>
+#include <QPushButton>
 #include <QTest>
 #include <QTreeWidget>
 
@@ -48,6 +49,7 @@ void ExpectItemsFollow(UiHarness& h) {
         {"KeyBackToCheckpoint", v.Commands.BackToCheckpoint},
         {"KeyUndoToBeforeMistake", v.Commands.UndoToBeforeMistake},
         {"KeyPause", v.Commands.Pause},
+        {"KeyStatistics", true},
         {"MenuCommandHelp", true},
         {"KeyKeysHelp", true}};
     std::map<QString, bool> items;
@@ -168,6 +170,15 @@ TEST(LearnThroughTheWindow, MenuKeysPauseAndTheSolutionPathInOneGame) {
     h.ProcessEvents();
     EXPECT_TRUE(h.app->Help().Help()->Browser()->source().toLocalFile().endsWith(
         QString::fromUtf8(TechniqueHelpPage(s.technique).data())));
+    // Its button practises the step's technique once the player agrees to
+    // give up the game in progress; No keeps the game as it is.
+    h.prompt.answers = {MessageAnswer::No};
+    path->Practise()->click();
+    h.ProcessEvents();
+    ASSERT_FALSE(h.prompt.messages.empty());
+    EXPECT_EQ(h.prompt.messages.back().title, "Practise a technique");
+    EXPECT_NE(h.prompt.messages.back().text.find(TechniqueCaption(s.technique)), std::string::npos);
+    EXPECT_EQ(h.view(), before) << "No keeps the game";
 
     // A wrong digit: no list, no board, only the advice.
     const ShownBoard now = h.shown();
