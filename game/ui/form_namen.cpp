@@ -19,7 +19,7 @@ namespace dravik::ui {
 namespace {
 
 QPushButton* MakeButton(QWidget* parent, const char* name, std::string_view caption) {
-    auto* button = new QPushButton(ToQString(caption), parent);
+    auto* button = new QPushButton(TrQString(caption), parent);
     button->setObjectName(name);
     return button;
 }
@@ -29,9 +29,9 @@ QPushButton* MakeButton(QWidget* parent, const char* name, std::string_view capt
 FormNamen::FormNamen(SettingsStore& store, Prompt& prompt, QWidget* parent)
     : QDialog(parent), rules_(store), prompt_(prompt) {
     setObjectName("FormNamen");
-    setWindowTitle(ToQString(kPlayersCaption));
+    setWindowTitle(TrQString(kPlayersCaption));
 
-    label_ = new QLabel(ToQString(kPlayersLabel1), this);
+    label_ = new QLabel(TrQString(kPlayersLabel1), this);
     label_->setObjectName("Label1");
     label_->setWordWrap(true);
 

@@ -50,12 +50,12 @@ HelpFeatures::HelpFeatures(MainWindow& window, GameController& controller,
       prompt_(prompt), opener_(opener) {
     menu_ = new QMenu(&window_);
     menu_->setObjectName("HintMenu");
-    QAction* where = menu_->addAction("Show where");
+    QAction* where = menu_->addAction(tr("Show where"));
     where->setObjectName("HintShowWhere");
-    QAction* apply = menu_->addAction("Apply this step");
+    QAction* apply = menu_->addAction(tr("Apply this step"));
     apply->setObjectName("HintApply");
     menu_->addSeparator();
-    QAction* explain = menu_->addAction("Explain the technique");
+    QAction* explain = menu_->addAction(tr("Explain the technique"));
     explain->setObjectName("HintExplain");
     connect(where, &QAction::triggered, this,
             [this] { controller_.Do([](Game& g) { g.ShowHintWhere(); }); });

@@ -191,7 +191,7 @@ MainWindow::MainWindow(GameController& controller, QWidget* parent)
     panelRow_->installEventFilter(this);
     statusBar_->addWidget(panelRow_, 1);
     for (std::size_t i = 0; i < panels_.size(); ++i) {
-        auto* panel = new QLabel(ToQString(kDesignStatusPanels[i]), panelRow_);
+        auto* panel = new QLabel(TrQString(kDesignStatusPanels[i]), panelRow_);
         panel->setObjectName(QStringLiteral("Panel(%1)").arg(i + 1));
         panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         panel->setIndent(3);
@@ -228,8 +228,9 @@ void MainWindow::AddActions() {
         for (const QKeySequence& k : a.keys) names << k.toString(QKeySequence::NativeText);
         const QString keys = names.join(QStringLiteral(", "));
         const QString tip = button->toolTip();
-        button->setToolTip(tip.isEmpty() ? QStringLiteral("Shortcut: ") + keys
-                                         : tip + QStringLiteral(", ") + keys);
+        button->setToolTip(tip.isEmpty()
+                               ? TrQString(QT_TRANSLATE_NOOP("dravik", "Shortcut: %1")).arg(keys)
+                               : tip + QStringLiteral(", ") + keys);
     }
     add(QStringLiteral("KeyCopy"), {QKeySequence(QKeySequence::Copy)}, [this] {
         const std::string text = controller_.game().GivensText();
@@ -244,16 +245,17 @@ void MainWindow::AddActions() {
 QWidget* MainWindow::CreateControl(const ControlSpec& spec) {
     QWidget* parent = this;
     if (!spec.parent.empty()) parent = controls_.value(ToQString(spec.parent), this);
+    const QString caption = TrQString(spec.caption);
     QWidget* w = nullptr;
     switch (spec.kind) {
     case ControlKind::Button: {
-        auto* b = new CommandButton(ToQString(spec.caption), parent);
+        auto* b = new CommandButton(caption, parent);
         SetBackground(b, spec.back, false);
         w = b;
         break;
     }
     case ControlKind::Label: {
-        auto* l = new ClickLabel(ToQString(spec.caption), parent);
+        auto* l = new ClickLabel(caption, parent);
         l->setAlignment(ToQt(spec.align));
         if (spec.border) {
             l->setFrameStyle(QFrame::Box | QFrame::Plain);
@@ -264,13 +266,13 @@ QWidget* MainWindow::CreateControl(const ControlSpec& spec) {
         break;
     }
     case ControlKind::CheckBox: {
-        auto* c = new QCheckBox(ToQString(spec.caption), parent);
+        auto* c = new QCheckBox(caption, parent);
         SetBackground(c, spec.back, true);
         w = c;
         break;
     }
     case ControlKind::OptionButton: {
-        auto* r = new QRadioButton(ToQString(spec.caption), parent);
+        auto* r = new QRadioButton(caption, parent);
         SetBackground(r, spec.back, true);
         w = r;
         break;
@@ -300,23 +302,23 @@ QWidget* MainWindow::CreateControl(const ControlSpec& spec) {
     const int pixels = ToPixels(spec.rect.width);
     switch (spec.kind) {
     case ControlKind::Button:
-        FitCaption(w, ToQString(spec.caption), pixels - 6);
+        FitCaption(w, caption, pixels - 6);
         break;
     case ControlKind::Label:
-        FitCaption(w, ToQString(spec.caption), pixels - 6);
+        FitCaption(w, caption, pixels - 6);
         if (spec.border) static_cast<QLabel*>(w)->setIndent(spec.align == Align::Centre ? 0 : 2);
         break;
     case ControlKind::CheckBox:
     case ControlKind::OptionButton: {
         const int indicator = w->style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth) +
                               w->style()->pixelMetric(QStyle::PM_RadioButtonLabelSpacing);
-        FitCaption(w, ToQString(spec.caption), pixels - indicator - 2);
+        FitCaption(w, caption, pixels - indicator - 2);
         break;
     }
     default:
         break;
     }
-    if (!spec.tooltip.empty()) w->setToolTip(ToQString(spec.tooltip));
+    if (!spec.tooltip.empty()) w->setToolTip(TrQString(spec.tooltip));
     controls_.insert(w->objectName(), w);
     return w;
 }
@@ -430,9 +432,11 @@ void MainWindow::Apply(const GameView& view) {
         if (view.HintMarker) {
             const int k = *view.HintMarker;
             marker->setGeometry(ToPixels(FindControl("LabelCount", kTechniqueCount + k)->rect));
-            marker->setToolTip(QStringLiteral("Hint: %1. Click to learn the technique; "
-                                              "right-click to be shown where.")
-                                   .arg(ToQString(TechniqueCaption(k))));
+            marker->setToolTip(
+                TrQString(QT_TRANSLATE_NOOP("dravik", "Hint: %1. Click to learn the "
+                                                      "technique; right-click to be shown "
+                                                      "where."))
+                    .arg(TrQString(TechniqueCaption(k))));
         } else {
             marker->setToolTip(QString());
         }
