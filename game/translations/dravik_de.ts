@@ -543,6 +543,114 @@ also lassen Sie Ihre Fantasie spielen.</translation>
         <source>&apos;%1&apos; is not a puzzle file: it begins with &quot;%2&quot;. %3</source>
         <translation>&apos;%1&apos; ist keine Rätseldatei: Sie beginnt mit &quot;%2&quot;. %3</translation>
     </message>
+    <message>
+        <source> and </source>
+        <translation> und </translation>
+    </message>
+    <message>
+        <source>row %1</source>
+        <translation>Zeile %1</translation>
+    </message>
+    <message>
+        <source>column %1</source>
+        <translation>Spalte %1</translation>
+    </message>
+    <message>
+        <source>box %1</source>
+        <translation>Block %1</translation>
+    </message>
+    <message>
+        <source>rows %1</source>
+        <translation>Zeilen %1</translation>
+    </message>
+    <message>
+        <source>columns %1</source>
+        <translation>Spalten %1</translation>
+    </message>
+    <message>
+        <source>place %1 in %2</source>
+        <translation>%1 in %2 setzen</translation>
+    </message>
+    <message>
+        <source>%1 goes from %2</source>
+        <translation>%1 fällt weg aus %2</translation>
+    </message>
+    <message>
+        <source>%1 from %2</source>
+        <translation>%1 aus %2</translation>
+    </message>
+    <message>
+        <source>nothing is left to remove</source>
+        <translation>es bleibt nichts zu streichen</translation>
+    </message>
+    <message>
+        <source>Avoidable Rectangle</source>
+        <translation>Vermeidbares Rechteck</translation>
+    </message>
+    <message>
+        <source>%1: in %2, %3 fits only in %4</source>
+        <translation>%1: In %2 passt %3 nur in %4</translation>
+    </message>
+    <message>
+        <source>%1: %2 is the only mark left in %3</source>
+        <translation>%1: %2 ist die einzige Marke, die in %3 übrig ist</translation>
+    </message>
+    <message>
+        <source>%1: in %2, %3 lies only in %4 (%5)</source>
+        <translation>%1: In %2 liegt %3 nur in %4 (%5)</translation>
+    </message>
+    <message>
+        <source>%1: in %2, %3 hold only %4</source>
+        <translation>%1: In %2 enthalten %3 nur %4</translation>
+    </message>
+    <message>
+        <source>%1: in %2, %3 fit only in %4</source>
+        <translation>%1: In %2 passen %3 nur in %4</translation>
+    </message>
+    <message>
+        <source>%1 on %2: %3, %4</source>
+        <translation>%1 auf %2: %3, %4</translation>
+    </message>
+    <message>
+        <source>%1 on %2: %3, %4, fins %5</source>
+        <translation>%1 auf %2: %3, %4, Flossen %5</translation>
+    </message>
+    <message>
+        <source>%1 on %2: %3, %4, fin %5</source>
+        <translation>%1 auf %2: %3, %4, Flosse %5</translation>
+    </message>
+    <message>
+        <source>%1: %2 holds %3 only in %4, %5 holds %6 only in %7</source>
+        <translation>%1: %2 hat %3 nur in %4, %5 hat %6 nur in %7</translation>
+    </message>
+    <message>
+        <source>%1: pivot %2, wings %3 and %4</source>
+        <translation>%1: Angel %2, Flügel %3 und %4</translation>
+    </message>
+    <message>
+        <source>%1 on %2: %3 (%4) and %5 (%6) meet in %7</source>
+        <translation>%1 auf %2: %3 (%4) und %5 (%6) treffen sich in %7</translation>
+    </message>
+    <message>
+        <source>%1 on %2: %3 hold %2 only twice each, sharing %4</source>
+        <translation>%1 auf %2: %3 haben %2 je nur zweimal und teilen sich %4</translation>
+    </message>
+    <message>
+        <source>%1 on %2: %3 holds it only in %4 and %5; %6 holds it only in %7</source>
+        <translation>%1 auf %2: %3 hat sie nur in %4 und %5; %6 hat sie nur in %7</translation>
+    </message>
+    <message>
+        <source>%1 on %2: %3, with %4</source>
+        <translation>%1 auf %2: %3, mit %4</translation>
+    </message>
+    <message>
+        <source>%1 on %2: %3</source>
+        <translation>%1 auf %2: %3</translation>
+    </message>
+    <message>
+        <source>%1: %2 must not become swappable</source>
+        <translation>%1: %2 dürfen nicht vertauschbar werden</translation>
+    </message>
 </context>
 <context>
     <name>dravik::ui::FormPrint</name>

@@ -543,6 +543,114 @@ alors faites preuve d&apos;imagination.</translation>
         <source>&apos;%1&apos; is not a puzzle file: it begins with &quot;%2&quot;. %3</source>
         <translation>&apos;%1&apos; n&apos;est pas un fichier de grille : il commence par &quot;%2&quot;. %3</translation>
     </message>
+    <message>
+        <source> and </source>
+        <translation> et </translation>
+    </message>
+    <message>
+        <source>row %1</source>
+        <translation>ligne %1</translation>
+    </message>
+    <message>
+        <source>column %1</source>
+        <translation>colonne %1</translation>
+    </message>
+    <message>
+        <source>box %1</source>
+        <translation>bloc %1</translation>
+    </message>
+    <message>
+        <source>rows %1</source>
+        <translation>lignes %1</translation>
+    </message>
+    <message>
+        <source>columns %1</source>
+        <translation>colonnes %1</translation>
+    </message>
+    <message>
+        <source>place %1 in %2</source>
+        <translation>placer %1 en %2</translation>
+    </message>
+    <message>
+        <source>%1 goes from %2</source>
+        <translation>%1 disparaît de %2</translation>
+    </message>
+    <message>
+        <source>%1 from %2</source>
+        <translation>%1 de %2</translation>
+    </message>
+    <message>
+        <source>nothing is left to remove</source>
+        <translation>il ne reste rien à retirer</translation>
+    </message>
+    <message>
+        <source>Avoidable Rectangle</source>
+        <translation>Rectangle évitable</translation>
+    </message>
+    <message>
+        <source>%1: in %2, %3 fits only in %4</source>
+        <translation>%1 : dans %2, %3 ne va qu&apos;en %4</translation>
+    </message>
+    <message>
+        <source>%1: %2 is the only mark left in %3</source>
+        <translation>%1 : %2 est la seule marque restante en %3</translation>
+    </message>
+    <message>
+        <source>%1: in %2, %3 lies only in %4 (%5)</source>
+        <translation>%1 : dans %2, %3 n&apos;est que dans %4 (%5)</translation>
+    </message>
+    <message>
+        <source>%1: in %2, %3 hold only %4</source>
+        <translation>%1 : dans %2, %3 ne contiennent que %4</translation>
+    </message>
+    <message>
+        <source>%1: in %2, %3 fit only in %4</source>
+        <translation>%1 : dans %2, %3 ne vont qu&apos;en %4</translation>
+    </message>
+    <message>
+        <source>%1 on %2: %3, %4</source>
+        <translation>%1 sur %2 : %3, %4</translation>
+    </message>
+    <message>
+        <source>%1 on %2: %3, %4, fins %5</source>
+        <translation>%1 sur %2 : %3, %4, nageoires %5</translation>
+    </message>
+    <message>
+        <source>%1 on %2: %3, %4, fin %5</source>
+        <translation>%1 sur %2 : %3, %4, nageoire %5</translation>
+    </message>
+    <message>
+        <source>%1: %2 holds %3 only in %4, %5 holds %6 only in %7</source>
+        <translation>%1 : %2 n&apos;a %3 qu&apos;en %4, %5 n&apos;a %6 qu&apos;en %7</translation>
+    </message>
+    <message>
+        <source>%1: pivot %2, wings %3 and %4</source>
+        <translation>%1 : pivot %2, ailes %3 et %4</translation>
+    </message>
+    <message>
+        <source>%1 on %2: %3 (%4) and %5 (%6) meet in %7</source>
+        <translation>%1 sur %2 : %3 (%4) et %5 (%6) se rejoignent dans %7</translation>
+    </message>
+    <message>
+        <source>%1 on %2: %3 hold %2 only twice each, sharing %4</source>
+        <translation>%1 sur %2 : %3 n&apos;ont %2 que deux fois chacune et partagent %4</translation>
+    </message>
+    <message>
+        <source>%1 on %2: %3 holds it only in %4 and %5; %6 holds it only in %7</source>
+        <translation>%1 sur %2 : %3 ne l&apos;a que dans %4 et %5 ; %6 ne l&apos;a qu&apos;en %7</translation>
+    </message>
+    <message>
+        <source>%1 on %2: %3, with %4</source>
+        <translation>%1 sur %2 : %3, avec %4</translation>
+    </message>
+    <message>
+        <source>%1 on %2: %3</source>
+        <translation>%1 sur %2 : %3</translation>
+    </message>
+    <message>
+        <source>%1: %2 must not become swappable</source>
+        <translation>%1 : %2 ne doivent pas devenir permutables</translation>
+    </message>
 </context>
 <context>
     <name>dravik::ui::FormPrint</name>

@@ -543,6 +543,114 @@ dus gebruik uw fantasie.</translation>
         <source>&apos;%1&apos; is not a puzzle file: it begins with &quot;%2&quot;. %3</source>
         <translation>&apos;%1&apos; is geen puzzelbestand: het begint met &quot;%2&quot;. %3</translation>
     </message>
+    <message>
+        <source> and </source>
+        <translation> en </translation>
+    </message>
+    <message>
+        <source>row %1</source>
+        <translation>rij %1</translation>
+    </message>
+    <message>
+        <source>column %1</source>
+        <translation>kolom %1</translation>
+    </message>
+    <message>
+        <source>box %1</source>
+        <translation>blok %1</translation>
+    </message>
+    <message>
+        <source>rows %1</source>
+        <translation>rijen %1</translation>
+    </message>
+    <message>
+        <source>columns %1</source>
+        <translation>kolommen %1</translation>
+    </message>
+    <message>
+        <source>place %1 in %2</source>
+        <translation>%1 in %2 plaatsen</translation>
+    </message>
+    <message>
+        <source>%1 goes from %2</source>
+        <translation>%1 verdwijnt uit %2</translation>
+    </message>
+    <message>
+        <source>%1 from %2</source>
+        <translation>%1 uit %2</translation>
+    </message>
+    <message>
+        <source>nothing is left to remove</source>
+        <translation>er valt niets meer te schrappen</translation>
+    </message>
+    <message>
+        <source>Avoidable Rectangle</source>
+        <translation>Vermijdbare rechthoek</translation>
+    </message>
+    <message>
+        <source>%1: in %2, %3 fits only in %4</source>
+        <translation>%1: in %2 past %3 alleen in %4</translation>
+    </message>
+    <message>
+        <source>%1: %2 is the only mark left in %3</source>
+        <translation>%1: %2 is de enige markering die over is in %3</translation>
+    </message>
+    <message>
+        <source>%1: in %2, %3 lies only in %4 (%5)</source>
+        <translation>%1: in %2 ligt %3 alleen in %4 (%5)</translation>
+    </message>
+    <message>
+        <source>%1: in %2, %3 hold only %4</source>
+        <translation>%1: in %2 bevatten %3 alleen %4</translation>
+    </message>
+    <message>
+        <source>%1: in %2, %3 fit only in %4</source>
+        <translation>%1: in %2 passen %3 alleen in %4</translation>
+    </message>
+    <message>
+        <source>%1 on %2: %3, %4</source>
+        <translation>%1 op %2: %3, %4</translation>
+    </message>
+    <message>
+        <source>%1 on %2: %3, %4, fins %5</source>
+        <translation>%1 op %2: %3, %4, vinnen %5</translation>
+    </message>
+    <message>
+        <source>%1 on %2: %3, %4, fin %5</source>
+        <translation>%1 op %2: %3, %4, vin %5</translation>
+    </message>
+    <message>
+        <source>%1: %2 holds %3 only in %4, %5 holds %6 only in %7</source>
+        <translation>%1: %2 heeft %3 alleen in %4, %5 heeft %6 alleen in %7</translation>
+    </message>
+    <message>
+        <source>%1: pivot %2, wings %3 and %4</source>
+        <translation>%1: spil %2, vleugels %3 en %4</translation>
+    </message>
+    <message>
+        <source>%1 on %2: %3 (%4) and %5 (%6) meet in %7</source>
+        <translation>%1 op %2: %3 (%4) en %5 (%6) komen samen in %7</translation>
+    </message>
+    <message>
+        <source>%1 on %2: %3 hold %2 only twice each, sharing %4</source>
+        <translation>%1 op %2: %3 hebben %2 elk maar twee keer en delen %4</translation>
+    </message>
+    <message>
+        <source>%1 on %2: %3 holds it only in %4 and %5; %6 holds it only in %7</source>
+        <translation>%1 op %2: %3 heeft hem alleen in %4 en %5; %6 heeft hem alleen in %7</translation>
+    </message>
+    <message>
+        <source>%1 on %2: %3, with %4</source>
+        <translation>%1 op %2: %3, met %4</translation>
+    </message>
+    <message>
+        <source>%1 on %2: %3</source>
+        <translation>%1 op %2: %3</translation>
+    </message>
+    <message>
+        <source>%1: %2 must not become swappable</source>
+        <translation>%1: %2 mogen niet verwisselbaar worden</translation>
+    </message>
 </context>
 <context>
     <name>dravik::ui::FormPrint</name>
