@@ -30,7 +30,8 @@ QString out;
 void Save(QWidget* w, const QString& name) {
     QApplication::processEvents();
     const QString file = out + '/' + name + ".png";
-    if (!w->grab().toImage().save(file)) std::fprintf(stderr, "cannot write %s\n", qPrintable(file));
+    if (!w->grab().toImage().save(file))
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(file));
 }
 
 } // namespace
