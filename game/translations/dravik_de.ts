@@ -651,6 +651,22 @@ also lassen Sie Ihre Fantasie spielen.</translation>
         <source>%1: %2 must not become swappable</source>
         <translation>%1: %2 dürfen nicht vertauschbar werden</translation>
     </message>
+    <message>
+        <source>the pages could not be drawn</source>
+        <translation>die Seiten konnten nicht gezeichnet werden</translation>
+    </message>
+    <message>
+        <source>the printer did not take the job</source>
+        <translation>der Drucker hat den Auftrag nicht angenommen</translation>
+    </message>
+    <message>
+        <source>the printer stopped taking pages</source>
+        <translation>der Drucker nahm keine Seiten mehr an</translation>
+    </message>
+    <message>
+        <source>no printer could be set up</source>
+        <translation>kein Drucker ließ sich einrichten</translation>
+    </message>
 </context>
 <context>
     <name>dravik::ui::FormPrint</name>

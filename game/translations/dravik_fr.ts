@@ -651,6 +651,22 @@ alors faites preuve d&apos;imagination.</translation>
         <source>%1: %2 must not become swappable</source>
         <translation>%1 : %2 ne doivent pas devenir permutables</translation>
     </message>
+    <message>
+        <source>the pages could not be drawn</source>
+        <translation>les pages n&apos;ont pas pu être dessinées</translation>
+    </message>
+    <message>
+        <source>the printer did not take the job</source>
+        <translation>l&apos;imprimante n&apos;a pas accepté la tâche</translation>
+    </message>
+    <message>
+        <source>the printer stopped taking pages</source>
+        <translation>l&apos;imprimante a cessé d&apos;accepter les pages</translation>
+    </message>
+    <message>
+        <source>no printer could be set up</source>
+        <translation>aucune imprimante n&apos;a pu être configurée</translation>
+    </message>
 </context>
 <context>
     <name>dravik::ui::FormPrint</name>

@@ -651,6 +651,22 @@ dus gebruik uw fantasie.</translation>
         <source>%1: %2 must not become swappable</source>
         <translation>%1: %2 mogen niet verwisselbaar worden</translation>
     </message>
+    <message>
+        <source>the pages could not be drawn</source>
+        <translation>de pagina&apos;s konden niet worden getekend</translation>
+    </message>
+    <message>
+        <source>the printer did not take the job</source>
+        <translation>de printer heeft de opdracht niet aangenomen</translation>
+    </message>
+    <message>
+        <source>the printer stopped taking pages</source>
+        <translation>de printer nam geen pagina&apos;s meer aan</translation>
+    </message>
+    <message>
+        <source>no printer could be set up</source>
+        <translation>er kon geen printer worden ingesteld</translation>
+    </message>
 </context>
 <context>
     <name>dravik::ui::FormPrint</name>
