@@ -6,6 +6,9 @@
 # when installed, is timed the same way in turns with the game, so both see
 # the same load. Then runs the offscreen window benchmark (repaint, release,
 # the event loop during a renewal) unless BENCH_UI_WINDOW_ONLY is set.
+# With BENCH_UI_LANGUAGE=de_DE.UTF-8 (or another locale) every normal start in
+# English (LANG=C) is followed by one with that locale's translation loaded,
+# and the two are compared.
 # Needs Xvfb and the build's window_times (libxdamage-dev).
 # Usage: scripts/bench-ui.sh [BUILD_DIR] [RUNS]
 set -euo pipefail
@@ -39,12 +42,15 @@ median() { sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
 
 # A first start copies the master stock and writes the settings; a normal
 # start finds both, as a player's does every day.
+language=${BENCH_UI_LANGUAGE:-}
+[[ -n $language ]] && export LANG=C LC_ALL= LC_MESSAGES=
 timed_start "$work/normal" "$build/bin/dravik-sudoku" >/dev/null
-: >"$work/first" >"$work/game" >"$work/solo"
+: >"$work/first" >"$work/game" >"$work/solo" >"$work/lang"
 for _ in $(seq 1 "$runs"); do
     rm -rf "$work/fresh"
     timed_start "$work/fresh" "$build/bin/dravik-sudoku" >>"$work/first"
     timed_start "$work/normal" "$build/bin/dravik-sudoku" >>"$work/game"
+    [[ -n $language ]] && LANG=$language timed_start "$work/normal" "$build/bin/dravik-sudoku" >>"$work/lang"
     [[ -n $solo ]] && timed_start "$work/solo-home" "$solo" >>"$work/solo"
 done
 report() { # NAME FILE
@@ -57,6 +63,12 @@ report() { # NAME FILE
 }
 report "dravik-sudoku, first start" "$work/first"
 report "dravik-sudoku" "$work/game"
+if [[ -n $language ]]; then
+    report "dravik-sudoku, LANG=$language" "$work/lang"
+    awk -v e="$(awk '{ print $4 }' "$work/game" | median)" \
+        -v l="$(awk '{ print $4 }' "$work/lang" | median)" -v name="$language" \
+        'BEGIN { printf "first paint with the translation of %s: %.3f of the English time\n", name, l / e }'
+fi
 if [[ -n $solo ]]; then
     report "$(basename "$solo")" "$work/solo"
     awk -v g="$(awk '{ print $4 }' "$work/game" | median)" \
