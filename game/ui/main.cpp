@@ -39,6 +39,14 @@ int PrintPaths() {
     std::printf("%-14s %s (%d of %zu found)\n", "effects", data.c_str(), effects,
                 dravik::sound::kEffectFiles.size());
     line("help", data + "help/index.html");
+    int translations = 0;
+    for (const char* language : dravik::ui::kTranslatedLanguages) {
+        std::error_code ec;
+        translations +=
+            fs::exists(data + "translations/dravik_" + std::string(language) + ".qm", ec);
+    }
+    std::printf("%-14s %stranslations/ (%d of %zu found)\n", "translations", data.c_str(),
+                translations, std::size(dravik::ui::kTranslatedLanguages));
     line("sound library", dravik::ProgramLibraryFolder() + "libwavory.so");
     const std::string player =
         dravik::WithTrailingSeparator(dravik::LocalAppDataFolder()) +
