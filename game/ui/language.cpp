@@ -19,7 +19,7 @@ QString& Loaded() {
 // (no translation) keeps the English text.
 std::string TranslateThroughQt(const char* context, const char* source) {
     const QString translated = QCoreApplication::translate(context, source);
-    if (translated == QLatin1String(source)) return {};
+    if (translated == QString::fromUtf8(source)) return {};
     return translated.toStdString();
 }
 
