@@ -12,6 +12,9 @@
 # accessibility bridge on (QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1), in turns with
 # the plain start, inside a D-Bus session of its own where the AT-SPI bus
 # starts on demand, and compares the two.
+# With BENCH_UI_LANGUAGE=de_DE.UTF-8 (or another locale) every normal start in
+# English (LANG=C) is followed by one with that locale's translation loaded,
+# and the two are compared.
 # Needs Xvfb and the build's window_times (libxdamage-dev).
 # Usage: scripts/bench-ui.sh [BUILD_DIR] [RUNS]
 set -euo pipefail
@@ -49,11 +52,13 @@ median() { sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
 
 # A first start copies the master stock and writes the settings; a normal
 # start finds both, as a player's does every day.
+language=${BENCH_UI_LANGUAGE:-}
+[[ -n $language ]] && export LANG=C LC_ALL= LC_MESSAGES=
 timed_start "$work/normal" "$build/bin/dravik-sudoku" >/dev/null
 # The AT-SPI bus starts with the first program that asks for it, not with each.
 [[ ${BENCH_UI_ACCESSIBILITY:-} ]] &&
     QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 timed_start "$work/normal" "$build/bin/dravik-sudoku" >/dev/null
-: >"$work/first" >"$work/game" >"$work/solo" >"$work/access" >"$work/empty"
+: >"$work/first" >"$work/game" >"$work/solo" >"$work/access" >"$work/empty" >"$work/lang"
 for _ in $(seq 1 "$runs"); do
     rm -rf "$work/fresh"
     timed_start "$work/fresh" "$build/bin/dravik-sudoku" >>"$work/first"
@@ -61,6 +66,7 @@ for _ in $(seq 1 "$runs"); do
     [[ ${BENCH_UI_ACCESSIBILITY:-} ]] &&
         QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 timed_start "$work/normal" "$build/bin/dravik-sudoku" \
             >>"$work/access"
+    [[ -n $language ]] && LANG=$language timed_start "$work/normal" "$build/bin/dravik-sudoku" >>"$work/lang"
     [[ -n $solo ]] && timed_start "$work/solo-home" "$solo" >>"$work/solo"
     [[ -x $build/bench/empty_window ]] && timed_start "$work/empty-home" "$build/bench/empty_window" >>"$work/empty"
 done
@@ -80,6 +86,12 @@ if [[ ${BENCH_UI_ACCESSIBILITY:-} ]]; then
     awk -v g="$(awk '{ print $4 }' "$work/game" | median)" \
         -v a="$(awk '{ print $4 }' "$work/access" | median)" \
         'BEGIN { printf "first paint with the accessibility bridge on: %.2f of the plain start'"'"'s time\n", a / g }'
+fi
+if [[ -n $language ]]; then
+    report "dravik-sudoku, LANG=$language" "$work/lang"
+    awk -v e="$(awk '{ print $4 }' "$work/game" | median)" \
+        -v l="$(awk '{ print $4 }' "$work/lang" | median)" -v name="$language" \
+        'BEGIN { printf "first paint with the translation of %s: %.3f of the English time\n", name, l / e }'
 fi
 if [[ -n $solo ]]; then
     report "$(basename "$solo")" "$work/solo"

@@ -6,6 +6,7 @@ set -euo pipefail
 packages=(
     g++ clang libclang-rt-14-dev cmake ninja-build make pkg-config python3
     qt6-base-dev libgl1-mesa-dev
+    qt6-l10n-tools qt6-tools-dev qt6-translations-l10n
     libsdl2-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-liberation xvfb xauth xdotool x11-xkb-utils libxtst-dev libxdamage-dev

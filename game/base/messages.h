@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "game/base/translate.h"
+
 namespace dravik {
 
 enum class MessageIcon { None, Critical, Question, Exclamation, Information };
@@ -38,109 +40,149 @@ using I = MessageIcon;
 using B = MessageButtons;
 
 // The stock file.
-inline constexpr MessageText kStockUnreadable = {"File Error", "Error reading sudokus from file!"};
-inline constexpr MessageText kStockUnwritable = {"File Error", "Error writing sudokus to file!"};
+inline constexpr MessageText kStockUnreadable = {
+    QT_TRANSLATE_NOOP("dravik", "File Error"),
+    QT_TRANSLATE_NOOP("dravik", "Error reading sudokus from file!")};
+inline constexpr MessageText kStockUnwritable = {
+    QT_TRANSLATE_NOOP("dravik", "File Error"),
+    QT_TRANSLATE_NOOP("dravik", "Error writing sudokus to file!")};
 inline constexpr MessageText kStockMissing = {
-    "Critical Error!",
-    "The program failed to open the file with sudoku puzzles, and therefore cannot proceed. "
-    "Make sure that the file 'SudStock.kds' is in the program folder before rerunning the "
-    "program. If it keeps on failing, you can try to reinstall the program. Program will be "
-    "aborted.",
+    QT_TRANSLATE_NOOP("dravik", "Critical Error!"),
+    QT_TRANSLATE_NOOP(
+        "dravik",
+        "The program failed to open the file with sudoku puzzles, and therefore cannot proceed. "
+        "Make sure that the file 'SudStock.kds' is in the program folder before rerunning the "
+        "program. If it keeps on failing, you can try to reinstall the program. Program will be "
+        "aborted."),
     I::Critical};
 inline constexpr MessageText kStockRecovered = {
-    "File Error", "The file with sudoku puzzles was damaged and has been replaced by a fresh "
-                  "copy. Best times recorded in it are lost; the damaged file was kept as '%1'."};
+    QT_TRANSLATE_NOOP("dravik", "File Error"),
+    QT_TRANSLATE_NOOP(
+        "dravik", "The file with sudoku puzzles was damaged and has been replaced by a fresh "
+                  "copy. Best times recorded in it are lost; the damaged file was kept as '%1'.")};
 
 // One game at a time.
 inline constexpr MessageText kAlreadyRunning = {
-    "Dravik Sudoku",
-    "Dravik Sudoku is already running. Only one game can be open at a time; please continue in "
-    "the window that is already open.",
+    QT_TRANSLATE_NOOP("dravik", "Dravik Sudoku"),
+    QT_TRANSLATE_NOOP(
+        "dravik",
+        "Dravik Sudoku is already running. Only one game can be open at a time; please continue in "
+        "the window that is already open."),
     I::Information};
 inline constexpr MessageText kLockUnavailable = {
-    "Dravik Sudoku",
-    "Dravik Sudoku cannot start: %1. The game keeps this lock while it runs, so that two games "
-    "never overwrite each other's best times. Please make sure that this is a plain file the "
-    "game may write (or that nothing is there, so that the game can make it), then start the "
-    "game again."};
+    QT_TRANSLATE_NOOP("dravik", "Dravik Sudoku"),
+    QT_TRANSLATE_NOOP(
+        "dravik",
+        "Dravik Sudoku cannot start: %1. The game keeps this lock while it runs, so that two games "
+        "never overwrite each other's best times. Please make sure that this is a plain file the "
+        "game may write (or that nothing is there, so that the game can make it), then start the "
+        "game again.")};
 
 // The settings file.
 inline constexpr MessageText kSettingsSetAside = {
-    "File Error",
-    "The file with your settings was damaged and has been set aside; the game starts with its "
-    "default settings (sound on, level Easy, no players). The damaged file was kept as '%1'."};
+    QT_TRANSLATE_NOOP("dravik", "File Error"),
+    QT_TRANSLATE_NOOP(
+        "dravik",
+        "The file with your settings was damaged and has been set aside; the game starts with its "
+        "default settings (sound on, level Easy, no players). The damaged file was kept as '%1'.")};
 inline constexpr MessageText kSettingsNotSaved = {
-    "File Error",
-    "The settings file '%1' is not a plain file (it is a link, a pipe, a device or a folder), "
-    "so the game does not write to it. Your settings and players work while the game runs, "
-    "but they are not saved."};
+    QT_TRANSLATE_NOOP("dravik", "File Error"),
+    QT_TRANSLATE_NOOP(
+        "dravik",
+        "The settings file '%1' is not a plain file (it is a link, a pipe, a device or a folder), "
+        "so the game does not write to it. Your settings and players work while the game runs, "
+        "but they are not saved.")};
 
 // Playing.
-inline constexpr MessageText kQuit = {"Quit Dravik Sudoku", "Do you really want to quit ?", I::None,
-                                      B::YesNo};
+inline constexpr MessageText kQuit = {QT_TRANSLATE_NOOP("dravik", "Quit Dravik Sudoku"),
+                                      QT_TRANSLATE_NOOP("dravik", "Do you really want to quit ?"),
+                                      I::None, B::YesNo};
 inline constexpr MessageText kRenew = {
-    "Renew Selected Set of Sudokus",
-    "Are you sure to renew this set of Sudokus? Renewing also resets the Best Times for this "
-    "set.",
+    QT_TRANSLATE_NOOP("dravik", "Renew Selected Set of Sudokus"),
+    QT_TRANSLATE_NOOP(
+        "dravik",
+        "Are you sure to renew this set of Sudokus? Renewing also resets the Best Times for this "
+        "set."),
     I::Question, B::OkCancel};
 inline constexpr MessageText kNewBestTime = {
-    "New Best Time!", "New Best Time for this Sudoku. Congratulations!!!", I::Information};
-inline constexpr MessageText kWrongDigit = {"Bad solved cell",
-                                            "The solution of cell %1 is incorrect!", I::Critical};
+    QT_TRANSLATE_NOOP("dravik", "New Best Time!"),
+    QT_TRANSLATE_NOOP("dravik", "New Best Time for this Sudoku. Congratulations!!!"),
+    I::Information};
+inline constexpr MessageText kWrongDigit = {
+    QT_TRANSLATE_NOOP("dravik", "Bad solved cell"),
+    QT_TRANSLATE_NOOP("dravik", "The solution of cell %1 is incorrect!"), I::Critical};
 inline constexpr MessageText kStruckMark = {
-    "Bad solved cell", "The pencilmark of cell %1 to solve this cell is incorrectly erased!",
+    QT_TRANSLATE_NOOP("dravik", "Bad solved cell"),
+    QT_TRANSLATE_NOOP("dravik",
+                      "The pencilmark of cell %1 to solve this cell is incorrectly erased!"),
     I::Critical};
 // A puzzle brought from outside the stock: %1 is why it is refused.
-inline constexpr MessageText kPuzzleNotPlayed = {"Puzzle not played", "%1"};
+inline constexpr MessageText kPuzzleNotPlayed = {QT_TRANSLATE_NOOP("dravik", "Puzzle not played"),
+                                                 "%1"};
 inline constexpr MessageText kGiveUpForBrought = {
-    "Play a puzzle", "Play the puzzle you brought? The game in progress will be lost.", I::Question,
-    B::YesNo};
+    QT_TRANSLATE_NOOP("dravik", "Play a puzzle"),
+    QT_TRANSLATE_NOOP("dravik", "Play the puzzle you brought? The game in progress will be lost."),
+    I::Question, B::YesNo};
 // Practice a technique: %1 is the technique's caption.
 inline constexpr MessageText kGiveUpForPractice = {
-    "Practise a technique",
-    "Look for a puzzle that needs %1? You can play on while the game looks; once it is found, the "
-    "game in progress is given up.",
+    QT_TRANSLATE_NOOP("dravik", "Practise a technique"),
+    QT_TRANSLATE_NOOP("dravik", "Look for a puzzle that needs %1? You can play on while the game "
+                                "looks; once it is found, the game in progress is given up."),
     I::Question, B::YesNo};
 
 // The statistics file: %1 is where the damaged file was kept.
 inline constexpr MessageText kStatisticsSetAside = {
-    "File Error",
-    "The file with your statistics was damaged and has been set aside; the game counts afresh "
-    "from now on. The damaged file was kept as '%1'."};
+    QT_TRANSLATE_NOOP("dravik", "File Error"),
+    QT_TRANSLATE_NOOP("dravik", "The file with your statistics was damaged and has been set "
+                                "aside; the game counts afresh from now on. The damaged file was "
+                                "kept as '%1'.")};
 inline constexpr MessageText kStatisticsUnwritable = {
-    "File Error", "Your statistics could not be saved: %1. The game counts on while it runs and "
-                  "tries again with every change."};
+    QT_TRANSLATE_NOOP("dravik", "File Error"),
+    QT_TRANSLATE_NOOP("dravik", "Your statistics could not be saved: %1. The game counts on "
+                                "while it runs and tries again with every change.")};
 
 // Printing.
 inline constexpr MessageText kPrinterError = {
-    "Printer error",
-    "An error occured while attempting to communicate with the standard printer, please check "
-    "the availability and status of your printer."};
-inline constexpr MessageText kPdfUnwritable = {"File Error",
-                                               "The PDF file could not be written: %1"};
+    QT_TRANSLATE_NOOP("dravik", "Printer error"),
+    QT_TRANSLATE_NOOP(
+        "dravik",
+        "An error occured while attempting to communicate with the standard printer, please check "
+        "the availability and status of your printer.")};
+inline constexpr MessageText kPdfUnwritable = {
+    QT_TRANSLATE_NOOP("dravik", "File Error"),
+    QT_TRANSLATE_NOOP("dravik", "The PDF file could not be written: %1")};
 
 // The web link.
-inline constexpr MessageText kBrowserNotFound = {"Browser Not Found",
-                                                 "Could not find associated Browser"};
-inline constexpr MessageText kUrlFailed = {"URL Failed", "Web Page not Opened"};
+inline constexpr MessageText kBrowserNotFound = {
+    QT_TRANSLATE_NOOP("dravik", "Browser Not Found"),
+    QT_TRANSLATE_NOOP("dravik", "Could not find associated Browser")};
+inline constexpr MessageText kUrlFailed = {QT_TRANSLATE_NOOP("dravik", "URL Failed"),
+                                           QT_TRANSLATE_NOOP("dravik", "Web Page not Opened")};
 
 // The players dialog's refusals (with a beep).
 inline constexpr MessageText kEmptyName = {
-    "Loss of memory ?",
-    "Did you suffer from memory loss ?\nCome on, think very deeply, try to remember your own "
-    "name.",
+    QT_TRANSLATE_NOOP("dravik", "Loss of memory ?"),
+    QT_TRANSLATE_NOOP(
+        "dravik",
+        "Did you suffer from memory loss ?\nCome on, think very deeply, try to remember your own "
+        "name."),
     I::Information};
 inline constexpr MessageText kBlankName = {
-    "My name is Nobody", "If you want to stay unknown,\nuse a nick name.", I::Information};
+    QT_TRANSLATE_NOOP("dravik", "My name is Nobody"),
+    QT_TRANSLATE_NOOP("dravik", "If you want to stay unknown,\nuse a nick name."), I::Information};
 inline constexpr MessageText kListFull = {
-    "Dravik Sudoku Players",
-    "The list can keep at most 100 players, and it is full.\nTo play under a new name, select "
-    "a player and use Edit Player.",
+    QT_TRANSLATE_NOOP("dravik", "Dravik Sudoku Players"),
+    QT_TRANSLATE_NOOP(
+        "dravik",
+        "The list can keep at most 100 players, and it is full.\nTo play under a new name, select "
+        "a player and use Edit Player."),
     I::Information};
 inline constexpr MessageText kNameInUse = {
-    "Oh no, not another %1 !!!",
-    "Yeah yeah, I know there are more people having that name,\nbut %1 is allready in use.\nA "
-    "unique name is required,\nso, use your imagination.",
+    QT_TRANSLATE_NOOP("dravik", "Oh no, not another %1 !!!"),
+    QT_TRANSLATE_NOOP(
+        "dravik",
+        "Yeah yeah, I know there are more people having that name,\nbut %1 is allready in use.\nA "
+        "unique name is required,\nso, use your imagination."),
     I::Information};
 
 // The input box of Open....
@@ -149,8 +191,9 @@ struct InputText {
     std::string_view prompt;
     std::string_view answer; // what the box holds at first
 };
-inline constexpr InputText kSudokuNumber = {"Sudoku number", "Enter a value between 1 and 100",
-                                            "1"};
+inline constexpr InputText kSudokuNumber = {
+    QT_TRANSLATE_NOOP("dravik", "Sudoku number"),
+    QT_TRANSLATE_NOOP("dravik", "Enter a value between 1 and 100"), "1"};
 
 } // namespace messages
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "game/base/translate.h"
 #include "game/model/techniques.h"
 
 namespace dravik {
@@ -17,7 +18,7 @@ std::string Digit(int d) {
 std::string List(const std::vector<std::string>& items) {
     std::string s;
     for (std::size_t i = 0; i < items.size(); ++i) {
-        if (i > 0) s += i + 1 == items.size() ? " and " : ", ";
+        if (i > 0) s += i + 1 == items.size() ? Tr(QT_TRANSLATE_NOOP("dravik", " and ")) : ", ";
         s += items[i];
     }
     return s;
@@ -55,9 +56,10 @@ bool IsColumn(int unit) {
 }
 
 std::string UnitText(int unit) {
-    if (IsRow(unit)) return "row " + std::string(1, "ABCDEFGHJ"[unit]);
-    if (IsColumn(unit)) return "column " + Digit(unit - 8);
-    return "box " + Digit(unit - 17);
+    if (IsRow(unit))
+        return TrWith(QT_TRANSLATE_NOOP("dravik", "row %1"), std::string(1, "ABCDEFGHJ"[unit]));
+    if (IsColumn(unit)) return TrWith(QT_TRANSLATE_NOOP("dravik", "column %1"), Digit(unit - 8));
+    return TrWith(QT_TRANSLATE_NOOP("dravik", "box %1"), Digit(unit - 17));
 }
 
 // "rows B and F", "columns 2, 5 and 7", top to bottom or left to right.
@@ -66,7 +68,9 @@ std::string LinesText(std::span<const std::int8_t> units) {
     std::sort(lines.begin(), lines.end());
     std::vector<std::string> items;
     for (int u : lines) items.push_back(IsRow(u) ? std::string(1, "ABCDEFGHJ"[u]) : Digit(u - 8));
-    return (IsRow(lines.front()) ? "rows " : "columns ") + List(items);
+    return TrWith(IsRow(lines.front()) ? QT_TRANSLATE_NOOP("dravik", "rows %1")
+                                       : QT_TRANSLATE_NOOP("dravik", "columns %1"),
+                  List(items));
 }
 
 // The cells in board order.
@@ -80,7 +84,8 @@ std::vector<int> Sorted(std::vector<int> cells) {
 std::string ChangesText(const HintStep& step) {
     if (step.Places()) {
         const GridChange& p = step.changes.front();
-        return "place " + Digit(p.digit) + " in " + CellText(p.cell);
+        return TrFormat(QT_TRANSLATE_NOOP("dravik", "place %1 in %2"),
+                        {Digit(p.digit), CellText(p.cell)});
     }
     std::vector<std::string> parts;
     for (int d = 1; d <= 9; ++d) {
@@ -88,9 +93,11 @@ std::string ChangesText(const HintStep& step) {
         for (const GridChange& ch : step.changes)
             if (ch.digit == d) cells.push_back(ch.cell);
         if (cells.empty()) continue;
-        parts.push_back(Digit(d) + (parts.empty() ? " goes from " : " from ") + CellList(cells));
+        parts.push_back(TrFormat(parts.empty() ? QT_TRANSLATE_NOOP("dravik", "%1 goes from %2")
+                                               : QT_TRANSLATE_NOOP("dravik", "%1 from %2"),
+                                 {Digit(d), CellList(cells)}));
     }
-    if (parts.empty()) return "nothing is left to remove";
+    if (parts.empty()) return Tr(QT_TRANSLATE_NOOP("dravik", "nothing is left to remove"));
     std::string s;
     for (std::size_t i = 0; i < parts.size(); ++i) s += (i ? ", " : "") + parts[i];
     return s;
@@ -107,8 +114,8 @@ std::string Describe(const HintStep& step) {
     const StepPattern& p = step.pattern;
     // The window's list abbreviates one name; a sentence has room for it.
     const std::string caption = step.technique == kAvoidableRectangle
-                                    ? std::string("Avoidable Rectangle")
-                                    : std::string(TechniqueCaption(step.technique));
+                                    ? Tr(QT_TRANSLATE_NOOP("dravik", "Avoidable Rectangle"))
+                                    : Tr(TechniqueCaption(step.technique));
     const auto cells = CellsOf(p, 0, p.cellCount);
     const auto units = p.Units();
     auto unit = [&](int i) { return i < p.unitCount ? UnitText(p.units[i]) : std::string("?"); };
@@ -117,50 +124,56 @@ std::string Describe(const HintStep& step) {
 
     switch (step.technique) {
     case kHiddenSingle:
-        return caption + ": in " + unit(0) + ", " + digits + " fits only in " +
-               CellText(step.changes.empty() ? 0 : step.changes.front().cell);
+        return TrFormat(QT_TRANSLATE_NOOP("dravik", "%1: in %2, %3 fits only in %4"),
+                        {caption, unit(0), digits,
+                         CellText(step.changes.empty() ? 0 : step.changes.front().cell)});
     case kNakedSingle:
-        return caption + ": " + digits + " is the only mark left in " + CellList(cells);
+        return TrFormat(QT_TRANSLATE_NOOP("dravik", "%1: %2 is the only mark left in %3"),
+                        {caption, digits, CellList(cells)});
     case kPointingPair:
     case kBoxLine:
-        return caption + ": in " + unit(0) + ", " + digits + " lies only in " + unit(1) + " (" +
-               CellList(cells) + ")";
+        return TrFormat(QT_TRANSLATE_NOOP("dravik", "%1: in %2, %3 lies only in %4 (%5)"),
+                        {caption, unit(0), digits, unit(1), CellList(cells)});
     case kNakedPair:
     case kNakedTriple:
     case kNakedQuad:
     case kNakedQuint:
-        return caption + ": in " + unit(0) + ", " + CellList(cells) + " hold only " + digits;
+        return TrFormat(QT_TRANSLATE_NOOP("dravik", "%1: in %2, %3 hold only %4"),
+                        {caption, unit(0), CellList(cells), digits});
     case kHiddenPair:
     case kHiddenTriple:
-        return caption + ": in " + unit(0) + ", " + digits + " fit only in " + CellList(cells);
+        return TrFormat(QT_TRANSLATE_NOOP("dravik", "%1: in %2, %3 fit only in %4"),
+                        {caption, unit(0), digits, CellList(cells)});
     case kXWing:
     case kSwordfish:
     case kJellyfish: {
         const std::size_t n = units.size() / 2;
         if (n == 0) break;
-        return caption + " on " + digits + ": " + LinesText(units.first(n)) + ", " +
-               LinesText(units.subspan(n));
+        return TrFormat(QT_TRANSLATE_NOOP("dravik", "%1 on %2: %3, %4"),
+                        {caption, digits, LinesText(units.first(n)), LinesText(units.subspan(n))});
     }
     case kFinnedXWing: {
         if (units.size() < 4) break;
         const auto fins = CellsOf(p, p.cellCount - p.extra, p.cellCount);
-        return caption + " on " + digits + ": " + LinesText(units.first(2)) + ", " +
-               LinesText(units.subspan(2)) + (fins.size() > 1 ? ", fins " : ", fin ") +
-               CellList(fins);
+        return TrFormat(fins.size() > 1 ? QT_TRANSLATE_NOOP("dravik", "%1 on %2: %3, %4, fins %5")
+                                        : QT_TRANSLATE_NOOP("dravik", "%1 on %2: %3, %4, fin %5"),
+                        {caption, digits, LinesText(units.first(2)), LinesText(units.subspan(2)),
+                         CellList(fins)});
     }
     case kMultiXWing: {
         if (cells.size() < 4 || units.size() < 2) break;
         const unsigned a = step.marks[cells[0]] & step.marks[cells[1]];
         const unsigned b = step.marks[cells[2]] & step.marks[cells[3]];
-        return caption + ": " + unit(0) + " holds " + DigitList(a) + " only in " +
-               CellList(CellsOf(p, 0, 2)) + ", " + unit(1) + " holds " + DigitList(b) +
-               " only in " + CellList(CellsOf(p, 2, 4));
+        return TrFormat(
+            QT_TRANSLATE_NOOP("dravik", "%1: %2 holds %3 only in %4, %5 holds %6 only in %7"),
+            {caption, unit(0), DigitList(a), CellList(CellsOf(p, 0, 2)), unit(1), DigitList(b),
+             CellList(CellsOf(p, 2, 4))});
     }
     case kXYWing:
     case kXYZWing:
         if (cells.size() < 3) break;
-        return caption + ": pivot " + cellMarks(cells[0]) + ", wings " + cellMarks(cells[1]) +
-               " and " + cellMarks(cells[2]);
+        return TrFormat(QT_TRANSLATE_NOOP("dravik", "%1: pivot %2, wings %3 and %4"),
+                        {caption, cellMarks(cells[0]), cellMarks(cells[1]), cellMarks(cells[2])});
     case kTwoStringKite: {
         if (cells.size() < 4) break;
         // The box where the row's string meets the column's.
@@ -168,9 +181,9 @@ std::string Describe(const HintStep& step) {
         for (int r : {cells[0], cells[1]})
             for (int c : {cells[2], cells[3]})
                 if (box < 0 && r != c && CellBox(r) == CellBox(c)) box = CellBox(r);
-        return caption + " on " + digits + ": " + unit(0) + " (" + CellList(CellsOf(p, 0, 2)) +
-               ") and " + unit(1) + " (" + CellList(CellsOf(p, 2, 4)) + ") meet in " +
-               UnitText(BoxUnit(box < 0 ? 0 : box));
+        return TrFormat(QT_TRANSLATE_NOOP("dravik", "%1 on %2: %3 (%4) and %5 (%6) meet in %7"),
+                        {caption, digits, unit(0), CellList(CellsOf(p, 0, 2)), unit(1),
+                         CellList(CellsOf(p, 2, 4)), UnitText(BoxUnit(box < 0 ? 0 : box))});
     }
     case kSkyscraper: {
         if (cells.size() < 4 || units.size() < 2) break;
@@ -179,22 +192,28 @@ std::string Describe(const HintStep& step) {
         auto across = [rows](int c) { return rows ? CellColumn(c) : CellRow(c); };
         int base = across(cells[0]);
         if (base != across(cells[2]) && base != across(cells[3])) base = across(cells[1]);
-        return caption + " on " + digits + ": " + LinesText(units.first(2)) + " hold " + digits +
-               " only twice each, sharing " + UnitText(rows ? ColumnUnit(base) : RowUnit(base));
+        return TrFormat(
+            QT_TRANSLATE_NOOP("dravik", "%1 on %2: %3 hold %2 only twice each, sharing %4"),
+            {caption, digits, LinesText(units.first(2)),
+             UnitText(rows ? ColumnUnit(base) : RowUnit(base))});
     }
     case kEmptyRectangle: {
         if (units.size() < 4 || p.extra != 2) break;
         const auto pair = CellsOf(p, p.cellCount - 2, p.cellCount);
-        return caption + " on " + digits + ": " + unit(0) + " holds it only in " + unit(1) +
-               " and " + unit(2) + "; " + unit(3) + " holds it only in " + CellList(pair);
+        return TrFormat(QT_TRANSLATE_NOOP("dravik", "%1 on %2: %3 holds it only in %4 and %5; %6 "
+                                                    "holds it only in %7"),
+                        {caption, digits, unit(0), unit(1), unit(2), unit(3), CellList(pair)});
     }
     case kUniqueRectangle: {
-        std::string s = caption + " on " + digits + ": " + CellList(Sorted(CellsOf(p, 0, 4)));
-        if (p.extra == 1 && cells.size() == 5) s += ", with " + cellMarks(cells[4]);
-        return s;
+        const std::string corners = CellList(Sorted(CellsOf(p, 0, 4)));
+        if (p.extra == 1 && cells.size() == 5)
+            return TrFormat(QT_TRANSLATE_NOOP("dravik", "%1 on %2: %3, with %4"),
+                            {caption, digits, corners, cellMarks(cells[4])});
+        return TrFormat(QT_TRANSLATE_NOOP("dravik", "%1 on %2: %3"), {caption, digits, corners});
     }
     case kAvoidableRectangle:
-        return caption + ": " + CellList(Sorted(CellsOf(p, 0, 4))) + " must not become swappable";
+        return TrFormat(QT_TRANSLATE_NOOP("dravik", "%1: %2 must not become swappable"),
+                        {caption, CellList(Sorted(CellsOf(p, 0, 4)))});
     default:
         break;
     }

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <string_view>
 
+#include "game/base/translate.h"
 #include "game/model/techniques.h"
 
 namespace dravik {
@@ -15,7 +16,7 @@ inline constexpr int kLevels = 5;
 static_assert(kLevels == kHighestTier, "one level per tier of the technique ladder");
 
 struct LevelInfo {
-    std::string_view name;
+    std::string_view name; // English (the stock, the command line); Tr() where shown
     // Colours as the window is designed, 0x00BBGGRR: the level's option button
     // and the technique rows of its tier; the level's renew label.
     std::uint32_t tierColour;
@@ -23,11 +24,11 @@ struct LevelInfo {
 };
 
 inline constexpr std::array<LevelInfo, kLevels> kLevelTable = {{
-    {"Very Easy", 0xFFFFFF, 0xE0E0E0},
-    {"Easy", 0xC0FFFF, 0x80FFFF},
-    {"Medium", 0xC0FFC0, 0x80FF80},
-    {"Hard", 0xFFFFC0, 0xFFFF80},
-    {"Very Hard", 0xFFC0C0, 0xFF8080},
+    {QT_TRANSLATE_NOOP("dravik", "Very Easy"), 0xFFFFFF, 0xE0E0E0},
+    {QT_TRANSLATE_NOOP("dravik", "Easy"), 0xC0FFFF, 0x80FFFF},
+    {QT_TRANSLATE_NOOP("dravik", "Medium"), 0xC0FFC0, 0x80FF80},
+    {QT_TRANSLATE_NOOP("dravik", "Hard"), 0xFFFFC0, 0xFFFF80},
+    {QT_TRANSLATE_NOOP("dravik", "Very Hard"), 0xFFC0C0, 0xFF8080},
 }};
 
 constexpr bool IsLevel(int level) {

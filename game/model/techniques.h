@@ -7,6 +7,8 @@
 #include <array>
 #include <string_view>
 
+#include "game/base/translate.h"
+
 namespace dravik {
 
 constexpr int kTechniqueCount = 22;
@@ -37,7 +39,7 @@ enum Technique : int {
 };
 
 struct TechniqueInfo {
-    std::string_view caption;
+    std::string_view caption; // English (the command line's too); Tr() where shown
     std::string_view printCode;
     std::string_view helpPage;
     int tier;   // the level a solve rises to once the ladder reaches this technique
@@ -45,28 +47,28 @@ struct TechniqueInfo {
 };
 
 inline constexpr std::array<TechniqueInfo, kTechniqueCount> kTechniqueTable = {{
-    {"Hidden Single", "HS", "hidden_single.html", 1, 1},
-    {"Naked Single", "NS", "naked_single.html", 1, 2},
-    {"Pointing Pair", "PP", "pointing_pair___triple.html", 2, 3},
-    {"Box Line", "BL", "box_line_reduction.html", 2, 3},
-    {"Naked Pair", "N2", "naked_subset.html", 3, 4},
-    {"Naked Triple", "N3", "naked_subset.html", 3, 5},
-    {"Hidden Pair", "H2", "hidden_subset.html", 3, 5},
-    {"Naked Quad", "N4", "naked_subset.html", 3, 6},
-    {"Hidden Triple", "H3", "hidden_subset.html", 3, 6},
-    {"Naked Quint", "N5", "naked_subset.html", 3, 7},
-    {"X-Wing", "XW", "x_wing.html", 4, 8},
-    {"XY-Wing", "YW", "xy_wing.html", 4, 9},
-    {"2 String Kite", "TS", "two_string_kite.html", 4, 10},
-    {"Skyscraper", "SS", "skyscraper.html", 4, 11},
-    {"Swordfish", "SF", "swordfish.html", 4, 12},
-    {"Multi X-Wing", "MX", "multi_value_x_wing.html", 4, 13},
-    {"Finned X-Wing", "FX", "finned_x_wing.html", 5, 12},
-    {"Unique Rectangle", "UR", "unique_rectangle.html", 5, 13},
-    {"Avoidable Rect.", "AR", "avoidable_rectangle.html", 5, 14},
-    {"XYZ-Wing", "ZW", "xyz_wing.html", 5, 15},
-    {"Empty Rectangle", "ER", "empty_rectangle.html", 5, 16},
-    {"Jellyfish", "JF", "jellyfish.html", 5, 17},
+    {QT_TRANSLATE_NOOP("dravik", "Hidden Single"), "HS", "hidden_single.html", 1, 1},
+    {QT_TRANSLATE_NOOP("dravik", "Naked Single"), "NS", "naked_single.html", 1, 2},
+    {QT_TRANSLATE_NOOP("dravik", "Pointing Pair"), "PP", "pointing_pair___triple.html", 2, 3},
+    {QT_TRANSLATE_NOOP("dravik", "Box Line"), "BL", "box_line_reduction.html", 2, 3},
+    {QT_TRANSLATE_NOOP("dravik", "Naked Pair"), "N2", "naked_subset.html", 3, 4},
+    {QT_TRANSLATE_NOOP("dravik", "Naked Triple"), "N3", "naked_subset.html", 3, 5},
+    {QT_TRANSLATE_NOOP("dravik", "Hidden Pair"), "H2", "hidden_subset.html", 3, 5},
+    {QT_TRANSLATE_NOOP("dravik", "Naked Quad"), "N4", "naked_subset.html", 3, 6},
+    {QT_TRANSLATE_NOOP("dravik", "Hidden Triple"), "H3", "hidden_subset.html", 3, 6},
+    {QT_TRANSLATE_NOOP("dravik", "Naked Quint"), "N5", "naked_subset.html", 3, 7},
+    {QT_TRANSLATE_NOOP("dravik", "X-Wing"), "XW", "x_wing.html", 4, 8},
+    {QT_TRANSLATE_NOOP("dravik", "XY-Wing"), "YW", "xy_wing.html", 4, 9},
+    {QT_TRANSLATE_NOOP("dravik", "2 String Kite"), "TS", "two_string_kite.html", 4, 10},
+    {QT_TRANSLATE_NOOP("dravik", "Skyscraper"), "SS", "skyscraper.html", 4, 11},
+    {QT_TRANSLATE_NOOP("dravik", "Swordfish"), "SF", "swordfish.html", 4, 12},
+    {QT_TRANSLATE_NOOP("dravik", "Multi X-Wing"), "MX", "multi_value_x_wing.html", 4, 13},
+    {QT_TRANSLATE_NOOP("dravik", "Finned X-Wing"), "FX", "finned_x_wing.html", 5, 12},
+    {QT_TRANSLATE_NOOP("dravik", "Unique Rectangle"), "UR", "unique_rectangle.html", 5, 13},
+    {QT_TRANSLATE_NOOP("dravik", "Avoidable Rect."), "AR", "avoidable_rectangle.html", 5, 14},
+    {QT_TRANSLATE_NOOP("dravik", "XYZ-Wing"), "ZW", "xyz_wing.html", 5, 15},
+    {QT_TRANSLATE_NOOP("dravik", "Empty Rectangle"), "ER", "empty_rectangle.html", 5, 16},
+    {QT_TRANSLATE_NOOP("dravik", "Jellyfish"), "JF", "jellyfish.html", 5, 17},
 }};
 
 constexpr std::string_view TechniqueCaption(int technique) {

@@ -85,7 +85,7 @@ InstanceLock::~InstanceLock() {
 }
 
 std::string LockUnavailableMessage(const InstanceLock& lock) {
-    return WithDetail(messages::kLockUnavailable.text,
+    return TrWith(messages::kLockUnavailable.text,
                       lock.detail().empty() ? std::string("its lock could not be taken")
                                             : lock.detail());
 }

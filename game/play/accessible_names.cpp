@@ -12,16 +12,16 @@ void AppendCellName(std::string& out, int cell, const CellView& view) {
     out += ", ";
     if (view.Digit != 0) {
         if (view.Colour == DigitColour::Given) {
-            out += kCellGivenWord;
+            out += Tr(kCellGivenWord);
             out += ' ';
         }
         out += static_cast<char>('0' + view.Digit);
         return;
     }
-    out += kCellEmptyWord;
+    out += Tr(kCellEmptyWord);
     if (view.MarksShown == 0) return;
     out += ", ";
-    out += kCellMarksWord;
+    out += Tr(kCellMarksWord);
     for (int d = 1; d <= 9; ++d) {
         if (!(view.MarksShown & DigitBit(d))) continue;
         out += ' ';
@@ -37,14 +37,14 @@ std::string CellAccessibleName(int cell, const CellView& view) {
 }
 
 std::string ClockAccessibleName(std::string_view time) {
-    std::string out(kClockWord);
+    std::string out = Tr(kClockWord);
     out += ' ';
     out += time;
     return out;
 }
 
 std::string TechniqueCountAccessibleName(int technique, std::string_view count) {
-    std::string out(TechniqueCaption(technique));
+    std::string out = Tr(TechniqueCaption(technique));
     if (count.empty()) return out;
     out += ": ";
     out += count;
@@ -52,9 +52,9 @@ std::string TechniqueCountAccessibleName(int technique, std::string_view count) 
 }
 
 std::string RenewAccessibleName(int level) {
-    std::string out(kRenewWord);
+    std::string out = Tr(kRenewWord);
     out += ' ';
-    out += LevelName(level);
+    out += Tr(LevelName(level));
     return out;
 }
 

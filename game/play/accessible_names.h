@@ -7,6 +7,7 @@
 // other placed digit.
 #pragma once
 
+#include "game/base/translate.h"
 #include <string>
 #include <string_view>
 
@@ -15,11 +16,11 @@
 namespace dravik {
 
 // The words a cell's name is made of, besides its row letter and column number.
-inline constexpr std::string_view kCellGivenWord = "given";
-inline constexpr std::string_view kCellEmptyWord = "empty";
-inline constexpr std::string_view kCellMarksWord = "marks";
-inline constexpr std::string_view kClockWord = "Time";
-inline constexpr std::string_view kRenewWord = "Renew";
+inline constexpr std::string_view kCellGivenWord = QT_TRANSLATE_NOOP("dravik", "given");
+inline constexpr std::string_view kCellEmptyWord = QT_TRANSLATE_NOOP("dravik", "empty");
+inline constexpr std::string_view kCellMarksWord = QT_TRANSLATE_NOOP("dravik", "marks");
+inline constexpr std::string_view kClockWord = QT_TRANSLATE_NOOP("dravik", "Time");
+inline constexpr std::string_view kRenewWord = QT_TRANSLATE_NOOP("dravik", "Renew");
 
 // Appends the name of `cell` (0..80) showing `view` to `out`.
 void AppendCellName(std::string& out, int cell, const CellView& view);

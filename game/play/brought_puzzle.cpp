@@ -1,5 +1,6 @@
 #include "game/play/brought_puzzle.h"
 
+#include "game/base/translate.h"
 #include "game/base/utf8.h"
 #include "game/model/puzzle_text.h"
 #include "game/stock/generator.h"
@@ -62,27 +63,35 @@ BroughtResult ReadBroughtPuzzle(std::string_view text) {
         if (IsBlank(c)) continue;
         const bool digit = c >= '0' && c <= '9';
         if (!digit && c != '.') {
-            return Refused("This is not a Sudoku puzzle: it holds " + Named(text, i) +
-                           ", where only the digits 1 to 9, and 0 or . for an empty cell, "
-                           "may stand.");
+            return Refused(
+                TrWith(QT_TRANSLATE_NOOP("dravik", "This is not a Sudoku puzzle: it holds %1, "
+                                                   "where only the digits 1 to 9, and 0 or . "
+                                                   "for an empty cell, may stand."),
+                       Named(text, i)));
         }
         if (cells < kCells) givens[cells] = static_cast<std::int16_t>(digit ? c - '0' : 0);
         ++cells;
     }
     if (cells != kCells)
-        return Refused("This is not a Sudoku puzzle: it has " + std::to_string(cells) +
-                       " cells, where a puzzle has 81.");
+        return Refused(TrWith(QT_TRANSLATE_NOOP("dravik", "This is not a Sudoku puzzle: it has %1 "
+                                                          "cells, where a puzzle has 81."),
+                              std::to_string(cells)));
     if (std::string clash = GivensClash(givens); !clash.empty())
-        return Refused("This puzzle cannot be played: its givens break the rules (" + clash + ").");
+        return Refused(
+            TrWith(QT_TRANSLATE_NOOP(
+                       "dravik", "This puzzle cannot be played: its givens break the rules (%1)."),
+                   clash));
     BroughtPuzzle p;
     p.givens = givens;
     switch (CountSolutionsUpTo2(givens, &p.solution)) {
     case 0:
-        return Refused("This puzzle cannot be played: it has no solution.");
+        return Refused(
+            Tr(QT_TRANSLATE_NOOP("dravik", "This puzzle cannot be played: it has no solution.")));
     case 1:
         break;
     default:
-        return Refused("This puzzle cannot be played: it has more than one solution.");
+        return Refused(Tr(QT_TRANSLATE_NOOP(
+            "dravik", "This puzzle cannot be played: it has more than one solution.")));
     }
     Solver solver;
     p.grading = GradePuzzle(solver, givens);
@@ -110,18 +119,22 @@ BroughtArgument ReadBroughtArgument(std::string_view arg) {
         if (cells)
             brought.text = std::string(arg);
         else
-            brought.refusal = "The file '" + shown + "' was not found.";
+            brought.refusal =
+                TrWith(QT_TRANSLATE_NOOP("dravik", "The file '%1' was not found."), shown);
         break;
     }
     case ReadProblem::kNotAFile:
-        brought.refusal = "'" + shown + "' is not a puzzle file: it is no plain file.";
+        brought.refusal = TrWith(
+            QT_TRANSLATE_NOOP("dravik", "'%1' is not a puzzle file: it is no plain file."), shown);
         break;
     case ReadProblem::kTooLarge:
-        brought.refusal = "'" + shown + "' is not a puzzle file: it is larger than " +
-                          std::to_string(kMaxBroughtTextBytes / 1024) + " KB.";
+        brought.refusal = TrFormat(
+            QT_TRANSLATE_NOOP("dravik", "'%1' is not a puzzle file: it is larger than %2 KB."),
+            {shown, std::to_string(kMaxBroughtTextBytes / 1024)});
         break;
     case ReadProblem::kFailed:
-        brought.refusal = "The file '" + shown + "' cannot be read.";
+        brought.refusal =
+            TrWith(QT_TRANSLATE_NOOP("dravik", "The file '%1' cannot be read."), shown);
         break;
     }
     return brought;
@@ -132,8 +145,9 @@ std::string NotAPuzzleFileMessage(std::string_view path, std::string_view text,
     constexpr std::size_t kShown = 40;
     std::string begins = Printable(text.substr(0, kShown));
     if (text.size() > kShown) begins += "...";
-    return "'" + Printable(path) + "' is not a puzzle file: it begins with \"" + begins + "\". " +
-           std::string(reason);
+    return TrFormat(
+        QT_TRANSLATE_NOOP("dravik", "'%1' is not a puzzle file: it begins with \"%2\". %3"),
+        {Printable(path), begins, reason});
 }
 
 } // namespace dravik

@@ -158,9 +158,10 @@ HintResult Game::Hint() {
         Show(services_.Dialogs, *message, CellText(result.cell));
     } else if (result.kind == HintKind::LowLevel) {
         // Nothing to name at this level: at least the board is sound.
-        Notify("No mistakes so far");
+        Notify(Tr(QT_TRANSLATE_NOOP("dravik", "No mistakes so far")));
     } else {
-        Notify("No logical step of this game's techniques applies here");
+        Notify(Tr(
+            QT_TRANSLATE_NOOP("dravik", "No logical step of this game's techniques applies here")));
     }
     return result;
 }
@@ -210,7 +211,7 @@ void Game::Open() {
     if (!CanOpenPuzzle()) return;
     for (;;) {
         const messages::InputText& box = messages::kSudokuNumber;
-        std::string answer = services_.Dialogs.AskText(box.prompt, box.title, box.answer);
+        std::string answer = services_.Dialogs.AskText(Tr(box.prompt), Tr(box.title), box.answer);
         if (answer.empty()) return;
         const std::optional<double> value = LeadingNumber(answer);
         if (value && *value >= 1 && *value <= kPuzzlesPerLevel) {
@@ -304,7 +305,7 @@ void Game::ZetOpgelost() {
     Play(kSoundApplause);
     round_.End();
     // Seen also with the sound off and without a best time to tell.
-    Notify("Solved in " + FormatTime(elapsed));
+    Notify(TrWith(QT_TRANSLATE_NOOP("dravik", "Solved in %1"), FormatTime(elapsed)));
     const PuzzleFacts& puzzle = round_.Facts();
     // A time of 0 seconds cannot be stored (it reads as "no best time"), so it
     // never replaces a record; nor can minutes beyond the 16-bit field. A

@@ -1,4 +1,5 @@
 #include "game/play/solution_path.h"
+#include "game/base/translate.h"
 
 #include <algorithm>
 
@@ -87,17 +88,26 @@ SolutionPath FindSolutionPath(const Round& round) {
 std::string SolutionPath::Summary() const {
     switch (outcome) {
     case Outcome::NoPuzzle:
-        return "No puzzle is being played.";
+        return Tr(QT_TRANSLATE_NOOP("dravik", "No puzzle is being played."));
     case Outcome::Mistake:
-        return "This position cannot be solved from here. Ask for a Hint to find out why.";
+        return Tr(QT_TRANSLATE_NOOP(
+            "dravik", "This position cannot be solved from here. Ask for a Hint to find out why."));
     case Outcome::Complete:
-        return "The board is full: there is nothing left to solve.";
+        return Tr(
+            QT_TRANSLATE_NOOP("dravik", "The board is full: there is nothing left to solve."));
     case Outcome::Solved:
-        return std::to_string(steps.size()) + (steps.size() == 1 ? " step" : " steps") +
-               " solve the puzzle from here.";
+        return TrWith(steps.size() == 1
+                          ? QT_TRANSLATE_NOOP("dravik", "%1 step solves the puzzle from here.")
+                          : QT_TRANSLATE_NOOP("dravik", "%1 steps solve the puzzle from here."),
+                      std::to_string(steps.size()));
     case Outcome::Stuck:
-        return "After " + std::to_string(steps.size()) + (steps.size() == 1 ? " step" : " steps") +
-               " the techniques of this game get no further.";
+        return TrWith(
+            steps.size() == 1
+                ? QT_TRANSLATE_NOOP("dravik",
+                                    "After %1 step the techniques of this game get no further.")
+                : QT_TRANSLATE_NOOP("dravik",
+                                    "After %1 steps the techniques of this game get no further."),
+            std::to_string(steps.size()));
     }
     return {};
 }

@@ -8,16 +8,21 @@
 #include <optional>
 #include <string>
 
+#include "game/base/translate.h"
 #include "game/play/round.h"
 #include "game/play/times.h"
 #include "game/players/settings.h"
 
 namespace dravik {
 
-// The panels as the window is designed, before a puzzle is shown.
+// The panels as the window is designed, before a puzzle is shown (in
+// English; DesignStatusPanels() gives them in the player's language).
 inline const std::array<std::string, 5> kDesignStatusPanels = {
-    "Level: ----", "Number: --", "Best Time: 00:00 (No Best Time Yet)", "Level Best Time: 00:00",
-    "Level Average Time: 00:00"};
+    QT_TRANSLATE_NOOP("dravik", "Level: ----"), QT_TRANSLATE_NOOP("dravik", "Number: --"),
+    QT_TRANSLATE_NOOP("dravik", "Best Time: 00:00 (No Best Time Yet)"),
+    QT_TRANSLATE_NOOP("dravik", "Level Best Time: 00:00"),
+    QT_TRANSLATE_NOOP("dravik", "Level Average Time: 00:00")};
+std::array<std::string, 5> DesignStatusPanels();
 
 // Panel 1: "Level: Very Easy" .. "Level: Very Hard".
 std::string LevelPanelText(int level);

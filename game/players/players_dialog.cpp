@@ -7,7 +7,7 @@ namespace dravik {
 namespace {
 
 PlayersMessage Refusal(const MessageText& message, std::string_view detail = {}) {
-    return {WithDetail(message.text, detail), WithDetail(message.title, detail)};
+    return {TrWith(message.text, detail), TrWith(message.title, detail)};
 }
 
 } // namespace

@@ -14,22 +14,25 @@
 #include <string>
 #include <string_view>
 
+#include "game/base/translate.h"
 #include "game/players/settings.h"
 #include "game/ports/settings_store.h"
 
 namespace dravik {
 
-inline constexpr std::string_view kPlayersCaption = "Dravik Sudoku Players";
+// The dialog's texts in English; the dialog shows Tr() of them.
+inline constexpr std::string_view kPlayersCaption =
+    QT_TRANSLATE_NOOP("dravik", "Dravik Sudoku Players");
 inline constexpr std::string_view kPlayersLabel1 =
-    "Add or edit Player -and/or- Select Player and press OK -or- Press Cancel for Free Play (No "
-    "Player Selected)";
-inline constexpr std::string_view kCaptionNewPlayer = "&New Player";
-inline constexpr std::string_view kCaptionEditPlayer = "&Edit Player";
-inline constexpr std::string_view kCaptionCancel = "&Cancel";
-inline constexpr std::string_view kCaptionOk = "&OK";
-inline constexpr std::string_view kCaptionFreePlay = "Free Play";
+    QT_TRANSLATE_NOOP("dravik", "Add or edit Player -and/or- Select Player and press OK -or- "
+                                "Press Cancel for Free Play (No Player Selected)");
+inline constexpr std::string_view kCaptionNewPlayer = QT_TRANSLATE_NOOP("dravik", "&New Player");
+inline constexpr std::string_view kCaptionEditPlayer = QT_TRANSLATE_NOOP("dravik", "&Edit Player");
+inline constexpr std::string_view kCaptionCancel = QT_TRANSLATE_NOOP("dravik", "&Cancel");
+inline constexpr std::string_view kCaptionOk = QT_TRANSLATE_NOOP("dravik", "&OK");
+inline constexpr std::string_view kCaptionFreePlay = QT_TRANSLATE_NOOP("dravik", "Free Play");
 // What a screen reader calls the entry, which has no caption of its own.
-inline constexpr std::string_view kEntryAccessibleName = "Player name";
+inline constexpr std::string_view kEntryAccessibleName = QT_TRANSLATE_NOOP("dravik", "Player name");
 
 // Player n is kept under the key Player + the last two digits of 100 + n, so
 // a 101st player would overwrite player 1's name: the list stops at 100.

@@ -28,11 +28,11 @@ int ReadNumber(const SettingsStore& store, std::string_view section, std::string
 } // namespace
 
 std::string SettingsSetAsideMessage(std::string_view keptAs) {
-    return WithDetail(messages::kSettingsSetAside.text, keptAs);
+    return TrWith(messages::kSettingsSetAside.text, keptAs);
 }
 
 std::string SettingsNotSavedMessage(std::string_view file) {
-    return WithDetail(messages::kSettingsNotSaved.text, file);
+    return TrWith(messages::kSettingsNotSaved.text, file);
 }
 
 std::optional<std::string> PlayerList::DisplayName(int n) const {

@@ -20,10 +20,11 @@ class Prompt {
                                 std::string_view defaultText) = 0;
 };
 
-// Shows a message of the catalogue (messages.h), `detail` in its "%1".
+// Shows a message of the catalogue (messages.h) in the player's language,
+// `detail` in its "%1".
 inline MessageAnswer Show(Prompt& prompt, const MessageText& message,
                           std::string_view detail = {}) {
-    return prompt.ShowMessage(WithDetail(message.text, detail), WithDetail(message.title, detail),
+    return prompt.ShowMessage(TrWith(message.text, detail), TrWith(message.title, detail),
                               message.icon, message.buttons);
 }
 

@@ -1,6 +1,7 @@
 #include "game/print/print_choices.h"
 
 #include "game/base/numbers.h"
+#include "game/base/translate.h"
 
 #include <algorithm>
 #include <cmath>
@@ -31,7 +32,8 @@ RangeUpdate UpdateRange(std::string_view fromText, int perPage, int pages) {
 }
 
 std::string ToLabel(int first, int perPage, int pages) {
-    return "to " + std::to_string(LastPrinted(first, perPage, pages));
+    return TrWith(QT_TRANSLATE_NOOP("dravik", "to %1"),
+                  std::to_string(LastPrinted(first, perPage, pages)));
 }
 
 FromKey FromBoxKey(char32_t code) {
@@ -94,7 +96,7 @@ PrintDialogView PrintChoices::View() const {
     v.fromText = fromText_;
     v.toLabel = ToLabel(values_.First, values_.PerPage, values_.Pages);
     v.printEnabled = printerInstalled_;
-    v.printTip = printerInstalled_ ? std::string() : std::string(kNoPrinterTip);
+    v.printTip = printerInstalled_ ? std::string() : Tr(kNoPrinterTip);
     return v;
 }
 

@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "game/base/translate.h"
 #include "game/print/print_layout.h"
 
 namespace dravik::print {
@@ -42,8 +43,8 @@ int PerPageOfOption(int index);
 int OptionOfPerPage(int perPage);
 
 // The Print button's tooltip when no printer is installed.
-inline constexpr std::string_view kNoPrinterTip =
-    "No printer is installed. Save as PDF... keeps the pages in a PDF file instead.";
+inline constexpr std::string_view kNoPrinterTip = QT_TRANSLATE_NOOP(
+    "dravik", "No printer is installed. Save as PDF... keeps the pages in a PDF file instead.");
 
 // What the dialog shows. The example picture is the first page for `values`.
 struct PrintDialogView {

@@ -1,4 +1,5 @@
 #include "game/print/print_layout.h"
+#include "game/base/translate.h"
 
 #include <algorithm>
 #include <cmath>
@@ -115,7 +116,7 @@ void PrintLayout::PrintTitel() {
     s.SetFontBold(false);
     s.SetCurrentPosition(page_.left, page_.top);
     s.PrintText(kProgramTitle);
-    const std::string_view name = LevelName(options_.Level);
+    const std::string name = Tr(LevelName(options_.Level));
     s.SetCurrentPosition(page_.right - s.TextWidth(name), page_.top);
     s.PrintText(name);
 }
@@ -243,7 +244,7 @@ void PrintLayout::PrintPaginanummer(int page) {
     s.SetFontName(kTextFont);
     s.SetFontSize(kTitleFontSize);
     s.SetFontBold(false);
-    const std::string text = "Page " + std::to_string(page);
+    const std::string text = TrWith(QT_TRANSLATE_NOOP("dravik", "Page %1"), std::to_string(page));
     s.SetCurrentPosition(page_.right - s.TextWidth(text), page_.bottom - s.TextHeight(text));
     s.PrintText(text);
 }

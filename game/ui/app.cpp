@@ -244,7 +244,7 @@ bool App::Start() {
     }
     if (!p.lock.permitsStart()) {
         const MessageText& m = messages::kLockUnavailable;
-        prompt.ShowMessage(LockUnavailableMessage(p.lock), m.title, m.icon, m.buttons);
+        prompt.ShowMessage(LockUnavailableMessage(p.lock), Tr(m.title), m.icon, m.buttons);
         return false;
     }
     window.CentreOnScreen();
@@ -258,7 +258,7 @@ bool App::Start() {
     game.LoadSettings(p.sounds.SoundAvailable() && anyEffect);
     if (auto* store = dynamic_cast<QSettingsStore*>(p.settings.get()))
         if (auto notice = store->TakeNotice())
-            prompt.ShowMessage(*notice, messages::kSettingsSetAside.title,
+            prompt.ShowMessage(*notice, Tr(messages::kSettingsSetAside.title),
                                messages::kSettingsSetAside.icon,
                                messages::kSettingsSetAside.buttons);
 

@@ -1,4 +1,5 @@
 #include "game/ui/board_accessible.h"
+#include "game/qt/text.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
@@ -140,7 +141,7 @@ class BoardAccessible final : public QAccessibleWidget, public QAccessibleTableI
     }
     QString text(QAccessible::Text t) const override {
         if (t == QAccessible::Name && widget()->accessibleName().isEmpty())
-            return QStringLiteral("Board");
+            return TrQString(QT_TRANSLATE_NOOP("dravik", "Board"));
         if (t == QAccessible::Description && !Board()->Announcement().isEmpty())
             return Board()->Announcement();
         return QAccessibleWidget::text(t);

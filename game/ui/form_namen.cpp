@@ -19,7 +19,7 @@ namespace dravik::ui {
 namespace {
 
 QPushButton* MakeButton(QWidget* parent, const char* name, std::string_view caption) {
-    auto* button = new QPushButton(ToQString(caption), parent);
+    auto* button = new QPushButton(TrQString(caption), parent);
     button->setObjectName(name);
     return button;
 }
@@ -29,9 +29,9 @@ QPushButton* MakeButton(QWidget* parent, const char* name, std::string_view capt
 FormNamen::FormNamen(SettingsStore& store, Prompt& prompt, QWidget* parent)
     : QDialog(parent), rules_(store), prompt_(prompt) {
     setObjectName("FormNamen");
-    setWindowTitle(ToQString(kPlayersCaption));
+    setWindowTitle(TrQString(kPlayersCaption));
 
-    label_ = new QLabel(ToQString(kPlayersLabel1), this);
+    label_ = new QLabel(TrQString(kPlayersLabel1), this);
     label_->setObjectName("Label1");
     label_->setWordWrap(true);
 
@@ -69,7 +69,8 @@ FormNamen::FormNamen(SettingsStore& store, Prompt& prompt, QWidget* parent)
     grid->addWidget(cancel_, 4, 1);
     grid->addWidget(free_, 5, 1);
     // Below the buttons, where the list leaves room: nothing else moves.
-    statistics_ = MakeButton(this, "CommandStatistics", "Statistics...");
+    statistics_ =
+        MakeButton(this, "CommandStatistics", QT_TRANSLATE_NOOP("dravik", "Statistics..."));
     statistics_->setAutoDefault(false);
     grid->addWidget(statistics_, 6, 1, Qt::AlignTop);
     connect(statistics_, &QPushButton::clicked, this, &FormNamen::StatisticsRequested);

@@ -51,14 +51,14 @@ HelpFeatures::HelpFeatures(MainWindow& window, GameController& controller,
       prompt_(prompt), opener_(opener) {
     menu_ = new QMenu(&window_);
     menu_->setObjectName("HintMenu");
-    QAction* where = menu_->addAction("Show where");
+    QAction* where = menu_->addAction(tr("Show where"));
     where->setObjectName("HintShowWhere");
-    QAction* apply = menu_->addAction("Apply this step");
+    QAction* apply = menu_->addAction(tr("Apply this step"));
     apply->setObjectName("HintApply");
     menu_->addSeparator();
-    QAction* explain = menu_->addAction("Explain the technique");
+    QAction* explain = menu_->addAction(tr("Explain the technique"));
     explain->setObjectName("HintExplain");
-    QAction* practise = menu_->addAction("Play a puzzle that needs this technique");
+    QAction* practise = menu_->addAction(tr("Play a puzzle that needs this technique"));
     practise->setObjectName("HintPractise");
     connect(practise, &QAction::triggered, this, [this] {
         controller_.Do([](Game& g) {

@@ -19,6 +19,7 @@
 #include "game/help/practice_links.h"
 #include "game/platform/safe_files.h"
 #include "game/qt/text.h"
+#include "game/ui/language.h"
 #include "game/ui/logo.h"
 
 namespace dravik::ui {
@@ -27,24 +28,26 @@ namespace {
 
 QString NotFoundPage(const QUrl& url) {
     const QString file = url.isLocalFile() ? url.toLocalFile() : url.toString();
-    return QStringLiteral("<html><head><title>Page not found</title></head><body>"
-                          "<h2>Page not found</h2>"
-                          "<p>The help page <b>%1</b> is not there.</p>"
-                          "<p>The help pages belong in the folder <tt>%2</tt>. "
-                          "Installing the game again puts them back.</p>"
-                          "<p><a href=\"index.html\">Back to the contents</a></p>"
-                          "</body></html>")
+    return TrQString(QT_TRANSLATE_NOOP("dravik",
+                                       "<html><head><title>Page not found</title></head><body>"
+                                       "<h2>Page not found</h2>"
+                                       "<p>The help page <b>%1</b> is not there.</p>"
+                                       "<p>The help pages belong in the folder <tt>%2</tt>. "
+                                       "Installing the game again puts them back.</p>"
+                                       "<p><a href=\"index.html\">Back to the contents</a></p>"
+                                       "</body></html>"))
         .arg(QFileInfo(file).fileName().toHtmlEscaped(),
              QFileInfo(file).absolutePath().toHtmlEscaped());
 }
 
 QString RefusedPage(const QUrl& url, const std::string& why) {
-    return QStringLiteral("<html><head><title>Page cannot be shown</title></head><body>"
-                          "<h2>Page cannot be shown</h2>"
-                          "<p>The help page <b>%1</b> cannot be shown: %2.</p>"
-                          "<p>Installing the game again puts the help pages back.</p>"
-                          "<p><a href=\"index.html\">Back to the contents</a></p>"
-                          "</body></html>")
+    return TrQString(QT_TRANSLATE_NOOP(
+                         "dravik", "<html><head><title>Page cannot be shown</title></head><body>"
+                                   "<h2>Page cannot be shown</h2>"
+                                   "<p>The help page <b>%1</b> cannot be shown: %2.</p>"
+                                   "<p>Installing the game again puts the help pages back.</p>"
+                                   "<p><a href=\"index.html\">Back to the contents</a></p>"
+                                   "</body></html>"))
         .arg(QFileInfo(url.toLocalFile()).fileName().toHtmlEscaped(),
              QString::fromStdString(why).toHtmlEscaped());
 }
@@ -52,12 +55,27 @@ QString RefusedPage(const QUrl& url, const std::string& why) {
 std::string Reason(const FileReadResult& read, std::size_t limit) {
     switch (read.problem) {
     case ReadProblem::kNotAFile:
-        return "it is not a plain file";
+        return Tr(QT_TRANSLATE_NOOP("dravik", "it is not a plain file"));
     case ReadProblem::kTooLarge:
-        return "it is larger than " + std::to_string(limit >> 20) + " MB";
+        return TrWith(QT_TRANSLATE_NOOP("dravik", "it is larger than %1 MB"),
+                      std::to_string(limit >> 20));
     default:
-        return "it cannot be read";
+        return Tr(QT_TRANSLATE_NOOP("dravik", "it cannot be read"));
     }
+}
+
+// A page's copy in the player's language ("index.de.html" beside
+// "index.html") where there is one; the page itself otherwise. Links between
+// pages name the English page, so every page the player reaches is chosen here.
+QUrl InPlayersLanguage(const QUrl& url) {
+    const QString language = CurrentLanguage();
+    const QString path = url.toLocalFile();
+    if (language.isEmpty() || !path.endsWith(QLatin1String(".html"))) return url;
+    const QString translated = path.chopped(5) + '.' + language + QStringLiteral(".html");
+    if (!QFileInfo(translated).isFile()) return url;
+    QUrl shown = QUrl::fromLocalFile(translated);
+    shown.setFragment(url.fragment());
+    return shown;
 }
 
 } // namespace
@@ -70,6 +88,7 @@ QVariant HelpBrowser::loadResource(int type, const QUrl& name) {
     // open a pipe and wait for it, and read a file of any size whole.
     if (!url.isLocalFile()) return QTextBrowser::loadResource(type, name);
     const bool page = type != QTextDocument::ImageResource;
+    if (type == QTextDocument::HtmlResource) url = InPlayersLanguage(url);
     const std::size_t limit = page ? kMaxHelpPageBytes : kMaxHelpImageBytes;
     std::vector<std::uint8_t> bytes;
     const FileReadResult read = ReadRegularFile(
@@ -97,20 +116,20 @@ QVariant HelpBrowser::loadResource(int type, const QUrl& name) {
 
 HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     setObjectName("Browser");
-    setWindowTitle("Dravik Sudoku - Help");
+    setWindowTitle(tr("Dravik Sudoku - Help"));
     setWindowIcon(ProgramIcon());
     browser_ = new HelpBrowser(this);
     browser_->setObjectName("WebBrowser1");
     browser_->setOpenExternalLinks(true);
     // Back and Forward walk the pages shown, as Alt+Left and Alt+Right do.
-    auto* back = new QPushButton(QStringLiteral("Back"), this);
+    auto* back = new QPushButton(tr("Back"), this);
     back->setObjectName("HelpBack");
     back->setEnabled(false);
-    back->setToolTip(QStringLiteral("The page before (Alt+Left)"));
-    auto* forward = new QPushButton(QStringLiteral("Forward"), this);
+    back->setToolTip(tr("The page before (Alt+Left)"));
+    auto* forward = new QPushButton(tr("Forward"), this);
     forward->setObjectName("HelpForward");
     forward->setEnabled(false);
-    forward->setToolTip(QStringLiteral("The page after (Alt+Right)"));
+    forward->setToolTip(tr("The page after (Alt+Right)"));
     for (QPushButton* b : {back, forward}) {
         b->setFocusPolicy(Qt::TabFocus);
         b->setAutoDefault(false);

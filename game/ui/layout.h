@@ -15,6 +15,7 @@
 #include <string_view>
 
 #include "game/base/colour.h"
+#include "game/base/translate.h"
 #include "game/model/grid.h"
 #include "game/model/levels.h"
 #include "game/model/techniques.h"
@@ -69,10 +70,10 @@ struct ControlSpec {
     int index = -1;          // the index within its array, -1 for a single control
     std::string_view parent; // the panel it sits in, "" for the window
     ControlKind kind = ControlKind::Label;
-    TwipRect rect; // in the parent's coordinates
-    std::string_view caption;
-    std::string_view tooltip;
-    std::optional<Rgb> back; // none: the kind's own look (or transparent)
+    TwipRect rect;            // in the parent's coordinates
+    std::string_view caption; // English; the window shows Tr(caption)
+    std::string_view tooltip; // English; the window shows Tr(tooltip)
+    std::optional<Rgb> back;  // none: the kind's own look (or transparent)
     FontSpec font;
     bool border = false; // single border
     Align align = Align::Left;
@@ -181,22 +182,25 @@ constexpr std::array<ControlSpec, kMainControlCount> BuildControls() {
     auto add = [&](ControlSpec c) -> ControlSpec& { return all[n++] = c; };
     using K = ControlKind;
 
-    add(Control("CommandHelp", K::Button, {120, 120, 855, 255}, "Help"));
-    add(Control("CommandPrint", K::Button, {120, 480, 855, 255}, "Print..."));
+    add(Control("CommandHelp", K::Button, {120, 120, 855, 255},
+                QT_TRANSLATE_NOOP("dravik", "Help")));
+    add(Control("CommandPrint", K::Button, {120, 480, 855, 255},
+                QT_TRANSLATE_NOOP("dravik", "Print...")));
     {
         ControlSpec& c =
             add(Control("LabelTijd", K::Label, {9120, 120, 1335, 495}, "00:00", kLightGreen));
-        c.tooltip = "Elapsed time";
+        c.tooltip = QT_TRANSLATE_NOOP("dravik", "Elapsed time");
         c.border = true;
         c.align = Align::Centre;
         c.font = {FontFace::SansSerif, 18.0, true};
     }
-    add(Control("chkSound", K::CheckBox, {9240, 600, 1095, 255}, "Sounds", kWindowColour));
+    add(Control("chkSound", K::CheckBox, {9240, 600, 1095, 255},
+                QT_TRANSLATE_NOOP("dravik", "Sounds"), kWindowColour));
 
     add(Control("Picture2", K::Panel, kLevelPanel, {}, kDarkTeal));
     {
-        ControlSpec& c =
-            add(Control("Label1", K::Label, {120, 120, 1335, 255}, "LEVEL", kWindowBackground));
+        ControlSpec& c = add(Control("Label1", K::Label, {120, 120, 1335, 255},
+                                     QT_TRANSLATE_NOOP("dravik", "LEVEL"), kWindowBackground));
         c.parent = "Picture2";
     }
     for (int level = 1; level <= kLevels; ++level) {
@@ -209,11 +213,11 @@ constexpr std::array<ControlSpec, kMainControlCount> BuildControls() {
     }
     for (int level = 1; level <= kLevels; ++level) {
         ControlSpec& c =
-            add(Control("RenewLevel", K::Label, {1200, 480 + 240 * (level - 1), 255, 255}, "R",
-                        FromBgr(LevelOf(level).renewColour)));
+            add(Control("RenewLevel", K::Label, {1200, 480 + 240 * (level - 1), 255, 255},
+                        QT_TRANSLATE_NOOP("dravik", "R"), FromBgr(LevelOf(level).renewColour)));
         c.index = level;
         c.parent = "Picture2";
-        c.tooltip = "Renew Level";
+        c.tooltip = QT_TRANSLATE_NOOP("dravik", "Renew Level");
         c.align = Align::Centre;
     }
     {
@@ -241,27 +245,36 @@ constexpr std::array<ControlSpec, kMainControlCount> BuildControls() {
         ControlSpec& c = add(Control("LabelHint", K::Label, {10320, 2760, 255, 255}, {}, kHintRed));
         c.border = true;
     }
-    add(Control("cmdPlayers", K::Button, {9000, 8160, 1575, 375}, "Players..."));
+    add(Control("cmdPlayers", K::Button, {9000, 8160, 1575, 375},
+                QT_TRANSLATE_NOOP("dravik", "Players...")));
     {
         ControlSpec& c = add(Control("Picture1", K::Picture, {9120, 8640, 1335, 735}));
-        c.tooltip = "Click for KVX-Software website";
+        c.tooltip = QT_TRANSLATE_NOOP("dravik", "Click for KVX-Software website");
     }
     {
         ControlSpec& c =
             add(Control("LabelStap", K::Label, {120, 9000, 615, 375}, "0", kLightGreen));
-        c.tooltip = "Step counter";
+        c.tooltip = QT_TRANSLATE_NOOP("dravik", "Step counter");
         c.border = true;
         c.align = Align::Centre;
         c.font = {FontFace::SansSerif, 13.5, false};
     }
-    add(Control("CommandNew", K::Button, {840, 9000, 855, 375}, "Next", kYellow));
-    add(Control("CommandOpen", K::Button, {1800, 9000, 855, 375}, "Open...", kYellow));
-    add(Control("CommandRestart", K::Button, {2760, 9000, 855, 375}, "Restart", kYellow));
-    add(Control("CommandUndo", K::Button, {3840, 9000, 855, 375}, "Undo", kLightGreen));
-    add(Control("CommandRedo", K::Button, {4800, 9000, 855, 375}, "Redo", kLightGreen));
-    add(Control("CommandResetCell", K::Button, {5760, 9000, 855, 375}, "Reset Cell", kLightGreen));
-    add(Control("CommandHint", K::Button, {6840, 9000, 855, 375}, "Hint", kLightBlue));
-    add(Control("CommandSolution", K::Button, {7920, 9000, 855, 375}, "Solution", kSalmon));
+    add(Control("CommandNew", K::Button, {840, 9000, 855, 375}, QT_TRANSLATE_NOOP("dravik", "Next"),
+                kYellow));
+    add(Control("CommandOpen", K::Button, {1800, 9000, 855, 375},
+                QT_TRANSLATE_NOOP("dravik", "Open..."), kYellow));
+    add(Control("CommandRestart", K::Button, {2760, 9000, 855, 375},
+                QT_TRANSLATE_NOOP("dravik", "Restart"), kYellow));
+    add(Control("CommandUndo", K::Button, {3840, 9000, 855, 375},
+                QT_TRANSLATE_NOOP("dravik", "Undo"), kLightGreen));
+    add(Control("CommandRedo", K::Button, {4800, 9000, 855, 375},
+                QT_TRANSLATE_NOOP("dravik", "Redo"), kLightGreen));
+    add(Control("CommandResetCell", K::Button, {5760, 9000, 855, 375},
+                QT_TRANSLATE_NOOP("dravik", "Reset Cell"), kLightGreen));
+    add(Control("CommandHint", K::Button, {6840, 9000, 855, 375},
+                QT_TRANSLATE_NOOP("dravik", "Hint"), kLightBlue));
+    add(Control("CommandSolution", K::Button, {7920, 9000, 855, 375},
+                QT_TRANSLATE_NOOP("dravik", "Solution"), kSalmon));
 
     // The start-up panel over the middle of the board.
     {
@@ -270,8 +283,8 @@ constexpr std::array<ControlSpec, kMainControlCount> BuildControls() {
         c.border = true;
     }
     {
-        ControlSpec& c =
-            add(Control("Label3", K::Label, {0, 180, 7935, 420}, "Generating Sudokus"));
+        ControlSpec& c = add(Control("Label3", K::Label, {0, 180, 7935, 420},
+                                     QT_TRANSLATE_NOOP("dravik", "Generating Sudokus")));
         c.parent = "Picture3";
         c.align = Align::Centre;
         c.font = {FontFace::SansSerif, 13.5, true};

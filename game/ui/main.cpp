@@ -16,6 +16,7 @@
 #include "game/platform/safe_files.h"
 #include "game/stock/stock_file.h"
 #include "game/ui/app.h"
+#include "game/ui/language.h"
 
 namespace {
 
@@ -38,6 +39,14 @@ int PrintPaths() {
     std::printf("%-14s %s (%d of %zu found)\n", "effects", data.c_str(), effects,
                 dravik::sound::kEffectFiles.size());
     line("help", data + "help/index.html");
+    int translations = 0;
+    for (const char* language : dravik::ui::kTranslatedLanguages) {
+        std::error_code ec;
+        translations +=
+            fs::exists(data + "translations/dravik_" + std::string(language) + ".qm", ec);
+    }
+    std::printf("%-14s %stranslations/ (%d of %zu found)\n", "translations", data.c_str(),
+                translations, std::size(dravik::ui::kTranslatedLanguages));
     line("sound library", dravik::ProgramLibraryFolder() + "libwavory.so");
     const std::string player =
         dravik::WithTrailingSeparator(dravik::LocalAppDataFolder()) +
@@ -59,6 +68,7 @@ int main(int argc, char** argv) {
     // The options that need no window are answered before a display is opened.
     dravik::ui::AppOptions options;
     bool brought = false;
+    std::string_view broughtArgument;
     for (int i = 1; i < argc; ++i) {
         const std::string_view arg = argv[i];
         if (arg == "--paths") return PrintPaths();
@@ -79,13 +89,19 @@ int main(int argc, char** argv) {
             return 2;
         }
         brought = true;
-        dravik::BroughtArgument argument = dravik::ReadBroughtArgument(arg);
+        broughtArgument = arg;
+    }
+    QApplication application(argc, argv);
+    QApplication::setApplicationName("KVXDSud");
+    dravik::ui::LoadLanguage(QLocale::system(),
+                             QString::fromStdString(dravik::ProgramDataFolder()));
+    // Read once the language is known: a refusal is shown in it.
+    if (brought) {
+        dravik::BroughtArgument argument = dravik::ReadBroughtArgument(broughtArgument);
         options.broughtPuzzle = std::move(argument.text);
         options.broughtFile = std::move(argument.file);
         options.broughtRefusal = std::move(argument.refusal);
     }
-    QApplication application(argc, argv);
-    QApplication::setApplicationName("KVXDSud");
 
     // One look everywhere: a dark desktop theme or a style that ignores button
     // colours must not change the game's colours or make its text unreadable.

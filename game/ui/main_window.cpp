@@ -214,14 +214,14 @@ MainWindow::MainWindow(GameController& controller, QWidget* parent)
     panelRow_->installEventFilter(this);
     statusBar_->addWidget(panelRow_, 1);
     for (std::size_t i = 0; i < panels_.size(); ++i) {
-        auto* panel = new QLabel(ToQString(kDesignStatusPanels[i]), panelRow_);
+        auto* panel = new QLabel(TrQString(kDesignStatusPanels[i]), panelRow_);
         panel->setObjectName(QStringLiteral("Panel(%1)").arg(i + 1));
         panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         panel->setIndent(3);
         panel->setFont(MakeFont(FontSpec{}));
         panels_[i] = panel;
     }
-    statusBar_->setAccessibleName(QStringLiteral("Status bar"));
+    statusBar_->setAccessibleName(TrQString(QT_TRANSLATE_NOOP("dravik", "Status bar")));
     Wire();
     AddActions();
     AddCommandMenu();
@@ -254,8 +254,9 @@ void MainWindow::AddActions() {
         for (const QKeySequence& k : a.keys) names << k.toString(QKeySequence::NativeText);
         const QString keys = names.join(QStringLiteral(", "));
         const QString tip = button->toolTip();
-        button->setToolTip(tip.isEmpty() ? QStringLiteral("Shortcut: ") + keys
-                                         : tip + QStringLiteral(", ") + keys);
+        button->setToolTip(tip.isEmpty()
+                               ? TrQString(QT_TRANSLATE_NOOP("dravik", "Shortcut: %1")).arg(keys)
+                               : tip + QStringLiteral(", ") + keys);
     }
     // The zoom: Ctrl+Plus (or Ctrl+=, the same key without Shift), Ctrl+Minus, Ctrl+0.
     add(QStringLiteral("KeyZoomIn"),
@@ -278,17 +279,18 @@ void MainWindow::AddActions() {
 QWidget* MainWindow::CreateControl(const ControlSpec& spec) {
     QWidget* parent = this;
     if (!spec.parent.empty()) parent = controls_.value(ToQString(spec.parent), this);
+    const QString caption = TrQString(spec.caption);
     QWidget* w = nullptr;
     switch (spec.kind) {
     case ControlKind::Button: {
-        auto* b = new CommandButton(ToQString(spec.caption), parent);
+        auto* b = new CommandButton(caption, parent);
         SetBackground(b, spec.back, false);
         w = b;
         break;
     }
     case ControlKind::Label: {
-        auto* l = spec.name == "LabelHint" ? new HintMarkerLabel(ToQString(spec.caption), parent)
-                                           : new ClickLabel(ToQString(spec.caption), parent);
+        auto* l = spec.name == "LabelHint" ? new HintMarkerLabel(caption, parent)
+                                           : new ClickLabel(caption, parent);
         l->setAlignment(ToQt(spec.align));
         if (spec.border) {
             l->setFrameStyle(QFrame::Box | QFrame::Plain);
@@ -299,13 +301,13 @@ QWidget* MainWindow::CreateControl(const ControlSpec& spec) {
         break;
     }
     case ControlKind::CheckBox: {
-        auto* c = new QCheckBox(ToQString(spec.caption), parent);
+        auto* c = new QCheckBox(caption, parent);
         SetBackground(c, spec.back, true);
         w = c;
         break;
     }
     case ControlKind::OptionButton: {
-        auto* r = new QRadioButton(ToQString(spec.caption), parent);
+        auto* r = new QRadioButton(caption, parent);
         SetBackground(r, spec.back, true);
         w = r;
         break;
@@ -331,23 +333,24 @@ QWidget* MainWindow::CreateControl(const ControlSpec& spec) {
     }
     w->setObjectName(QString::fromStdString(spec.ObjectName()));
     PlaceControl(spec, w);
-    if (!spec.tooltip.empty()) w->setToolTip(ToQString(spec.tooltip));
+    if (!spec.tooltip.empty()) w->setToolTip(TrQString(spec.tooltip));
     if (spec.name == "RenewLevel") w->setAccessibleName(ToQString(RenewAccessibleName(spec.index)));
     controls_.insert(w->objectName(), w);
     return w;
 }
 
 void MainWindow::PlaceControl(const ControlSpec& spec, QWidget* w) {
+    const QString caption = TrQString(spec.caption);
     w->setGeometry(ToPixels(spec.rect, zoom_));
     w->setFont(MakeFont(spec.font, zoom_));
     const int pixels = ToPixels(spec.rect.width, zoom_);
     const int margin = ScaledPixels(6, zoom_);
     switch (spec.kind) {
     case ControlKind::Button:
-        FitCaption(w, ToQString(spec.caption), pixels - margin);
+        FitCaption(w, caption, pixels - margin);
         break;
     case ControlKind::Label:
-        FitCaption(w, ToQString(spec.caption), pixels - margin);
+        FitCaption(w, caption, pixels - margin);
         if (spec.border)
             static_cast<QLabel*>(w)->setIndent(
                 spec.align == Align::Centre ? 0 : ScaledPixels(2, zoom_));
@@ -356,7 +359,7 @@ void MainWindow::PlaceControl(const ControlSpec& spec, QWidget* w) {
     case ControlKind::OptionButton: {
         const int indicator = w->style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth) +
                               w->style()->pixelMetric(QStyle::PM_RadioButtonLabelSpacing);
-        FitCaption(w, ToQString(spec.caption), pixels - indicator - 2);
+        FitCaption(w, caption, pixels - indicator - 2);
         break;
     }
     default:
@@ -522,9 +525,11 @@ void MainWindow::Apply(const GameView& view) {
             const int k = *view.HintMarker;
             marker->setGeometry(
                 ToPixels(FindControl("LabelCount", kTechniqueCount + k)->rect, zoom_));
-            marker->setToolTip(QStringLiteral("Hint: %1. Click to learn the technique; "
-                                              "right-click to be shown where.")
-                                   .arg(ToQString(TechniqueCaption(k))));
+            marker->setToolTip(
+                TrQString(QT_TRANSLATE_NOOP("dravik", "Hint: %1. Click to learn the "
+                                                      "technique; right-click to be shown "
+                                                      "where."))
+                    .arg(TrQString(TechniqueCaption(k))));
         } else {
             marker->setToolTip(QString());
         }
@@ -575,9 +580,9 @@ void MainWindow::ApplyAccessibleTexts(const GameView& view, const GameView* old)
                 ->setAccessibleName(ToQString(TechniqueCountAccessibleName(
                     k, view.TechniqueCounts[static_cast<std::size_t>(k)])));
     // The marker reads as "Hint: Skyscraper"; its tooltip says what it does.
-    const QString hint =
-        view.HintMarker ? QStringLiteral("Hint: ") + ToQString(TechniqueCaption(*view.HintMarker))
-                        : QString();
+    const QString hint = view.HintMarker ? TrQString(QT_TRANSLATE_NOOP("dravik", "Hint: %1"))
+                                               .arg(TrQString(TechniqueCaption(*view.HintMarker)))
+                                         : QString();
     if (changed(&GameView::HintMarker)) Find<QWidget>("LabelHint")->setAccessibleName(hint);
     // What just happened reaches a screen reader twice: as the status bar's
     // name, and as the description of the focused cell, which it reads out.

@@ -6,6 +6,7 @@
 #include <QContextMenuEvent>
 #include <QMenu>
 
+#include "game/qt/text.h"
 #include "game/ui/board_widget.h"
 #include "game/ui/controller.h"
 #include "game/ui/main_window.h"
@@ -17,7 +18,7 @@ std::vector<WindowCommand> MainWindow::MenuCommands() {
     // A button's entry shows the button's own key and clicks it.
     auto button = [this](const char* name, const char* caption,
                          std::function<bool(const GameView&)> enabled) {
-        QString text = QString::fromLatin1(caption);
+        QString text = TrQString(caption);
         const QString keyAction = QStringLiteral("Key") + QString::fromLatin1(name);
         for (QAction* a : actions())
             if (a->objectName() == keyAction && !a->shortcut().isEmpty())
@@ -33,45 +34,48 @@ std::vector<WindowCommand> MainWindow::MenuCommands() {
     };
     auto always = [](const GameView&) { return true; };
     return {
-        button("CommandHint", "Hint", [](const GameView& v) { return v.Buttons.Hint; }),
+        button("CommandHint", QT_TRANSLATE_NOOP("dravik", "Hint"),
+               [](const GameView& v) { return v.Buttons.Hint; }),
         {"KeySolutionPath",
-         "Solution path...",
+         TrQString(QT_TRANSLATE_NOOP("dravik", "Solution path...")),
          {QKeySequence(Qt::Key_F3)},
          [](const GameView& v) { return v.Commands.SolutionPath; },
          [this] { emit SolutionPathRequested(); }},
         WindowCommand::Separator(),
-        button("CommandUndo", "Undo", [](const GameView& v) { return v.Buttons.Undo; }),
-        button("CommandRedo", "Redo", [](const GameView& v) { return v.Buttons.Redo; }),
+        button("CommandUndo", QT_TRANSLATE_NOOP("dravik", "Undo"),
+               [](const GameView& v) { return v.Buttons.Undo; }),
+        button("CommandRedo", QT_TRANSLATE_NOOP("dravik", "Redo"),
+               [](const GameView& v) { return v.Buttons.Redo; }),
         {"KeySetCheckpoint",
-         "Set checkpoint",
+         TrQString(QT_TRANSLATE_NOOP("dravik", "Set checkpoint")),
          {QKeySequence(Qt::Key_F5)},
          [](const GameView& v) { return v.Commands.SetCheckpoint; },
          intent(&Game::SetCheckpoint)},
         {"KeyBackToCheckpoint",
-         "Back to checkpoint",
+         TrQString(QT_TRANSLATE_NOOP("dravik", "Back to checkpoint")),
          {QKeySequence(Qt::Key_F6)},
          [](const GameView& v) { return v.Commands.BackToCheckpoint; },
          intent(&Game::BackToCheckpoint)},
         {"KeyUndoToBeforeMistake",
-         "Undo to before the first mistake",
+         TrQString(QT_TRANSLATE_NOOP("dravik", "Undo to before the first mistake")),
          {QKeySequence(Qt::Key_F7)},
          [](const GameView& v) { return v.Commands.UndoToBeforeMistake; },
          intent(&Game::UndoToBeforeMistake)},
         WindowCommand::Separator(),
         {"KeyPause",
-         "Pause",
+         TrQString(QT_TRANSLATE_NOOP("dravik", "Pause")),
          {QKeySequence(Qt::Key_P), QKeySequence(Qt::Key_Pause)},
          [](const GameView& v) { return v.Commands.Pause; },
          intent(&Game::Pause)},
         WindowCommand::Separator(),
         {"KeyStatistics",
-         "Statistics...",
+         TrQString(QT_TRANSLATE_NOOP("dravik", "Statistics...")),
          {QKeySequence(Qt::Key_F4)},
          always,
          [this] { emit StatisticsRequested(); }},
-        button("CommandHelp", "Help", always),
+        button("CommandHelp", QT_TRANSLATE_NOOP("dravik", "Help"), always),
         {"KeyKeysHelp",
-         "Keyboard and mouse",
+         TrQString(QT_TRANSLATE_NOOP("dravik", "Keyboard and mouse")),
          {QKeySequence(Qt::SHIFT | Qt::Key_F1)},
          always,
          [this] { emit KeysHelpRequested(); }},
@@ -98,7 +102,8 @@ void MainWindow::AddCommandMenu() {
         else
             keys << line;
     }
-    const QString more = QStringLiteral("Right-click the window for these and more commands.");
+    const QString more = TrQString(
+        QT_TRANSLATE_NOOP("dravik", "Right-click the window for these and more commands."));
     auto addTip = [this](const char* name, const QString& lines) {
         if (QWidget* w = Control(QString::fromLatin1(name)))
             w->setToolTip(w->toolTip() + QLatin1Char('\n') + lines);

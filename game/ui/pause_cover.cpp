@@ -26,7 +26,8 @@ void PauseCover::paintEvent(QPaintEvent*) {
     p.drawRect(rect().adjusted(0, 0, -1, -1));
     QFont font = MakeFont(FontSpec{FontFace::SansSerif, 13.5, true});
     p.setFont(font);
-    p.drawText(rect(), Qt::AlignCenter, QStringLiteral("Paused \u2014 press P or click to go on"));
+    p.drawText(rect(), Qt::AlignCenter,
+               TrQString(QT_TRANSLATE_NOOP("dravik", "Paused \u2014 press P or click to go on")));
 }
 
 void PauseCover::SetPaused(bool paused) {

@@ -22,10 +22,11 @@ PracticeBar::PracticeBar(QStatusBar& bar, GameController& controller)
     busy_->setRange(0, 0); // how long it takes is not known: a busy bar
     busy_->setTextVisible(false);
     busy_->setFixedWidth(120);
-    cancel_ = new QPushButton(QStringLiteral("Cancel"), this);
+    cancel_ = new QPushButton(TrQString(QT_TRANSLATE_NOOP("dravik", "Cancel")), this);
     cancel_->setObjectName("PracticeCancel");
     cancel_->setFocusPolicy(Qt::TabFocus);
-    cancel_->setToolTip(QStringLiteral("Stop looking; the game goes on as it is"));
+    cancel_->setToolTip(
+        TrQString(QT_TRANSLATE_NOOP("dravik", "Stop looking; the game goes on as it is")));
     auto* row = new QHBoxLayout(this);
     row->setContentsMargins(4, 1, 4, 1);
     row->addWidget(text_, 1);

@@ -32,9 +32,10 @@ constexpr QSize kExampleSize(170, 240);
 
 QString ChoosePdfFileWithDialog(QWidget* parent, const QString& suggested) {
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    return QFileDialog::getSaveFileName(parent, QStringLiteral("Save as PDF"),
-                                        folder.isEmpty() ? suggested : folder + '/' + suggested,
-                                        QStringLiteral("PDF files (*.pdf)"));
+    return QFileDialog::getSaveFileName(
+        parent, TrQString(QT_TRANSLATE_NOOP("dravik", "Save as PDF")),
+        folder.isEmpty() ? suggested : folder + '/' + suggested,
+        TrQString(QT_TRANSLATE_NOOP("dravik", "PDF files (*.pdf)")));
 }
 
 FormPrint::FormPrint(const Stock& stock, print::PrintOptions& kept, print::PrinterPort& printer,
@@ -42,43 +43,43 @@ FormPrint::FormPrint(const Stock& stock, print::PrintOptions& kept, print::Print
     : QDialog(parent), stock_(stock), choices_(kept), printer_(printer), prompt_(prompt),
       choosePdf_(std::move(choosePdf)) {
     setObjectName("FormPrint");
-    setWindowTitle("Dravik Sudoku - Print");
+    setWindowTitle(tr("Dravik Sudoku - Print"));
     setWindowModality(Qt::ApplicationModal);
 
-    auto* levelGroup = new QGroupBox("Level", this);
+    auto* levelGroup = new QGroupBox(tr("Level"), this);
     levelGroup->setObjectName("FrameLevel");
     level_ = new QComboBox(levelGroup);
     level_->setObjectName("SudokuTypeKeuze");
-    for (const LevelInfo& level : kLevelTable) level_->addItem(ToQString(level.name));
+    for (const LevelInfo& level : kLevelTable) level_->addItem(TrQString(level.name));
     (new QVBoxLayout(levelGroup))->addWidget(level_);
 
-    auto* rangeGroup = new QGroupBox("Range", this);
+    auto* rangeGroup = new QGroupBox(tr("Range"), this);
     rangeGroup->setObjectName("FrameRange");
-    fromLabel_ = new QLabel("From", rangeGroup);
+    fromLabel_ = new QLabel(tr("From"), rangeGroup);
     fromLabel_->setObjectName("Label3");
     from_ = new QLineEdit(rangeGroup);
     from_->setObjectName("TextFrom");
     from_->setMaxLength(3);
     from_->setFixedWidth(48);
     from_->installEventFilter(this);
-    to_ = new QLabel("to 1", rangeGroup);
+    to_ = new QLabel(TrQString(QT_TRANSLATE_NOOP("dravik", "to %1")).arg(1), rangeGroup);
     to_->setObjectName("LabelTo");
     auto* rangeRow = new QHBoxLayout(rangeGroup);
     rangeRow->addWidget(fromLabel_);
     rangeRow->addWidget(from_);
     rangeRow->addWidget(to_, 1);
 
-    auto* includeGroup = new QGroupBox("Include", this);
+    auto* includeGroup = new QGroupBox(tr("Include"), this);
     includeGroup->setObjectName("FrameInclude");
-    solutions_ = new QCheckBox("Solutions", includeGroup);
+    solutions_ = new QCheckBox(tr("Solutions"), includeGroup);
     solutions_->setObjectName("CheckSolution");
-    pencils_ = new QCheckBox("Pencilmarks", includeGroup);
+    pencils_ = new QCheckBox(tr("Pencilmarks"), includeGroup);
     pencils_->setObjectName("CheckPencils");
     auto* includeColumn = new QVBoxLayout(includeGroup);
     includeColumn->addWidget(solutions_);
     includeColumn->addWidget(pencils_);
 
-    auto* pagesGroup = new QGroupBox("Pages", this);
+    auto* pagesGroup = new QGroupBox(tr("Pages"), this);
     pagesGroup->setObjectName("FramePages");
     pages_ = new QSlider(Qt::Horizontal, pagesGroup);
     pages_->setObjectName("PageSlider");
@@ -92,7 +93,7 @@ FormPrint::FormPrint(const Stock& stock, print::PrintOptions& kept, print::Print
     pagesColumn->addWidget(pages_);
     pagesColumn->addWidget(ticks);
 
-    auto* perPageGroup = new QGroupBox("Puzzles per page", this);
+    auto* perPageGroup = new QGroupBox(tr("Puzzles per page"), this);
     perPageGroup->setObjectName("FramePerPage");
     auto* perPageRow = new QHBoxLayout(perPageGroup);
     const char* captions[3] = {"1", "2", "4"};
@@ -107,18 +108,18 @@ FormPrint::FormPrint(const Stock& stock, print::PrintOptions& kept, print::Print
     picture_->setFixedSize(kExampleSize);
     picture_->setFrameShape(QFrame::Panel);
     picture_->setFrameShadow(QFrame::Sunken);
-    auto* exampleLabel = new QLabel("Example", this);
+    auto* exampleLabel = new QLabel(tr("Example"), this);
     exampleLabel->setObjectName("Label2");
     // A screen reader names the box and the picture by their labels (the
     // other controls by their group's title).
     fromLabel_->setBuddy(from_);
     exampleLabel->setBuddy(picture_);
 
-    close_ = new QPushButton("Close", this);
+    close_ = new QPushButton(tr("Close"), this);
     close_->setObjectName("Command1");
-    print_ = new QPushButton("Print", this);
+    print_ = new QPushButton(tr("Print"), this);
     print_->setObjectName("Command2");
-    pdf_ = new QPushButton("Save as PDF...", this);
+    pdf_ = new QPushButton(tr("Save as PDF..."), this);
     pdf_->setObjectName("CommandPdf");
     print_->setAutoDefault(false);
     pdf_->setAutoDefault(false);

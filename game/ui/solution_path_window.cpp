@@ -40,7 +40,7 @@ SolutionPathWindow::SolutionPathWindow(std::function<void(std::string_view)> ope
                                        QWidget* parent)
     : QWidget(parent, Qt::Window), openPage_(std::move(openPage)) {
     setObjectName("SolutionPath");
-    setWindowTitle(QStringLiteral("Dravik Sudoku - Solution path"));
+    setWindowTitle(TrQString(QT_TRANSLATE_NOOP("dravik", "Dravik Sudoku - Solution path")));
     auto* outer = new QVBoxLayout(this);
     heading_ = new QLabel(this);
     heading_->setObjectName("PathHeading");
@@ -50,14 +50,16 @@ SolutionPathWindow::SolutionPathWindow(std::function<void(std::string_view)> ope
     list_ = new QTreeWidget(this);
     list_->setObjectName("PathSteps");
     list_->setColumnCount(3);
-    list_->setHeaderLabels(
-        {QStringLiteral("Step"), QStringLiteral("Technique"), QStringLiteral("What it does")});
+    list_->setHeaderLabels({TrQString(QT_TRANSLATE_NOOP("dravik", "Step")),
+                            TrQString(QT_TRANSLATE_NOOP("dravik", "Technique")),
+                            TrQString(QT_TRANSLATE_NOOP("dravik", "What it does"))});
     list_->setRootIsDecorated(false);
     list_->setUniformRowHeights(true);
     list_->setAllColumnsShowFocus(true);
     list_->header()->setStretchLastSection(true);
     list_->setMinimumWidth(ToPixels(5400));
-    list_->setToolTip(QStringLiteral("Double-click a step to learn its technique"));
+    list_->setToolTip(
+        TrQString(QT_TRANSLATE_NOOP("dravik", "Double-click a step to learn its technique")));
     row->addWidget(list_, 1);
 
     auto* right = new QVBoxLayout;
@@ -72,7 +74,8 @@ SolutionPathWindow::SolutionPathWindow(std::function<void(std::string_view)> ope
     explanation_->setWordWrap(true);
     explanation_->setMaximumWidth(ToPixels(kBoardArea.width));
     right->addWidget(explanation_);
-    practise_ = new QPushButton(QStringLiteral("Play a puzzle that needs this technique"), this);
+    practise_ = new QPushButton(
+        TrQString(QT_TRANSLATE_NOOP("dravik", "Play a puzzle that needs this technique")), this);
     practise_->setObjectName("PathPractise");
     practise_->setEnabled(false);
     connect(practise_, &QPushButton::clicked, this, [this] {
@@ -114,7 +117,8 @@ void SolutionPathWindow::Show(SolutionPath path) {
     list_->clear();
     const bool mistake = path_.outcome == SolutionPath::Outcome::Mistake;
     heading_->setText(
-        QStringLiteral("The logical way on from the board at step %1:").arg(path_.fromStep));
+        TrQString(QT_TRANSLATE_NOOP("dravik", "The logical way on from the board at step %1:"))
+            .arg(path_.fromStep));
     QList<QTreeWidgetItem*> items;
     items.reserve(static_cast<int>(path_.steps.size()));
     for (std::size_t i = 0; i < path_.steps.size(); ++i) {

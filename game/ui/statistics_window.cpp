@@ -45,7 +45,9 @@ void TimesChart::SetTimes(const std::deque<std::int64_t>& times) {
     times_ = times;
     QStringList tip;
     for (std::int64_t t : times_) tip << Duration(t);
-    setToolTip(tip.isEmpty() ? QString() : QStringLiteral("Oldest to newest: ") + tip.join(", "));
+    setToolTip(tip.isEmpty()
+                   ? QString()
+                   : TrQString(QT_TRANSLATE_NOOP("dravik", "Oldest to newest: ")) + tip.join(", "));
     update();
 }
 
@@ -68,7 +70,7 @@ void TimesChart::paintEvent(QPaintEvent*) {
 
 StatisticsWindow::StatisticsWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     setObjectName("Statistics");
-    setWindowTitle(QStringLiteral("Dravik Sudoku - Statistics"));
+    setWindowTitle(TrQString(QT_TRANSLATE_NOOP("dravik", "Dravik Sudoku - Statistics")));
     setWindowIcon(ProgramIcon());
 
     chooser_ = new QComboBox(this);
@@ -86,16 +88,20 @@ StatisticsWindow::StatisticsWindow(QWidget* parent) : QWidget(parent, Qt::Window
 
     auto* grid = new QGridLayout;
     grid->setHorizontalSpacing(14);
-    const QStringList headers = {QStringLiteral("Level"),    QStringLiteral("Finished"),
-                                 QStringLiteral("Best"),     QStringLiteral("Average"),
-                                 QStringLiteral("Hints"),    QStringLiteral("Solutions"),
-                                 QStringLiteral("Given up"), QStringLiteral("Last 20 times")};
+    const QStringList headers = {TrQString(QT_TRANSLATE_NOOP("dravik", "Level")),
+                                 TrQString(QT_TRANSLATE_NOOP("dravik", "Finished")),
+                                 TrQString(QT_TRANSLATE_NOOP("dravik", "Best")),
+                                 TrQString(QT_TRANSLATE_NOOP("dravik", "Average")),
+                                 TrQString(QT_TRANSLATE_NOOP("dravik", "Hints")),
+                                 TrQString(QT_TRANSLATE_NOOP("dravik", "Solutions")),
+                                 TrQString(QT_TRANSLATE_NOOP("dravik", "Given up")),
+                                 TrQString(QT_TRANSLATE_NOOP("dravik", "Last 20 times"))};
     for (int c = 0; c < headers.size(); ++c) {
         auto* h = new QLabel(QStringLiteral("<b>%1</b>").arg(headers[c]), this);
         grid->addWidget(h, 0, c, c == 0 ? Qt::AlignLeft : Qt::AlignRight);
     }
     for (int level = 1; level <= kLevels; ++level) {
-        grid->addWidget(new QLabel(ToQString(LevelName(level)), this), level, 0);
+        grid->addWidget(new QLabel(TrQString(LevelName(level)), this), level, 0);
         for (int c = 0; c < 6; ++c) {
             auto* cell = new QLabel(this);
             cell->setObjectName(QStringLiteral("Stat(%1,%2)").arg(level).arg(c));
@@ -109,14 +115,15 @@ StatisticsWindow::StatisticsWindow(QWidget* parent) : QWidget(parent, Qt::Window
         charts_[static_cast<std::size_t>(level)] = chart;
     }
 
-    auto* close = new QPushButton(QStringLiteral("Close"), this);
+    auto* close = new QPushButton(TrQString(QT_TRANSLATE_NOOP("dravik", "Close")), this);
     close->setObjectName("StatisticsClose");
     close->setDefault(true);
     connect(close, &QPushButton::clicked, this, &QWidget::close);
     auto* bottom = new QHBoxLayout;
     auto* note = new QLabel(
-        QStringLiteral("Times are counted for finished puzzles only; a puzzle given up is one left "
-                       "unfinished for another puzzle or the end of the game."),
+        TrQString(QT_TRANSLATE_NOOP("dravik", "Times are counted for finished puzzles only; a "
+                                              "puzzle given up is one left unfinished for "
+                                              "another puzzle or the end of the game.")),
         this);
     note->setWordWrap(true);
     bottom->addWidget(note, 1);
@@ -153,7 +160,7 @@ void StatisticsWindow::Refresh(const Statistics& statistics, const PlayerList& p
     players_ = players;
     filling_ = true;
     chooser_->clear();
-    chooser_->addItem(QStringLiteral("Free Play"), 0);
+    chooser_->addItem(TrQString(QT_TRANSLATE_NOOP("dravik", "Free Play")), 0);
     for (int n = 1; n <= players_.PlayerCount(); ++n)
         chooser_->addItem(ToQString(players_.DisplayName(n).value_or("")), n);
     // Figures of a player no longer in the list stay reachable by number.

@@ -38,6 +38,7 @@ echo "$paths"
 grep -q "missing" <<<"$paths" && fail "the installed game misses some of its files"
 grep -q "^stock .*$prefix/share/dravik-sudoku/sudstock.kds" <<<"$paths" || fail "stock not in the data folder"
 grep -q "10 of 10 found" <<<"$paths" || fail "effects not found"
+grep -q "^translations .* (3 of 3 found)" <<<"$paths" || fail "translations not found"
 "$prefix/bin/dravik" stock verify "$prefix/share/dravik-sudoku/sudstock.kds" >/dev/null ||
     fail "the installed master stock does not verify"
 # Only printing loads Qt: dravik needs no Qt library, and its print command

@@ -10,8 +10,9 @@
 #include <algorithm>
 #include <span>
 
-#include "game/print/qt/painter_surface.h"
+#include "game/base/translate.h"
 #include "game/platform/safe_files.h"
+#include "game/print/qt/painter_surface.h"
 
 namespace dravik::print {
 
@@ -40,7 +41,8 @@ PrintOutcome WritePdfFile(const QString& path, const Stock& stock, const PrintOp
     if (const std::string problem = OptionsProblem(options); !problem.empty())
         return {false, problem};
     const QByteArray pdf = PdfDocument(stock, options);
-    if (pdf.isEmpty()) return {false, "the pages could not be drawn"};
+    if (pdf.isEmpty())
+        return {false, Tr(QT_TRANSLATE_NOOP("dravik", "the pages could not be drawn"))};
     const FileWriteResult written =
         WriteOutputFile(QFile::encodeName(path).toStdString(),
                         std::span(reinterpret_cast<const std::uint8_t*>(pdf.constData()),

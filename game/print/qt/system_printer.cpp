@@ -7,6 +7,7 @@
 
 #include <cmath>
 
+#include "game/base/translate.h"
 #include "game/print/qt/painter_surface.h"
 
 namespace dravik::print {
@@ -43,12 +44,14 @@ PrintOutcome PrintOnPrinter(QPrinter& printer, const Stock& stock, const PrintOp
         return {false, problem};
     printer.setDocName(QStringLiteral("Dravik Sudoku"));
     QPainter painter;
-    if (!painter.begin(&printer)) return {false, "the printer did not take the job"};
+    if (!painter.begin(&printer))
+        return {false, Tr(QT_TRANSLATE_NOOP("dravik", "the printer did not take the job"))};
     const QRectF paper = printer.pageLayout().fullRect(QPageLayout::Millimeter);
     PainterSurface surface(painter, printer.resolution() / 1440.0, Twips(paper.width()),
                            Twips(paper.height()), [&printer] { return printer.newPage(); });
     RunPrint(surface, stock, options);
-    if (surface.Failed()) return {false, "the printer stopped taking pages"};
+    if (surface.Failed())
+        return {false, Tr(QT_TRANSLATE_NOOP("dravik", "the printer stopped taking pages"))};
     return {true, {}};
 }
 
@@ -67,7 +70,8 @@ bool SystemPrinter::SetUp() {
 }
 
 PrintOutcome SystemPrinter::Print(const Stock& stock, const PrintOptions& options) {
-    if (!printer_ && !SetUp()) return {false, "no printer could be set up"};
+    if (!printer_ && !SetUp())
+        return {false, Tr(QT_TRANSLATE_NOOP("dravik", "no printer could be set up"))};
     return PrintOnPrinter(*printer_, stock, options);
 }
 
