@@ -371,6 +371,7 @@ void MainWindow::SetZoom(int zoom) {
     zoom_ = zoom;
     setFixedSize(ToPixels(kClientWidthTwips, zoom_), ToPixels(kClientHeightTwips, zoom_));
     board_->SetZoom(zoom_);
+    if (pause_) pause_->SetZoom(zoom_);
     for (const ControlSpec& spec : MainControls())
         PlaceControl(spec, controls_.value(QString::fromStdString(spec.ObjectName())));
     statusBar_->setGeometry(0, ToPixels(kClientHeightTwips - kStatusBarHeightTwips, zoom_),

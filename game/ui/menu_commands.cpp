@@ -85,6 +85,7 @@ std::vector<WindowCommand> MainWindow::MenuCommands() {
 void MainWindow::AddCommandMenu() {
     commands_ = new CommandMenu(*this, MenuCommands());
     pause_ = new PauseCover(*this, [this] { controller_.Do([](Game& g) { g.Resume(); }); });
+    pause_->SetZoom(zoom_);
     connect(board_, &BoardWidget::MenuRequested, this, [this](QPoint at) { commands_->Popup(at); });
     // The marker's right click has a menu of its own.
     if (QWidget* marker = Control("LabelHint"))

@@ -24,10 +24,15 @@ void PauseCover::paintEvent(QPaintEvent*) {
     p.fillRect(rect(), ToQColor(kWindowBackground));
     p.setPen(ToQColor(kFrameColour));
     p.drawRect(rect().adjusted(0, 0, -1, -1));
-    QFont font = MakeFont(FontSpec{FontFace::SansSerif, 13.5, true});
-    p.setFont(font);
+    p.setFont(MakeFont(FontSpec{FontFace::SansSerif, 13.5, true}, zoom_));
     p.drawText(rect(), Qt::AlignCenter,
                TrQString(QT_TRANSLATE_NOOP("dravik", "Paused \u2014 press P or click to go on")));
+}
+
+void PauseCover::SetZoom(int zoom) {
+    zoom_ = zoom;
+    setGeometry(ToPixels(kBoardArea, zoom_));
+    update();
 }
 
 void PauseCover::SetPaused(bool paused) {

@@ -18,6 +18,8 @@ class PauseCover final : public QWidget {
 
     // Shows or hides the panel (and starts or stops watching for the resume).
     void SetPaused(bool paused);
+    // Covers the board at the window's zoom (percent), as the board widget does.
+    void SetZoom(int zoom);
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -29,6 +31,7 @@ class PauseCover final : public QWidget {
 
     QWidget& window_;
     std::function<void()> resume_;
+    int zoom_ = 100;
     bool watching_ = false;
     bool swallowRelease_ = false;
 };

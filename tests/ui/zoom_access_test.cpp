@@ -57,6 +57,8 @@ void ExpectLaidOutAt(UiHarness& h, int zoom) {
                                        ui::ToPixels(ui::kClientHeightTwips, zoom)))
         << zoom;
     EXPECT_EQ(h.board().geometry(), ui::ToPixels(ui::kBoardArea, zoom)) << zoom;
+    EXPECT_EQ(h.window().findChild<QWidget*>("PauseCover")->geometry(), h.board().geometry())
+        << "the pause panel covers the board at " << zoom;
     for (const ui::ControlSpec& spec : ui::MainControls()) {
         const QString name = QString::fromStdString(spec.ObjectName());
         EXPECT_EQ(h.control(name)->geometry(), ui::ToPixels(spec.rect, zoom))
