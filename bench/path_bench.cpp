@@ -22,26 +22,10 @@
 #include "game/ui/help_features.h"
 #include "game/ui/main_window.h"
 #include "game/ui/solution_path_window.h"
+#include "support/stand_ins.h"
 
 namespace fs = std::filesystem;
 using namespace dravik;
-
-namespace {
-
-// Answers Open...'s question with the number it is given.
-class AnswerNumber final : public Prompt {
-  public:
-    MessageAnswer ShowMessage(std::string_view, std::string_view, MessageIcon,
-                              MessageButtons) override {
-        return MessageAnswer::Yes;
-    }
-    std::string AskText(std::string_view, std::string_view, std::string_view) override {
-        return std::to_string(number);
-    }
-    int number = 1;
-};
-
-} // namespace
 
 int main(int argc, char** argv) {
     // Offscreen unless a platform is named (QT_QPA_PLATFORM=xcb under an X server).
@@ -54,7 +38,7 @@ int main(int argc, char** argv) {
         fs::temp_directory_path() / ("dravik-path-bench-" + std::to_string(std::random_device{}()));
     fs::create_directories(root / "program");
     fs::copy_file(fs::path(DRAVIK_OUTPUT_DIR) / kStockFileName, root / "program" / kStockFileName);
-    AnswerNumber prompt;
+    test::ScriptedPrompt prompt; // Yes to every question; Open... gets the number scripted
     ui::AppOptions options;
     options.programFolder = (root / "program").string() + "/";
     options.localAppData = (root / "data").string();
@@ -77,7 +61,7 @@ int main(int argc, char** argv) {
         QElapsedTimer t;
         for (int level = 1; level <= kLevels; ++level)
             for (int number = 1; number <= kPuzzlesPerLevel; ++number) {
-                prompt.number = number;
+                prompt.texts.push_back(std::to_string(number));
                 app.Controller().Do([level](Game& g) {
                     g.ShowSolution();
                     g.SelectLevel(level);

@@ -21,33 +21,22 @@
 #include <random>
 #include <vector>
 
-#include "game/players/qt/qsettings_store.h"
-#include "game/players/settings.h"
 #include "game/platform/folders.h"
 #include "game/platform/instance_lock.h"
+#include "game/players/qt/qsettings_store.h"
+#include "game/players/settings.h"
 #include "game/stock/stock_file.h"
 #include "game/ui/app.h"
 #include "game/ui/board_widget.h"
 #include "game/ui/controller.h"
 #include "game/ui/layout.h"
 #include "game/ui/main_window.h"
+#include "support/stand_ins.h"
 
 namespace fs = std::filesystem;
 using namespace dravik;
 
 namespace {
-
-class AnswerOk final : public Prompt {
-  public:
-    MessageAnswer ShowMessage(std::string_view, std::string_view, MessageIcon,
-                              MessageButtons buttons) override {
-        // Yes where the question is yes or no (giving up a game for practice).
-        return buttons == MessageButtons::YesNo ? MessageAnswer::Yes : MessageAnswer::Ok;
-    }
-    std::string AskText(std::string_view, std::string_view, std::string_view) override {
-        return {};
-    }
-};
 
 struct Figures {
     double mean = 0, worst = 0;
@@ -125,7 +114,7 @@ int main(int argc, char** argv) {
                     f.mean, f.worst);
     }
 
-    AnswerOk prompt;
+    test::ScriptedPrompt prompt; // Yes or OK to every question (giving up a game for practice)
     ui::AppOptions options;
     options.programFolder = (root / "program").string() + "/";
     options.localAppData = (root / "data").string();
@@ -307,9 +296,8 @@ int main(int argc, char** argv) {
                         "%.2f ms\n",
                         kTechniqueCount,
                         static_cast<double>(clock.elapsed() - searchStart) / 1000.0,
-                        searchGaps[searchGaps.size() / 2],
-                        searchGaps[searchGaps.size() * 99 / 100], searchGaps.back(),
-                        searchGaps.size(), ownWork.back());
+                        searchGaps[searchGaps.size() / 2], searchGaps[searchGaps.size() * 99 / 100],
+                        searchGaps.back(), searchGaps.size(), ownWork.back());
     }
     std::error_code ignored;
     fs::remove_all(root, ignored);
