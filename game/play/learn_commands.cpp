@@ -1,21 +1,11 @@
 // The game's commands for learning and going back: the solution path,
 // checkpoints, undoing to before the first mistake, and pause.
-#include <algorithm>
+#include <string>
 
+#include "game/base/translate.h"
 #include "game/play/game.h"
 
 namespace dravik {
-
-void Checkpoint::Set(const Board& board) {
-    step_ = board.StepCount;
-    givens_ = board.Givens;
-    steps_.assign(board.Steps.begin(), board.Steps.begin() + board.StepCount);
-}
-
-int Checkpoint::StepOn(const Board& board) const {
-    if (step_ < 0 || board.StepLimit < step_ || board.Givens != givens_) return -1;
-    return std::equal(steps_.begin(), steps_.end(), board.Steps.begin()) ? step_ : -1;
-}
 
 SolutionPath Game::SolutionPathFromHere() const {
     if (!CanShowSolutionPath()) return {};
@@ -30,7 +20,8 @@ bool Game::CanBackToCheckpoint() const {
 void Game::SetCheckpoint() {
     if (!CanSetCheckpoint()) return;
     checkpoint_.Set(round_.Arrays());
-    Notify("Checkpoint set at step " + std::to_string(round_.Arrays().StepCount));
+    Notify(TrWith(QT_TRANSLATE_NOOP("dravik", "Checkpoint set at step %1"),
+                  std::to_string(round_.Arrays().StepCount)));
 }
 
 void Game::BackToCheckpoint() {

@@ -879,6 +879,10 @@ also lassen Sie Ihre Fantasie spielen.</translation>
         <source>Times are counted for finished puzzles only; a puzzle given up is one left unfinished for another puzzle or the end of the game.</source>
         <translation>Zeiten zählen nur für gelöste Rätsel; ein aufgegebenes Rätsel ist eines, das für ein anderes Rätsel oder das Ende des Spiels ungelöst verlassen wurde.</translation>
     </message>
+    <message>
+        <source>Checkpoint set at step %1</source>
+        <translation>Kontrollpunkt bei Schritt %1 gesetzt</translation>
+    </message>
 </context>
 <context>
     <name>dravik::ui::FormPrint</name>

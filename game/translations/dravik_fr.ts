@@ -879,6 +879,10 @@ alors faites preuve d&apos;imagination.</translation>
         <source>Times are counted for finished puzzles only; a puzzle given up is one left unfinished for another puzzle or the end of the game.</source>
         <translation>Les temps ne comptent que pour les grilles terminées ; une grille abandonnée est une grille laissée inachevée pour une autre ou pour la fin du jeu.</translation>
     </message>
+    <message>
+        <source>Checkpoint set at step %1</source>
+        <translation>Point de contrôle posé à l&apos;étape %1</translation>
+    </message>
 </context>
 <context>
     <name>dravik::ui::FormPrint</name>

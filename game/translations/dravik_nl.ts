@@ -879,6 +879,10 @@ dus gebruik uw fantasie.</translation>
         <source>Times are counted for finished puzzles only; a puzzle given up is one left unfinished for another puzzle or the end of the game.</source>
         <translation>Tijden tellen alleen voor opgeloste puzzels; een opgegeven puzzel is er een die onopgelost is verlaten voor een andere puzzel of het einde van het spel.</translation>
     </message>
+    <message>
+        <source>Checkpoint set at step %1</source>
+        <translation>Controlepunt gezet bij stap %1</translation>
+    </message>
 </context>
 <context>
     <name>dravik::ui::FormPrint</name>
