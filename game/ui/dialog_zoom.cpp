@@ -16,6 +16,8 @@ namespace {
 constexpr char kBaseFont[] = "dravikBaseFont";
 constexpr char kBaseMinimum[] = "dravikBaseMinimum";
 constexpr char kBaseMaximum[] = "dravikBaseMaximum";
+constexpr char kBaseMargins[] = "dravikBaseMargins";
+constexpr char kBaseSpacing[] = "dravikBaseSpacing";
 
 int Scaled(int value, int zoom) {
     return static_cast<int>(std::lround(value * zoom / 100.0));
@@ -33,10 +35,10 @@ void Remember(QWidget& w) {
 }
 
 void Remember(QLayout& layout) {
-    if (layout.property(kBaseMinimum).isValid()) return;
+    if (layout.property(kBaseMargins).isValid()) return;
     const QMargins m = layout.contentsMargins();
-    layout.setProperty(kBaseMinimum, QRect(m.left(), m.top(), m.right(), m.bottom()));
-    layout.setProperty(kBaseMaximum, layout.spacing());
+    layout.setProperty(kBaseMargins, QRect(m.left(), m.top(), m.right(), m.bottom()));
+    layout.setProperty(kBaseSpacing, layout.spacing());
 }
 
 void ZoomWidget(QWidget& w, int zoom, bool sizes) {
@@ -59,10 +61,10 @@ void ZoomWidget(QWidget& w, int zoom, bool sizes) {
 
 // The room a layout keeps around and between its widgets grows too.
 void ZoomLayout(QLayout& layout, int zoom) {
-    const QRect m = layout.property(kBaseMinimum).toRect();
+    const QRect m = layout.property(kBaseMargins).toRect();
     layout.setContentsMargins(Scaled(m.x(), zoom), Scaled(m.y(), zoom), Scaled(m.width(), zoom),
                               Scaled(m.height(), zoom));
-    if (const int spacing = layout.property(kBaseMaximum).toInt(); spacing >= 0)
+    if (const int spacing = layout.property(kBaseSpacing).toInt(); spacing >= 0)
         layout.setSpacing(Scaled(spacing, zoom));
 }
 
