@@ -10,9 +10,9 @@
 #include "cli/args.h"
 #include "cli/commands.h"
 #include "game/base/messages.h"
+#include "game/platform/folders.h"
 #include "game/print/print_layout.h"
 #include "game/print/qt/pdf_output.h"
-#include "game/platform/folders.h"
 #include "game/stock/stock_file.h"
 
 namespace dravik::cli {

@@ -85,9 +85,9 @@ InstanceLock::~InstanceLock() {
 }
 
 std::string LockUnavailableMessage(const InstanceLock& lock) {
-    return TrWith(messages::kLockUnavailable.text,
-                      lock.detail().empty() ? std::string("its lock could not be taken")
-                                            : lock.detail());
+    return TrWith(messages::kLockUnavailable.text, lock.detail().empty()
+                                                       ? std::string("its lock could not be taken")
+                                                       : lock.detail());
 }
 
 } // namespace dravik

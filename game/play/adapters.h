@@ -6,8 +6,8 @@
 #include <functional>
 #include <memory>
 
-#include "game/ports/stock_writer.h"
 #include "game/ports/puzzle_source.h"
+#include "game/ports/stock_writer.h"
 
 namespace dravik {
 

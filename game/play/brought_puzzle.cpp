@@ -3,8 +3,8 @@
 #include "game/base/translate.h"
 #include "game/base/utf8.h"
 #include "game/model/puzzle_text.h"
-#include "game/stock/generator.h"
 #include "game/platform/safe_files.h"
+#include "game/stock/generator.h"
 
 #include <filesystem>
 #include <vector>

@@ -26,7 +26,6 @@
 
 namespace dravik {
 
-
 // --- Records ---------------------------------------------------------------
 
 using RecordBytes = std::array<std::uint8_t, kStockRecordSize>;

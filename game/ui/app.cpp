@@ -8,16 +8,16 @@
 #include <chrono>
 
 #include "game/model/grid.h"
+#include "game/platform/folders.h"
+#include "game/platform/instance_lock.h"
 #include "game/play/adapters.h"
 #include "game/play/brought_puzzle.h"
 #include "game/play/practice_adapter.h"
-#include "game/players/statistics_file.h"
 #include "game/players/qt/qsettings_store.h"
+#include "game/players/statistics_file.h"
 #include "game/sound/effects_sink.h"
 #include "game/sound/game_sounds.h"
 #include "game/sound/wavo_host.h"
-#include "game/platform/folders.h"
-#include "game/platform/instance_lock.h"
 #include "game/stock/stock_file.h"
 #include "game/ui/controller.h"
 #include "game/ui/dialog_zoom.h"
@@ -28,8 +28,8 @@
 #include "game/ui/main_window.h"
 #include "game/ui/practice_bar.h"
 #include "game/ui/print_features.h"
-#include "game/ui/statistics_window.h"
 #include "game/ui/qt_prompt.h"
+#include "game/ui/statistics_window.h"
 
 namespace dravik::ui {
 
@@ -85,16 +85,16 @@ struct App::Owned {
           folders(SetupFolders(ProgramFolderOf(options), options.localAppData)),
           lock(folders.DataFolder), settings(OpenSettings(options, lock)),
           host(options.sound ? sound::WavoHost::Create(LibraryFolderOf(options)) : nullptr),
-          sounds(host.get(), folders.ProgramFolder), sink(sounds), writer(WorkingStockFile(folders)),
-          source(options.workerThreads, [this] {
-              if (GameController* c = controller.load()) c->PuzzleReady();
-          }),
-          practice(options.workerThreads,
-                   [this] {
-                       // A report runs a pass like a finished renewal puzzle.
-                       if (GameController* c = controller.load()) c->PuzzleReady();
-                   }),
+          sounds(host.get(), folders.ProgramFolder), sink(sounds),
+          writer(WorkingStockFile(folders)), source(options.workerThreads, [this] { Report(); }),
+          // A practice find runs a pass like a finished renewal puzzle.
+          practice(options.workerThreads, [this] { Report(); }),
           statisticsStore(std::filesystem::path(folders.DataFolder) / kStatisticsFileName) {}
+
+    // Called on a worker thread: the controller takes the report over to its own.
+    void Report() {
+        if (GameController* c = controller.load()) c->PuzzleReady();
+    }
 
     // A second game, or one without the lock, only tells the player and ends:
     // it never touches the settings another game may be using, so it reads none.
@@ -161,11 +161,10 @@ App::App(AppOptions options) : owned_(std::make_unique<Owned>(std::move(options)
     // "Players...": the dialog stores the list and the chosen player itself;
     // once it hides, the game takes both over and the title follows.
     p.players = new FormNamen(*p.settings, prompt, p.window.get());
-    QObject::connect(p.window.get(), &MainWindow::PlayersRequested, p.players,
-                     [&p] {
-                         ZoomDialog(*p.players, p.window->Zoom());
-                         p.players->Open(p.ownedController->game().Players(), *p.window);
-                     });
+    QObject::connect(p.window.get(), &MainWindow::PlayersRequested, p.players, [&p] {
+        ZoomDialog(*p.players, p.window->Zoom());
+        p.players->Open(p.ownedController->game().Players(), *p.window);
+    });
     // The practice search's row over the status bar.
     new PracticeBar(*p.window->StatusBar(), *p.ownedController);
     // F4 and the players dialog's "Statistics...": the window shows the
@@ -266,7 +265,8 @@ bool App::Start() {
         LoadStatisticsFile(std::filesystem::path(p.folders.DataFolder) / kStatisticsFileName),
         &p.statisticsStore);
 
-    StockOpenResult opened = OpenStock(MasterStockFile(p.folders), WorkingStockFile(p.folders), p.stock);
+    StockOpenResult opened =
+        OpenStock(MasterStockFile(p.folders), WorkingStockFile(p.folders), p.stock);
     if (!game.TakeStock(opened, p.stock)) return false;
     game.FinishStartup();
 

@@ -10,10 +10,10 @@
 #include <string>
 
 #include "game/help/web_link.h"
+#include "game/ports/clock.h"
 #include "game/ports/prompt.h"
 #include "game/ports/sound_sink.h"
 #include "game/ports/stock_writer.h"
-#include "game/ports/clock.h"
 
 class QWidget;
 

@@ -9,8 +9,8 @@
 
 #include <optional>
 
-#include "game/ports/prompt.h"
 #include "game/players/players_dialog.h"
+#include "game/ports/prompt.h"
 
 class QLabel;
 class QLineEdit;

@@ -10,10 +10,10 @@
 #include <string_view>
 #include <vector>
 
-#include "game/play/brought_puzzle.h"
-#include "game/sound/effect_files.h"
 #include "game/platform/folders.h"
 #include "game/platform/safe_files.h"
+#include "game/play/brought_puzzle.h"
+#include "game/sound/effect_files.h"
 #include "game/stock/stock_file.h"
 #include "game/ui/app.h"
 #include "game/ui/language.h"
@@ -48,9 +48,8 @@ int PrintPaths() {
     std::printf("%-14s %stranslations/ (%d of %zu found)\n", "translations", data.c_str(),
                 translations, std::size(dravik::ui::kTranslatedLanguages));
     line("sound library", dravik::ProgramLibraryFolder() + "libwavory.so");
-    const std::string player =
-        dravik::WithTrailingSeparator(dravik::LocalAppDataFolder()) +
-        dravik::kDataFolderName + dravik::kPathSeparator;
+    const std::string player = dravik::WithTrailingSeparator(dravik::LocalAppDataFolder()) +
+                               dravik::kDataFolderName + dravik::kPathSeparator;
     std::printf("%-14s %s\n", "player data", player.c_str());
     return 0;
 }

@@ -12,9 +12,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <csignal>
 #include <chrono>
 #include <cmath>
+#include <csignal>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>

@@ -16,9 +16,9 @@
 #include <filesystem>
 
 #include "game/base/messages.h"
-#include "game/play/brought_puzzle.h"
 #include "game/platform/folders.h"
 #include "game/platform/instance_lock.h"
+#include "game/play/brought_puzzle.h"
 #include "game/ui/look.h"
 #include "support/brought_puzzles.h"
 #include "ui_harness.h"

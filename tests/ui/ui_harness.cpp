@@ -8,8 +8,8 @@
 
 #include <fstream>
 
-#include "game/sound/effect_files.h"
 #include "game/platform/folders.h"
+#include "game/sound/effect_files.h"
 #include "game/stock/stock_file.h"
 #include "game/ui/look.h"
 

@@ -9,10 +9,10 @@
 #include <utility>
 #include <vector>
 
+#include "game/platform/safe_files.h"
 #include "game/players/qt/plain_ini.h"
 #include "game/players/settings.h"
 #include "game/qt/text.h"
-#include "game/platform/safe_files.h"
 
 namespace dravik {
 
