@@ -40,17 +40,18 @@ void GameController::Settle() {
             ++passesRun_;
         }
     }
-    if (game_->View().ClockRunning) {
+    const GameView view = game_->View();
+    if (view.ClockRunning) {
         if (!timer_.isActive()) timer_.start();
     } else {
         timer_.stop();
     }
-    emit ViewChanged();
+    emit ViewChanged(view);
 }
 
 void GameController::Tick() {
     game_->Tick();
-    emit ViewChanged();
+    emit ViewChanged(game_->View());
 }
 
 } // namespace dravik::ui

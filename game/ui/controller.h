@@ -47,7 +47,8 @@ class GameController : public QObject {
     int PassesRun() const { return passesRun_; }
 
   signals:
-    void ViewChanged();
+    // The view after a handler, a pass or a tick: built once for every reader.
+    void ViewChanged(const dravik::GameView& view);
 
   private:
     struct Busy {

@@ -466,8 +466,7 @@ void MainWindow::Wire() {
             [this](int row) { controller_.Do([row](Game& g) { g.ToggleRow(row); }); });
     connect(board_, &BoardWidget::ColumnToggled, this,
             [this](int column) { controller_.Do([column](Game& g) { g.ToggleColumn(column); }); });
-    connect(&controller_, &GameController::ViewChanged, this,
-            [this] { Apply(controller_.View()); });
+    connect(&controller_, &GameController::ViewChanged, this, &MainWindow::Apply);
 }
 
 void MainWindow::Apply(const GameView& view) {

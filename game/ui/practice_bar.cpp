@@ -38,7 +38,7 @@ PracticeBar::PracticeBar(QStatusBar& bar, GameController& controller)
     setGeometry(bar.rect());
     hide();
     connect(&controller_, &GameController::ViewChanged, this,
-            [this] { Apply(controller_.View().Practice); });
+            [this](const GameView& view) { Apply(view.Practice); });
 }
 
 void PracticeBar::Apply(const std::optional<GameView::PracticeSearchView>& practice) {
