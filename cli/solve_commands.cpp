@@ -189,8 +189,7 @@ int RunSolve(const Args& args, std::istream& in, std::ostream& out, std::ostream
             out << "# " << text << '\n';
             int number = 0;
             result = solver.Solve([&](const SolveStep& step) {
-                out << ++number << ". " << TechniqueCaption(step.technique) << ": "
-                    << StepInWords(step.changes) << '\n';
+                out << StepLine(++number, step.technique, StepInWords(step.changes)) << '\n';
                 return true;
             });
         } else {

@@ -36,6 +36,24 @@ std::array<std::uint16_t, kCells> CleanedMarks(const std::array<std::uint8_t, kC
     return clean;
 }
 
+std::optional<HintResult> FirstMistake(const HintBoard& board) {
+    for (int c = 0; c < kCells; ++c) {
+        const int digit = board.Played[c];
+        const int solution = board.Solution[c];
+        if (digit != 0 && digit != solution) return HintResult{HintKind::WrongDigit, -1, c};
+        if (digit == 0 && solution >= 1 && solution <= 9 &&
+            !(board.Marks[c] & kAllCandidates & DigitBit(solution)))
+            return HintResult{HintKind::StruckMark, -1, c};
+    }
+    return std::nullopt;
+}
+
+void OrderChanges(std::vector<GridChange>& changes) {
+    std::sort(changes.begin(), changes.end(), [](const GridChange& a, const GridChange& b) {
+        return a.cell != b.cell ? a.cell < b.cell : a.digit < b.digit;
+    });
+}
+
 HintSearch::HintSearch() {
     log_.reserve(64);
     step_.changes.reserve(64);
@@ -46,23 +64,17 @@ HintResult HintSearch::Search(const HintBoard& board) {
     step_.changes.clear();
     step_.pattern.Clear();
 
-    // The cell-order checks decide first: a wrong digit or a struck solution
-    // mark, whichever comes first.
+    // The cell-order checks decide first.
+    if (const std::optional<HintResult> mistake = FirstMistake(board)) return *mistake;
     Grid played{}, givens{};
     bool empty = false;
     for (int c = 0; c < kCells; ++c) {
         const int digit = board.Played[c];
-        const int solution = board.Solution[c];
-        if (digit != 0 && digit != solution) return {HintKind::WrongDigit, -1, c};
         played[c] = static_cast<std::int16_t>(digit);
         givens[c] = static_cast<std::int16_t>(board.Givens[c]);
         step_.marks[c] =
             digit != 0 ? 0 : static_cast<std::uint16_t>(board.Marks[c] & kAllCandidates);
-        if (digit == 0) {
-            empty = true;
-            if (solution >= 1 && solution <= 9 && !(step_.marks[c] & DigitBit(solution)))
-                return {HintKind::StruckMark, -1, c};
-        }
+        empty = empty || digit == 0;
     }
     if (!empty) return {};
     if (!MarksAreCandidates(board.Level)) return {HintKind::LowLevel};
@@ -91,10 +103,7 @@ HintResult HintSearch::Search(const HintBoard& board) {
 
     step_.technique = technique;
     step_.changes.assign(log_.begin(), log_.end());
-    std::sort(step_.changes.begin(), step_.changes.end(),
-              [](const GridChange& a, const GridChange& b) {
-                  return a.cell != b.cell ? a.cell < b.cell : a.digit < b.digit;
-              });
+    OrderChanges(step_.changes);
     return {HintKind::Technique, technique, -1};
 }
 

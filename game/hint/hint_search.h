@@ -9,6 +9,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 #include "game/model/grid.h"
@@ -59,6 +60,14 @@ struct HintBoard {
 // again), so that a step found on them is true of the position.
 std::array<std::uint16_t, kCells> CleanedMarks(const std::array<std::uint8_t, kCells>& played,
                                                const std::array<std::uint16_t, kCells>& marks);
+
+// The cell-order checks that come before any technique: the first placed
+// digit that is not the solution's, or empty cell whose marks lack the
+// solution's digit (WrongDigit or StruckMark); nullopt on a sound board.
+std::optional<HintResult> FirstMistake(const HintBoard& board);
+
+// A step's changes in the order a hint gives them: by cell, then digit.
+void OrderChanges(std::vector<GridChange>& changes);
 
 // The step a technique hint stands for.
 struct HintStep {

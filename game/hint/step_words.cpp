@@ -1,5 +1,7 @@
 #include "game/hint/step_words.h"
 
+#include "game/model/techniques.h"
+
 namespace dravik {
 
 std::string StepInWords(std::span<const GridChange> changes) {
@@ -29,6 +31,14 @@ std::string StepInWords(std::span<const GridChange> changes) {
     }
     if (s.size() == 6) s = "no candidate removed";
     return s;
+}
+
+std::string StepLine(int number, int technique, std::string_view words) {
+    std::string line = std::to_string(number) + ". ";
+    line += TechniqueCaption(technique);
+    line += ": ";
+    line += words;
+    return line;
 }
 
 } // namespace dravik

@@ -6,11 +6,15 @@
 
 #include <span>
 #include <string>
+#include <string_view>
 
 #include "game/model/solver.h"
 
 namespace dravik {
 
 std::string StepInWords(std::span<const GridChange> changes);
+
+// The numbered line of a step: "12. X-Wing: remove 4 from C2 H7".
+std::string StepLine(int number, int technique, std::string_view words);
 
 } // namespace dravik

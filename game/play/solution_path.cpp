@@ -1,8 +1,6 @@
 #include "game/play/solution_path.h"
+
 #include "game/base/translate.h"
-
-#include <algorithm>
-
 #include "game/hint/hint_search.h"
 #include "game/hint/step_words.h"
 
@@ -31,10 +29,7 @@ SolutionPath FindSolutionPath(const Round& round) {
     const Board& b = round.Arrays();
     path.fromStep = b.StepCount;
     // The hint's own checks decide whether the position is sound.
-    HintSearch check;
-    const HintResult checked =
-        check.Search(HintBoard{b.Played, b.PencilMarks, b.Solution, b.Givens, b.PuzzleLevel});
-    if (checked.kind == HintKind::WrongDigit || checked.kind == HintKind::StruckMark) {
+    if (FirstMistake(HintBoard{b.Played, b.PencilMarks, b.Solution, b.Givens, b.PuzzleLevel})) {
         path.outcome = SolutionPath::Outcome::Mistake;
         return path;
     }
@@ -67,10 +62,7 @@ SolutionPath FindSolutionPath(const Round& round) {
         hint.technique = s.technique;
         // Ordered as the hint orders its step, so the explanation reads the same.
         hint.changes.assign(s.changes.begin(), s.changes.end());
-        std::sort(hint.changes.begin(), hint.changes.end(),
-                  [](const GridChange& x, const GridChange& y) {
-                      return x.cell != y.cell ? x.cell < y.cell : x.digit < y.digit;
-                  });
+        OrderChanges(hint.changes);
         hint.pattern = pattern;
         hint.marks = marksBefore;
         step.highlight = HighlightOf(hint);
@@ -113,8 +105,7 @@ std::string SolutionPath::Summary() const {
 }
 
 std::string PathLine(int number, const PathStep& step) {
-    return std::to_string(number) + ". " + std::string(TechniqueCaption(step.technique)) + ": " +
-           step.words;
+    return StepLine(number, step.technique, step.words);
 }
 
 } // namespace dravik
