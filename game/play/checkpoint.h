@@ -15,7 +15,6 @@ namespace dravik {
 class Checkpoint {
   public:
     void Set(const Board& board);
-    void Clear() { step_ = -1; }
     // The checkpoint's step number while `board`'s history runs through it, else -1.
     int StepOn(const Board& board) const;
 

@@ -135,9 +135,7 @@ void Game::Restart() {
 
 void Game::ShowSolution() {
     if (!CanShowSolution()) return;
-    CountStatistic([](Statistics& st, int p, std::string_view n, int level) {
-        st.SolutionShown(p, n, level);
-    });
+    CountStatistic(&Statistics::SolutionShown);
     clock_.Stop();
     Play(kSoundSolution);
     round_.ShowSolution();
@@ -148,8 +146,7 @@ void Game::ShowSolution() {
 
 HintResult Game::Hint() {
     if (!CanHint()) return {};
-    CountStatistic(
-        [](Statistics& st, int p, std::string_view n, int level) { st.HintAsked(p, n, level); });
+    CountStatistic(&Statistics::HintAsked);
     const HintResult result = hints_.Ask(round_);
     if (result.IsTechnique()) {
         Play(kSoundHint);
@@ -172,8 +169,8 @@ std::string_view Game::HintMarkerPage() const {
 }
 
 void Game::ApplyHintStep() {
+    if (!CanUseHintStep()) return;
     const HintStep* step = hints_.Step(round_);
-    if (!step) return;
     // The first move hides the marker; the step stays as it was found.
     const std::vector<GridChange> changes = step->changes;
     for (const GridChange& ch : changes) {
@@ -241,10 +238,7 @@ void Game::ShowSudoku(int level) {
 void Game::BeginPlay(const PuzzleFacts& facts, const Grid& givens, const Grid& solution,
                      int rulesLevel) {
     // The game in progress is given up.
-    if (round_.Playing())
-        CountStatistic([](Statistics& st, int p, std::string_view n, int level) {
-            st.Abandoned(p, n, level);
-        });
+    if (round_.Playing()) CountStatistic(&Statistics::Abandoned);
     round_.Load(facts, givens, solution, rulesLevel);
     clock_.Start();
 }
@@ -299,9 +293,7 @@ void Game::PrintDialogClosed() {
 void Game::ZetOpgelost() {
     clock_.Stop();
     const int elapsed = clock_.ElapsedSeconds();
-    CountStatistic([elapsed](Statistics& st, int p, std::string_view n, int level) {
-        st.Finished(p, n, level, elapsed);
-    });
+    CountStatistic(&Statistics::Finished, elapsed);
     Play(kSoundApplause);
     round_.End();
     // Seen also with the sound off and without a best time to tell.
@@ -365,10 +357,7 @@ void Game::SetZoom(int zoom) {
 
 bool Game::QueryQuit() {
     if (Show(services_.Dialogs, messages::kQuit) != MessageAnswer::Yes) return false;
-    if (round_.Playing())
-        CountStatistic([](Statistics& st, int p, std::string_view n, int level) {
-            st.Abandoned(p, n, level);
-        });
+    if (round_.Playing()) CountStatistic(&Statistics::Abandoned);
     return true;
 }
 
@@ -445,10 +434,12 @@ void Game::TakeStatistics(StatisticsLoad load, StatisticsStore* store) {
         Show(services_.Dialogs, messages::kStatisticsSetAside, load.setAside);
 }
 
-template <typename Count> void Game::CountStatistic(Count&& count) {
+template <typename... More>
+void Game::CountStatistic(void (Statistics::*count)(int, std::string_view, int, More...),
+                          std::type_identity_t<More>... more) {
     const int player = players_.CurrentPlayer;
     const std::string name = players_.DisplayName(player).value_or("");
-    count(statistics_, player, name, round_.Facts().level);
+    (statistics_.*count)(player, name, round_.Facts().level, more...);
     if (!statisticsStore_) return;
     const std::string failed = statisticsStore_->Save(statistics_);
     if (failed.empty()) {

@@ -13,6 +13,7 @@
 
 #include <string>
 #include <string_view>
+#include <type_traits>
 
 #include "game/play/checkpoint.h"
 #include "game/play/game_clock.h"
@@ -215,8 +216,10 @@ class Game {
     void LearnView(GameView& v) const;
     void WriteStockFile();
     // Counts an event of the round on the board for the current player and
-    // saves the statistics.
-    template <typename Count> void CountStatistic(Count&& count);
+    // saves the statistics: `count` is the Statistics member for the event.
+    template <typename... More>
+    void CountStatistic(void (Statistics::*count)(int, std::string_view, int, More...),
+                        std::type_identity_t<More>... more);
     void PlayFound(const GeneratedPuzzle& found);
     void SetZoom(int zoom);
 

@@ -44,7 +44,6 @@ class StatisticsWindow final : public QWidget {
     void Show(const Statistics& statistics, const PlayerList& players, int player);
     // The same figures again (after a change), keeping the chosen player.
     void Refresh(const Statistics& statistics, const PlayerList& players);
-    int ShownPlayer() const { return player_; }
 
   private:
     void Draw();

@@ -36,22 +36,6 @@ QAction* CommandMenu::MakeAction(const WindowCommand& c) {
     return action;
 }
 
-QAction* CommandMenu::Add(WindowCommand command, const QString& before) {
-    const bool separator = command.name.isEmpty();
-    QAction* action = nullptr;
-    if (separator) {
-        action = new QAction(this);
-        action->setSeparator(true);
-    } else {
-        action = MakeAction(command);
-    }
-    menu_->insertAction(Action(before), action); // null: at the end
-    if (!separator && last_) action->setEnabled(command.enabled(*last_));
-    commands_.push_back(std::move(command));
-    actions_.push_back(separator ? nullptr : action);
-    return action;
-}
-
 QAction* CommandMenu::Action(const QString& name) const {
     for (QAction* a : actions_)
         if (a && a->objectName() == name) return a;
@@ -59,7 +43,6 @@ QAction* CommandMenu::Action(const QString& name) const {
 }
 
 void CommandMenu::Apply(const GameView& view) {
-    last_ = view;
     for (std::size_t i = 0; i < commands_.size(); ++i)
         if (actions_[i]) actions_[i]->setEnabled(commands_[i].enabled(view));
 }

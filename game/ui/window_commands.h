@@ -12,7 +12,6 @@
 #include <QString>
 
 #include <functional>
-#include <optional>
 #include <vector>
 
 #include "game/play/view.h"
@@ -40,10 +39,6 @@ class CommandMenu final : public QObject {
     CommandMenu(QWidget& window, std::vector<WindowCommand> commands);
 
     QMenu* Menu() const { return menu_; }
-    // One more entry, from a feature of its own: put in the menu before the
-    // entry `before` (at the end when there is none of that name), its keys
-    // added to the window, enabled from the next view on (or the last one).
-    QAction* Add(WindowCommand command, const QString& before = {});
     // The action of the entry `name`, or null.
     QAction* Action(const QString& name) const;
     // Every item enabled as its predicate says for `view`.
@@ -55,7 +50,6 @@ class CommandMenu final : public QObject {
 
     QWidget& window_;
     QMenu* menu_ = nullptr;
-    std::optional<GameView> last_;
     std::vector<WindowCommand> commands_;
     std::vector<QAction*> actions_; // by entry; null for a separator
 };
