@@ -18,7 +18,10 @@ void WorkerPracticeSource::Join() {
 
 void WorkerPracticeSource::Start(int technique) {
     Stop();
-    stopped_.clear(); // told to stop a while ago: ended or about to
+    // Searches told to stop that have ended are joined without waiting; the
+    // others are left until they have.
+    std::erase_if(stopped_,
+                  [](const std::unique_ptr<PracticeSearch>& s) { return s->ThreadsEnded(); });
     triedBefore_ = 0;
     // Below the window's thread: the board stays quick while it looks.
     search_ =

@@ -204,24 +204,16 @@ void PracticeSearch::Deliver(std::uint64_t pass, std::optional<GeneratedPuzzle> 
     {
         std::lock_guard lock(mutex_);
         if (done_ || stop_) return;
-        pending_.emplace_back(pass, std::move(found));
+        pending_.emplace(pass, std::move(found));
         // Settle the attempts that are now next in order; the search is done
         // once the asked-for number of found puzzles is settled, so the found
         // puzzles are the first ones in attempt order whatever the threads.
-        for (bool moved = true; moved && !done_;) {
-            moved = false;
-            for (auto it = pending_.begin(); it != pending_.end(); ++it) {
-                if (it->first != nextOrder_) continue;
-                if (it->second) {
-                    waiting_.push_back(std::move(*it->second));
-                    ++found_;
-                }
-                pending_.erase(it);
-                ++nextOrder_;
-                moved = true;
-                if (found_ >= static_cast<std::size_t>(count_)) done_ = finished = true;
-                break;
-            }
+        for (auto it = pending_.begin(); !done_ && it != pending_.end() && it->first == nextOrder_;
+             it = pending_.erase(it), ++nextOrder_) {
+            if (!it->second) continue;
+            waiting_.push_back(std::move(*it->second));
+            ++found_;
+            if (found_ >= static_cast<std::size_t>(count_)) done_ = finished = true;
         }
         if (done_) pending_.clear();
     }

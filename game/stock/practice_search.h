@@ -21,6 +21,7 @@
 #include <cstdint>
 #include <deque>
 #include <functional>
+#include <map>
 #include <mutex>
 #include <optional>
 #include <span>
@@ -104,7 +105,6 @@ class PracticeSearch {
 
   private:
     void Work();
-    void Reporter();
     void Deliver(std::uint64_t pass, std::optional<GeneratedPuzzle> found);
     std::optional<GeneratedPuzzle> TakeLocked(); // with mutex_ held
     static constexpr std::size_t kMaxWaiting = 256;
@@ -123,7 +123,7 @@ class PracticeSearch {
     std::uint64_t nextPass_ = 0;  // next attempt to hand to a worker
     std::uint64_t nextOrder_ = 0; // attempts below this have all been settled in order
     // Finished attempts above nextOrder_: a found puzzle, or nothing.
-    std::vector<std::pair<std::uint64_t, std::optional<GeneratedPuzzle>>> pending_;
+    std::map<std::uint64_t, std::optional<GeneratedPuzzle>> pending_;
     std::deque<GeneratedPuzzle> waiting_; // found, not yet taken, in attempt order
     std::size_t found_ = 0;               // found in all
     bool done_ = false;
