@@ -9,6 +9,7 @@
 #include <QFont>
 #include <QPoint>
 #include <QRect>
+#include <QSize>
 
 #include "game/ui/layout.h"
 
@@ -36,5 +37,9 @@ int ScaledPixels(int pixels, int zoom);
 // The font of a layout entry, sized in pixels (points at 96 dpi) so that the
 // text has the same size on every platform whatever dpi it reports.
 QFont MakeFont(const FontSpec& spec, int zoom = 100);
+
+// Where a window whose frame is `frame` large goes when wanted at `at`: moved
+// back into `area` (a screen's available room), its top-left corner first.
+QPoint KeptInside(const QRect& area, QPoint at, const QSize& frame);
 
 } // namespace dravik::ui

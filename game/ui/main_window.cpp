@@ -382,11 +382,8 @@ void MainWindow::SetZoom(int zoom) {
     // A window grown beyond the screen's edge moves back onto it, its top-left
     // corner first.
     if (const QScreen* screen = this->screen(); screen && isVisible()) {
-        const QRect area = screen->availableGeometry();
-        const QRect frame = frameGeometry().united(geometry());
-        QPoint at = pos();
-        at.setX(std::max(area.left(), std::min(at.x(), area.right() + 1 - frame.width())));
-        at.setY(std::max(area.top(), std::min(at.y(), area.bottom() + 1 - frame.height())));
+        const QPoint at = KeptInside(screen->availableGeometry(), pos(),
+                                     frameGeometry().united(geometry()).size());
         if (at != pos()) move(at);
     }
 }
@@ -684,11 +681,10 @@ void MainWindow::CentreOnScreen() {
     if (!screen) return;
     const QRect area = screen->availableGeometry();
     const QSize frame = frameGeometry().size().expandedTo(size());
-    QPoint at(area.left() + (area.width() - frame.width()) / 2,
-              area.top() + (area.height() - frame.height()) / 2);
-    at.setX(std::max(at.x(), area.left()));
-    at.setY(std::max(at.y(), area.top()));
-    move(at);
+    move(KeptInside(area,
+                    QPoint(area.left() + (area.width() - frame.width()) / 2,
+                           area.top() + (area.height() - frame.height()) / 2),
+                    frame));
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

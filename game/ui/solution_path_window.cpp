@@ -1,7 +1,5 @@
 #include "game/ui/solution_path_window.h"
 
-#include <algorithm>
-
 #include <QAction>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -155,12 +153,10 @@ void SolutionPathWindow::Show(SolutionPath path) {
 void SolutionPathWindow::PlaceOver(const QWidget& game) {
     const QScreen* screen = game.screen() ? game.screen() : QGuiApplication::primaryScreen();
     if (!screen) return;
-    const QRect area = screen->availableGeometry();
     const QSize frame = frameGeometry().size().expandedTo(size());
-    QPoint at = game.frameGeometry().center() - QPoint(frame.width() / 2, frame.height() / 2);
-    at.setX(std::max(area.left(), std::min(at.x(), area.right() + 1 - frame.width())));
-    at.setY(std::max(area.top(), std::min(at.y(), area.bottom() + 1 - frame.height())));
-    move(at);
+    move(KeptInside(screen->availableGeometry(),
+                    game.frameGeometry().center() - QPoint(frame.width() / 2, frame.height() / 2),
+                    frame));
 }
 
 int SolutionPathWindow::SelectedTechnique() const {
