@@ -16,6 +16,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/bench_game.h"
 #include "game/stock/stock_file.h"
 #include "game/ui/app.h"
 #include "game/ui/controller.h"
@@ -34,18 +35,9 @@ int main(int argc, char** argv) {
     QApplication::setStyle(QStyleFactory::create("Fusion"));
     QApplication::setQuitOnLastWindowClosed(false);
 
-    const fs::path root =
-        fs::temp_directory_path() / ("dravik-path-bench-" + std::to_string(std::random_device{}()));
-    fs::create_directories(root / "program");
-    fs::copy_file(fs::path(DRAVIK_OUTPUT_DIR) / kStockFileName, root / "program" / kStockFileName);
+    const fs::path root = bench::MakeGameFolders("dravik-path-bench");
     test::ScriptedPrompt prompt; // Yes to every question; Open... gets the number scripted
-    ui::AppOptions options;
-    options.programFolder = (root / "program").string() + "/";
-    options.localAppData = (root / "data").string();
-    options.settingsFile = QString::fromStdString((root / "settings.ini").string());
-    options.sound = false;
-    options.prompt = &prompt;
-    options.workerThreads = 1;
+    const ui::AppOptions options = bench::GameOptions(root, prompt, 1);
     int status = 0;
     {
         ui::App app(options);

@@ -21,6 +21,7 @@
 #include <random>
 #include <vector>
 
+#include "bench/bench_game.h"
 #include "game/platform/folders.h"
 #include "game/platform/instance_lock.h"
 #include "game/players/qt/qsettings_store.h"
@@ -83,10 +84,7 @@ int main(int argc, char** argv) {
     QApplication::setStyle(QStyleFactory::create("Fusion"));
     QApplication::setQuitOnLastWindowClosed(false);
 
-    const fs::path root =
-        fs::temp_directory_path() / ("dravik-ui-bench-" + std::to_string(std::random_device{}()));
-    fs::create_directories(root / "program");
-    fs::copy_file(fs::path(DRAVIK_OUTPUT_DIR) / kStockFileName, root / "program" / kStockFileName);
+    const fs::path root = bench::MakeGameFolders("dravik-ui-bench");
     // The start-up's own checks: the instance lock and the settings file read
     // as plain text (a settings file with five players).
     {
@@ -115,13 +113,7 @@ int main(int argc, char** argv) {
     }
 
     test::ScriptedPrompt prompt; // Yes or OK to every question (giving up a game for practice)
-    ui::AppOptions options;
-    options.programFolder = (root / "program").string() + "/";
-    options.localAppData = (root / "data").string();
-    options.settingsFile = QString::fromStdString((root / "settings.ini").string());
-    options.sound = false;
-    options.prompt = &prompt;
-    options.workerThreads = 2;
+    const ui::AppOptions options = bench::GameOptions(root, prompt, 2);
     {
         ui::App app(options);
         if (!app.Start()) return 1;
